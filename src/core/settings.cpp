@@ -1,0 +1,4 @@
+#include "core/settings.h"
+
+IniUtil gIniFrshop;
+IniUtil gIniWork;

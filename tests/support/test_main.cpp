@@ -1,0 +1,30 @@
+#include "support/seams.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every test starts with no boxes shown, no exit requested and the real clock.
+class SeamReset : public ::testing::EmptyTestEventListener
+{
+    void OnTestStart(const ::testing::TestInfo&) override
+    {
+        MessageBoxes().clear();
+        ExitRequests().clear();
+        SetClock(nullptr);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    SetMessageBoxService(&MessageBoxes());
+    SetProgramExitService(&ExitRequests());
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new SeamReset);
+    return RUN_ALL_TESTS();
+}
