@@ -1,0 +1,1 @@
+#include "server/server_globals.h"
