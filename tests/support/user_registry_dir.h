@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "support/scoped_env.h"
+
 #include <QString>
 #include <QTemporaryDir>
 
@@ -8,12 +9,9 @@
 class TempUserRegistry
 {
 public:
-    TempUserRegistry();
-    ~TempUserRegistry();
     QString path() const { return m_dir.path(); }
 
 private:
     QTemporaryDir m_dir;
-    QByteArray m_previous;
-    bool m_hadPrevious = false;
+    ScopedEnv m_env{"XDG_CONFIG_HOME", m_dir.path().toLocal8Bit()};
 };
