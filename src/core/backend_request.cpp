@@ -1,6 +1,6 @@
 #include "core/backend_request.h"
 
-#include "core/form_value.h"
+#include "core/text_escapes.h"
 #include "core/log.h"
 #include "core/login_values.h"
 #include "core/win_http.h"

@@ -1,8 +1,9 @@
 #include "core/win_http.h"
 
+#include "core/date_time.h"
 #include "core/error_line.h"
 #include "core/log.h"
-#include "platform/clock.h"
+#include "core/text_escapes.h"
 #include "platform/ini_util.h"
 
 #include <QEventLoop>
@@ -21,9 +22,10 @@ struct Variant {
     bool logsSecondFailure;
 };
 
-qint64 elapsedSince(qint64 start)
+// Across a wrap of the 32-bit tick too.
+quint32 elapsedSince(int start)
 {
-    return CurrentClock().tick64() - start;
+    return static_cast<quint32>(GetTickCountMS()) - static_cast<quint32>(start);
 }
 
 QNetworkRequest buildRequest(const QString& url, int timeoutMs)
@@ -48,7 +50,7 @@ bool isTransportError(QNetworkReply::NetworkError error)
 }
 
 void logOutcome(const Variant& variant, const QNetworkReply& reply, const QString& url,
-                const QString& body, qint64 start)
+                const QString& body, int start)
 {
     const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status == 200) {
@@ -62,7 +64,7 @@ void logOutcome(const Variant& variant, const QNetworkReply& reply, const QStrin
 }
 
 void logFailure(const Variant& variant, const QNetworkReply& reply, int step, const QString& url,
-                qint64 start)
+                int start)
 {
     WriteLog(ErrorLine("lib_misc", variant.name, step, int(reply.error()), reply.errorString()), kLog);
     if (variant.logsSecondFailure)
@@ -73,7 +75,7 @@ void logFailure(const Variant& variant, const QNetworkReply& reply, int step, co
 
 QString post(const Variant& variant, const QString& url, const QString& body)
 {
-    const qint64 start = CurrentClock().tick64();
+    const int start = GetTickCountMS();
     QNetworkAccessManager manager;
     QNetworkReply* reply = manager.post(buildRequest(url, variant.timeoutMs), body.toUtf8());
     QEventLoop wait;
@@ -85,7 +87,7 @@ QString post(const Variant& variant, const QString& url, const QString& body)
     if (!hasStatus(*reply)) {
         logFailure(variant, *reply, 7, url, start);
     } else {
-        answer = IniUtil::CutAtNull(QString::fromUtf8(reply->readAll()));
+        answer = IniUtil::CutAtNull(UTF8ToString(reply->readAll()));
         if (isTransportError(reply->error()))
             logFailure(variant, *reply, 8, url, start);
         else

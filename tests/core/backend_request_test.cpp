@@ -1,5 +1,5 @@
 #include "core/backend_request.h"
-#include "core/form_value.h"
+#include "core/text_escapes.h"
 #include "core/log.h"
 #include "core/login_values.h"
 #include "support/program_dir.h"
@@ -22,13 +22,6 @@ QStringList logLines(const QString& suffix)
 }
 
 } // namespace
-
-TEST(FormValue, EncodesOnlyTheThreeCharactersThatCutAField)
-{
-    EXPECT_EQ(FormValue("A&B 50%+1 홍길동=x"), "A%26B 50%25%2B1 홍길동=x");
-    EXPECT_EQ(FormValue(""), "");
-    EXPECT_EQ(FormValue("010-1234-5678"), "010-1234-5678");
-}
 
 TEST(BackendRequest, BuildsTheBodyFromTheAccountAndThePairs)
 {
