@@ -9,5 +9,5 @@ QString Vmr_회원(const QString& phone)
                                .add("phonet", QString(phone).remove('-'))
                                .send();
     const QString name = BracketText(answer, "name");
-    return name == QLatin1String("임시") ? QStringLiteral("준회원") : name;
+    return name == QStringLiteral("임시") ? QStringLiteral("준회원") : name;
 }

@@ -25,8 +25,6 @@ TEST(MessageCredit, TheCreditAndWhetherItArrived)
     }
     backend->script("/program/alramsavingLoading.php", StandinReply::drop());
     EXPECT_EQ(VMR_남은문자(), 0);
-    backend->clearScripts();
-    EXPECT_EQ(VMR_남은문자(), backend.shop().credit);
 }
 
 TEST(MessageCredit, EachCallLogsOneLineWithItsRunningCount)

@@ -128,12 +128,3 @@ TEST(Coupons, DescriptionsOfCouponsInUse)
     Load_쿠폰();
     EXPECT_TRUE(gCoupon.isEmpty());
 }
-
-TEST(Coupons, TheSampleShopsCouponsAreRead)
-{
-    TempProgramDir dir;
-    StandinFixture backend;
-    Load_쿠폰();
-    EXPECT_EQ(gCoupon.size(), backend.shop().coupons.size());
-    EXPECT_FALSE(gCoupon.isEmpty());
-}

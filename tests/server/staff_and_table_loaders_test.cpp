@@ -77,18 +77,3 @@ TEST_F(StaffAndTables, AnEmptyAnswerEmptiesBothLists)
     EXPECT_TRUE(gSeat.isEmpty());
     EXPECT_EQ(gStaffCount, 0);
 }
-
-TEST_F(StaffAndTables, TheSampleShopsListsAreRead)
-{
-    Read_직원();
-    Read_좌석();
-    EXPECT_EQ(gStaffCount, backend.shop().staff.size());
-    int inUse = 0;
-    for (const StandinRecord& t : backend.shop().tables)
-        inUse += t.value("tableYN", t.value("YN")) == "Y";
-    EXPECT_EQ(gSeatCount, inUse);
-    EXPECT_GT(gSeatCount, 0);
-    const QString log = dir.read(QDateTime::currentDateTime().toString("yyMMdd") + "_WinHttp.log");
-    EXPECT_TRUE(log.contains("Read_직원() ... ResponseStr:\r\n"));
-    EXPECT_TRUE(log.contains("Read_좌석() ... ResponseStr:\r\n"));
-}
