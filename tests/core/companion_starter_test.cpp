@@ -1,16 +1,14 @@
 #include "core/companion_starter.h"
 #include "core/login_values.h"
-#include "core/process_list.h"
 #include "core/settings.h"
 #include "platform/program_launcher.h"
+#include "support/fake_process_list.h"
 #include "support/program_dir.h"
 #include "support/seams.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -33,6 +31,7 @@ protected:
         gIniFrshop.setFileName(QString());
     }
     TempProgramDir dir;
+    FakeProcessList processes;
 };
 
 } // namespace
@@ -53,27 +52,19 @@ TEST_F(CompanionStarter, AnAbsentCompanionGetsTheLoginAndIsStartedOnce)
 
 TEST_F(CompanionStarter, ARunningCompanionIsLeftAlone)
 {
-    QTemporaryDir elsewhere;
-    QFile::copy("/bin/sleep", elsewhere.filePath("VMRRobotMain.exe"));
-    QProcess running;
-    running.start(elsewhere.filePath("VMRRobotMain.exe"), {"30"});
-    ASSERT_TRUE(running.waitForStarted());
-
+    processes.add(77, QByteArray("/opt/robot/vmrrobotmain.EXE\0", 28));
     QElapsedTimer timer;
     timer.start();
     EXPECT_TRUE(VMR_로봇_죽었으면_살리기());
     EXPECT_LT(timer.elapsed(), 250);   // one look
     EXPECT_TRUE(ProgramLaunches().started().isEmpty());
     EXPECT_EQ(dir.read("robot/kvtpr.cfg"), "[robot]\r\nspeed=3\r\n");
-    running.kill();
-    running.waitForFinished();
 }
 
 TEST_F(CompanionStarter, AnUnreadableProcessListStartsNothing)
 {
-    SetProcessListFolder(dir.file("no-proc"));
+    QDir(processes.path()).removeRecursively();
     EXPECT_TRUE(VMR_로봇_죽었으면_살리기());
-    SetProcessListFolder(QString());
     EXPECT_TRUE(ProgramLaunches().started().isEmpty());
 }
 
