@@ -4,6 +4,7 @@ EndpointMap AllEndpoints()
 {
     EndpointMap endpoints;
     AddLoginEndpoints(endpoints);
+    AddReservationEndpoints(endpoints);
     return endpoints;
 }
 

@@ -14,6 +14,7 @@ using EndpointMap = QHash<QString, EndpointHandler>;
 
 // The endpoint families; each adds its paths.
 void AddLoginEndpoints(EndpointMap& endpoints);
+void AddReservationEndpoints(EndpointMap& endpoints);
 
 // Every endpoint of the stand-in.
 EndpointMap AllEndpoints();
