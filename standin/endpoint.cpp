@@ -5,6 +5,11 @@ EndpointMap AllEndpoints()
     EndpointMap endpoints;
     AddLoginEndpoints(endpoints);
     AddReservationEndpoints(endpoints);
+    AddSettingsEndpoints(endpoints);
+    AddStaffEndpoints(endpoints);
+    AddTableEndpoints(endpoints);
+    AddCouponEndpoints(endpoints);
+    AddMemberEndpoints(endpoints);
     return endpoints;
 }
 
