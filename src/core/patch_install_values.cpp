@@ -1,0 +1,28 @@
+#include "core/patch_install_values.h"
+
+#include <QtGlobal>
+
+namespace {
+
+QString valueOr(const char* name, const QString& fallback)
+{
+    const QString value = qEnvironmentVariable(name).trimmed();
+    return value.isEmpty() ? fallback : value;
+}
+
+} // namespace
+
+QString PatchHost()
+{
+    return valueOr("VMR_PATCH_HOST", QStringLiteral("127.0.0.1:3306"));
+}
+
+QString PatchUser()
+{
+    return valueOr("VMR_PATCH_USER", QStringLiteral("vmrpatch"));
+}
+
+QString PatchPassword()
+{
+    return valueOr("VMR_PATCH_PASSWORD", QStringLiteral("kep5830"));
+}
