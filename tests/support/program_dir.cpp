@@ -2,21 +2,6 @@
 
 #include <QFile>
 
-TempProgramDir::TempProgramDir()
-{
-    m_hadPrevious = qEnvironmentVariableIsSet("VMR_PROGRAM_DIR");
-    m_previous = qgetenv("VMR_PROGRAM_DIR");
-    qputenv("VMR_PROGRAM_DIR", m_dir.path().toLocal8Bit());
-}
-
-TempProgramDir::~TempProgramDir()
-{
-    if (m_hadPrevious)
-        qputenv("VMR_PROGRAM_DIR", m_previous);
-    else
-        qunsetenv("VMR_PROGRAM_DIR");
-}
-
 QString TempProgramDir::read(const QString& name) const
 {
     QFile f(file(name));

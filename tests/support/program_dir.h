@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/scoped_env.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
@@ -8,8 +10,6 @@
 class TempProgramDir
 {
 public:
-    TempProgramDir();
-    ~TempProgramDir();
     QString path() const { return m_dir.path(); }
     QString file(const QString& name) const { return m_dir.path() + "/" + name; }
     // Reads a file of the folder as UTF-8 text ("" when it is missing).
@@ -18,6 +18,5 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    QByteArray m_previous;
-    bool m_hadPrevious = false;
+    ScopedEnv m_env{"VMR_PROGRAM_DIR", m_dir.path().toLocal8Bit()};
 };

@@ -1,0 +1,24 @@
+#include "core/number_format.h"
+
+#include <cmath>
+
+namespace {
+
+QString grouped(qint64 magnitude)
+{
+    QString digits = QString::number(magnitude);
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, u',');
+    return digits;
+}
+
+} // namespace
+
+QString FormatNumber(double value, const QString& pattern)
+{
+    const double rounded = std::isfinite(value) ? std::nearbyint(value) : 0;
+    if (rounded == 0)
+        return pattern == u"#,###" ? QString() : QStringLiteral("0");
+    const auto whole = static_cast<qint64>(rounded);
+    return (whole < 0 ? QStringLiteral("-") : QString()) + grouped(whole < 0 ? -whole : whole);
+}

@@ -1,0 +1,93 @@
+#include "core/answer_grammar.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+TEST(AnswerGrammar, GetFieldOccurrencesAndMissingClosers)
+{
+    struct Case { QString text; QString open; QString close; int occurrence; std::optional<QString> value; };
+    const Case cases[] = {
+        {"x[1]x x[2]x", "x[", "]x", 1, "1"},
+        {"x[1]x x[2]x", "x[", "]x", 2, "2"},
+        {"x[1]x x[2]x", "x[", "]x", 3, std::nullopt},
+        {"a[12", "a[", "]a", 1, "12"},
+        {"a[12 a[34]a", "a[", "]a", 1, "12 "},
+        {"a[]a", "a[", "]a", 1, ""},
+        {"", "a[", "]a", 1, std::nullopt},
+        {"tablenum[7]tablenum num[3]num", "num[", "]num", 1, "7]tablenum "},
+        {"tablenum[7]tablenum num[3]num", " num[", "]num", 1, "3"},
+        {"<totalrow>15</totalrow>", "<totalrow>", "</totalrow>", 1, "15"},
+        {"Name[x]Name", "name[", "]name", 1, std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(GetField(c.text, c.open, c.close, c.occurrence), c.value) << c.text.toStdString();
+}
+
+TEST(AnswerGrammar, MissingFieldLeavesTheVariable)
+{
+    QString name = "before";
+    if (const auto v = GetField("other[x]other", "name[", "]name"))
+        name = *v;
+    EXPECT_EQ(name, "before");
+}
+
+TEST(AnswerGrammar, SplitCountAndSuccess)
+{
+    EXPECT_EQ(SplitRecords("head<menubrrs>A<menubrrs>B", "<menubrrs>"), QStringList({"A", "B"}));
+    EXPECT_TRUE(SplitRecords("no records", "<menubrrs>").isEmpty());
+    EXPECT_EQ(GetItemCount("", "num["), "0");
+    EXPECT_EQ(GetItemCount("abc", "num["), "0");
+    EXPECT_EQ(GetItemCount("num[1]num tablenum[2]tablenum", "num["), "2");
+    for (const char* yes : {"성공", "로그인 성공", "성공입니다"})
+        EXPECT_TRUE(IsSuccessAnswer(yes)) << yes;
+    for (const char* no : {"", "성 공", "실패"})
+        EXPECT_FALSE(IsSuccessAnswer(no)) << no;
+}
+
+TEST(AnswerGrammar, SeparatedRecordsStartEmpty)
+{
+    const auto records = AnswerRecords::Separated(
+        "ok<menubrrs>n[1]n m[Kim]m</menubrrs><menubrrs>n[2]n</menubrrs><menubrrs>n[3]n m[Lee]m", "<menubrrs>");
+    ASSERT_EQ(records.count(), 3);
+    QStringList numbers;
+    QStringList names;
+    for (const AnswerRecord& r : records) {
+        numbers << r.field("n[", "]n");
+        names << r.field("m[", "]m");
+    }
+    EXPECT_EQ(numbers, QStringList({"1", "2", "3"}));
+    EXPECT_EQ(names, QStringList({"Kim", "", "Lee"}));
+    EXPECT_FALSE(records.at(1).has("m[", "]m"));
+    EXPECT_TRUE(records.at(2).has("m[", "]m"));
+    EXPECT_TRUE(AnswerRecords::Separated("", "<brr>").isEmpty());
+}
+
+TEST(AnswerGrammar, FirstFieldRecordsKeepTheirMarker)
+{
+    const auto records = AnswerRecords::FirstField("count 2 nums[1]nums name[A]name nums[2]nums", "nums[");
+    ASSERT_EQ(records.count(), 2);
+    EXPECT_EQ(records.at(0).field("nums[", "]nums"), "1");
+    EXPECT_EQ(records.at(0).field("name[", "]name"), "A");
+    EXPECT_EQ(records.at(1).field("nums[", "]nums"), "2");
+    EXPECT_FALSE(records.at(1).has("name[", "]name"));
+}
+
+TEST(AnswerGrammar, ParallelRecordsMatchGetFieldByOccurrence)
+{
+    const QString answer = "num[1]num managername[Kim]managername num[2]num managername[Lee]managername num[3]num";
+    const auto records = AnswerRecords::Parallel(answer, "num[");
+    ASSERT_EQ(records.count(), 3);
+    for (int k = 0; k < 3; ++k) {
+        for (const auto& [open, close] : {std::pair{"num[", "]num"}, std::pair{"managername[", "]managername"}})
+            EXPECT_EQ(records.at(k).get(open, close), GetField(answer, open, close, k + 1)) << k << open;
+    }
+    EXPECT_EQ(records.at(2).field("managername[", "]managername"), "");
+}
+
+TEST(AnswerGrammar, RecordsOutliveTheirList)
+{
+    const AnswerRecord record = AnswerRecords::Separated("<brr>a[x]a", "<brr>").at(0);
+    EXPECT_EQ(record.field("a[", "]a"), "x");
+    EXPECT_EQ(record.text(), "a[x]a");
+}

@@ -1,0 +1,83 @@
+#include "core/process_list.h"
+#include "support/program_dir.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A running copy of "sleep" under another file name.
+class NamedProcess
+{
+public:
+    explicit NamedProcess(const QString& name)
+    {
+        const QString program = m_dir.filePath(name);
+        QFile::copy("/bin/sleep", program);
+        m_process.start(program, {"30"});
+        m_process.waitForStarted();
+    }
+    ~NamedProcess()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+    qint64 pid() const { return m_process.processId(); }
+    QProcess& process() { return m_process; }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_process;
+};
+
+} // namespace
+
+TEST(ProcessList, FindsARunningProgramByItsWholeNameInAnyCase)
+{
+    NamedProcess companion("VMRRobotMain.exe");
+    ASSERT_GT(companion.pid(), 0);
+    EXPECT_EQ(IsProcessExist("vmrrobotmain.exe"), companion.pid());
+    EXPECT_EQ(IsProcessExist("VMRROBOTMAIN.EXE"), companion.pid());
+    EXPECT_EQ(IsProcessExist("RobotMain.exe"), 0);
+    EXPECT_EQ(IsProcessExist("VMRRobotMain"), 0);
+
+    KillProcess(companion.pid());
+    ASSERT_TRUE(companion.process().waitForFinished(5000));
+    EXPECT_EQ(IsProcessExist("VMRRobotMain.exe"), 0);
+}
+
+TEST(ProcessList, NamesLongerThanTheKernelsShortNameAreFoundFromTheCommandLine)
+{
+    QTemporaryDir proc;
+    QDir(proc.path()).mkpath("812");
+    QDir(proc.path()).mkpath("self");
+    QFile cmdline(proc.path() + "/812/cmdline");
+    ASSERT_TRUE(cmdline.open(QIODevice::WriteOnly));
+    cmdline.write(QByteArray("/opt/shop/VeryLongCompanionName.exe\0--quiet\0", 45));
+    cmdline.close();
+    SetProcessListFolder(proc.path());
+    EXPECT_EQ(IsProcessExist("verylongcompanionname.exe"), 812);
+    EXPECT_EQ(IsProcessExist("quiet"), 0);
+    SetProcessListFolder(QString());
+}
+
+TEST(ProcessList, AnUnreadableProcessListAnswersMinusOneAndLogsIt)
+{
+    TempProgramDir dir;
+    SetProcessListFolder(dir.file("no-such-folder"));
+    EXPECT_EQ(IsProcessExist("VMRRobotMain.exe"), -1);
+    SetProcessListFolder(QString());
+    EXPECT_TRUE(dir.read(QDir(dir.path()).entryList({"*.log"}).value(0))
+                    .contains("E)lib_misc->IsProcessExist(sExeName:=VMRRobotMain.exe)[Erl:=1](Eno:=2)"));
+}
+
+TEST(ProcessList, KillRefusesUnsafePids)
+{
+    KillProcess(0);
+    KillProcess(QCoreApplication::applicationPid());
+    SUCCEED();   // still running: neither the process group nor the program was signalled
+}
