@@ -1,36 +1,11 @@
 #include "core/patch_db.h"
 #include "support/patch_server.h"
 #include "support/program_dir.h"
+#include "support/scoped_env.h"
 
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <gtest/gtest.h>
-
-namespace {
-
-class ScopedEnv
-{
-public:
-    ScopedEnv(const char* name, const QByteArray& value)
-        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
-    {
-        qputenv(name, value);
-    }
-    ~ScopedEnv()
-    {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    bool m_had;
-    QByteArray m_old;
-};
-
-} // namespace
 
 TEST(PatchConnection, ConnectionTextIsBuiltFromFreshValuesEachTime)
 {
@@ -48,8 +23,8 @@ TEST(PatchConnection, ConnectionTextIsBuiltFromFreshValuesEachTime)
 
 TEST(PatchConnection, DefaultsAreTheLocalHostAndTheAccountPassword)
 {
-    qunsetenv("VMR_PATCH_HOST");
-    qunsetenv("VMR_PATCH_PASSWORD");
+    ScopedEnv host("VMR_PATCH_HOST", "");
+    ScopedEnv password("VMR_PATCH_PASSWORD", "");
     ODBC_MySQL_ConnString();
     EXPECT_EQ(gMySqlServer, "127.0.0.1");
     EXPECT_EQ(gMySqlPort, 3306);

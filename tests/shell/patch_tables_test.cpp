@@ -3,6 +3,7 @@
 #include "shell/shell_globals.h"
 #include "support/patch_server.h"
 #include "support/program_dir.h"
+#include "support/scoped_env.h"
 #include "support/seams.h"
 
 #include <gtest/gtest.h>
@@ -147,11 +148,12 @@ TEST_F(PatchTables, ResultEMarksOnlyTheNewestRowOfThisBuildShopAndPc)
 
 TEST_F(PatchTables, UnreachableServerShowsItsMessageAndReturnsFalse)
 {
-    qputenv("VMR_PATCH_HOST", "127.0.0.1:" + QByteArray::number(FreeLoopbackPort()));
     gPatchVersion = "";
-    EXPECT_FALSE(VMR_GetPatchVersion());
-    EXPECT_FALSE(VMR_PutPatchHistory("W", "T"));
-    qputenv("VMR_PATCH_HOST", "127.0.0.1:" + QByteArray::number(s_server->port()));
+    {
+        ScopedEnv unreachable("VMR_PATCH_HOST", "127.0.0.1:" + QByteArray::number(FreeLoopbackPort()));
+        EXPECT_FALSE(VMR_GetPatchVersion());
+        EXPECT_FALSE(VMR_PutPatchHistory("W", "T"));
+    }
 
     EXPECT_EQ(gPatchVersion, "");
     ASSERT_EQ(MessageBoxes().shown().size(), 2);

@@ -1,5 +1,7 @@
 #include "support/patch_server.h"
 
+#include "support/scoped_env.h"
+
 #include <QDeadlineTimer>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -70,12 +72,6 @@ ThrowawayPatchServer::~ThrowawayPatchServer()
             m_server.kill();
             m_server.waitForFinished(5000);
         }
-    }
-    for (const auto& [name, value] : m_savedEnvironment) {
-        if (value.isNull())
-            qunsetenv(name.constData());
-        else
-            qputenv(name.constData(), value);
     }
 }
 
@@ -156,11 +152,8 @@ void ThrowawayPatchServer::setEnvironment()
 {
     const QByteArray values[] = {"127.0.0.1:" + QByteArray::number(m_port), kUser.toUtf8(),
                                  kPassword.toUtf8()};
-    for (int i = 0; i < 3; ++i) {
-        const char* name = kEnvironment[i];
-        m_savedEnvironment.append({name, qEnvironmentVariableIsSet(name) ? qgetenv(name) : QByteArray()});
-        qputenv(name, values[i]);
-    }
+    for (int i = 0; i < 3; ++i)
+        m_environment.push_back(std::make_unique<ScopedEnv>(kEnvironment[i], values[i]));
 }
 
 void ThrowawayPatchServer::clearTables()

@@ -6,6 +6,11 @@
 #include <QTemporaryDir>
 #include <QVariantList>
 
+#include <memory>
+#include <vector>
+
+class ScopedEnv;
+
 // A throwaway MariaDB server for the patch-server tests: mariadbd (from the mariadb-server
 // package) on a free loopback port with a temporary data folder, the database "mgmt" with the two
 // patch tables and an account of its own. VMR_PATCH_HOST, VMR_PATCH_USER and VMR_PATCH_PASSWORD
@@ -47,7 +52,7 @@ private:
     QString m_adminName;
     int m_port = 0;
     QString m_error;
-    QList<QPair<QByteArray, QByteArray>> m_savedEnvironment;
+    std::vector<std::unique_ptr<ScopedEnv>> m_environment;
 };
 
 // A loopback port on which nothing listens.
