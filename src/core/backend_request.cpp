@@ -1,0 +1,65 @@
+#include "core/backend_request.h"
+
+#include "core/text_escapes.h"
+#include "core/log.h"
+#include "core/login_values.h"
+#include "core/win_http.h"
+
+BackendRequest::BackendRequest(const QString& label, const QString& path)
+    : m_label(label), m_path(path), m_id(gShopID), m_password(gShopPW), m_suffix(QStringLiteral("_WinHttp"))
+{
+}
+
+BackendRequest& BackendRequest::add(const QString& name, const QString& value)
+{
+    return addEscaped(name, FormValue(value));
+}
+
+BackendRequest& BackendRequest::addEscaped(const QString& name, const QString& value)
+{
+    m_pairs += "&" + name + "=" + value;
+    return *this;
+}
+
+BackendRequest& BackendRequest::withAccount(const QString& id, const QString& password)
+{
+    m_id = id;
+    m_password = password;
+    return *this;
+}
+
+BackendRequest& BackendRequest::withSuffix(const QString& suffix)
+{
+    m_suffix = suffix;
+    return *this;
+}
+
+QString BackendRequest::url() const
+{
+    return gServerURL + m_path;
+}
+
+QString BackendRequest::body() const
+{
+    return "ID=" + FormValue(m_id) + "&PassWord=" + FormValue(m_password) + m_pairs;
+}
+
+QString BackendRequest::send()
+{
+    return sendWith(&GetWinHttp);
+}
+
+QString BackendRequest::sendOnce()
+{
+    return sendWith(&GetWinHttpOnce);
+}
+
+QString BackendRequest::sendWith(QString (*transport)(const QString&, const QString&, bool))
+{
+    const QString address = url();
+    const QString form = body();
+    WriteLog(m_label + address + "?" + form, m_suffix);
+    const QString answer = transport(address, form, true);
+    WriteLog(m_label + "ResponseStr:\r\n" + answer, m_suffix);
+    return answer;
+}

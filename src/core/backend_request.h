@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+// The one way the program asks the backend: a form body that begins with the account
+// ("ID=" + gShopID + "&PassWord=" + gShopPW, or the administrative account), followed by the
+// caller's pairs. send() writes the caller's request line (label + url + "?" + body) and answer
+// line (label + "ResponseStr:" CR LF + answer) to the log family, "_WinHttp" by default.
+//
+//   const QString answer = BackendRequest("Read_직원() ... ", "/program/shopmanagerloading.php").send();
+class BackendRequest
+{
+public:
+    // The label is the full text that begins the log lines, e.g. "Read_직원() ... ".
+    BackendRequest(const QString& label, const QString& path);
+
+    // A value sent raw: "%", "&" and "+" are percent-encoded.
+    BackendRequest& add(const QString& name, const QString& value);
+    // A value already escaped or percent-encoded: sent as it is.
+    BackendRequest& addEscaped(const QString& name, const QString& value);
+    // The administrative lookups send their own account in place of the shop's.
+    BackendRequest& withAccount(const QString& id, const QString& password);
+    // The log family of the two lines.
+    BackendRequest& withSuffix(const QString& suffix);
+
+    QString url() const;
+    QString body() const;
+
+    // Through GetWinHttp (10 seconds) or GetWinHttpOnce (60 seconds).
+    QString send();
+    QString sendOnce();
+
+private:
+    QString sendWith(QString (*transport)(const QString&, const QString&, bool));
+
+    QString m_label;
+    QString m_path;
+    QString m_id;
+    QString m_password;
+    QString m_pairs;
+    QString m_suffix;
+};

@@ -1,0 +1,109 @@
+#include "core/win_http.h"
+
+#include "core/date_time.h"
+#include "core/error_line.h"
+#include "core/log.h"
+#include "core/text_escapes.h"
+#include "platform/ini_util.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+
+namespace {
+
+const QString kLog = QStringLiteral("_WinHttp");
+
+struct Variant {
+    QString name;
+    int timeoutMs;
+    bool logsSecondFailure;
+};
+
+// Across a wrap of the 32-bit tick too.
+quint32 elapsedSince(int start)
+{
+    return static_cast<quint32>(GetTickCountMS()) - static_cast<quint32>(start);
+}
+
+QNetworkRequest buildRequest(const QString& url, int timeoutMs)
+{
+    QNetworkRequest request{QUrl(url)};
+    request.setRawHeader("Content-Type", "application/x-www-form-urlencoded");
+    request.setRawHeader("User-Agent", "Firefox 3.6.4");
+    request.setTransferTimeout(timeoutMs);
+    return request;
+}
+
+// An answer came when the server sent a status line; anything else is a transport failure.
+bool hasStatus(const QNetworkReply& reply)
+{
+    return reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
+}
+
+// Errors of the transport itself, as opposed to an HTTP status other than 2xx.
+bool isTransportError(QNetworkReply::NetworkError error)
+{
+    return error != QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied;
+}
+
+void logOutcome(const Variant& variant, const QNetworkReply& reply, const QString& url,
+                const QString& body, int start)
+{
+    const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status == 200) {
+        WriteLog(variant.name + " ... 성공: " + QString::number(elapsedSince(start)) + "ms 걸림.", kLog);
+        return;
+    }
+    const QString statusText = reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+    WriteLog(variant.name + " ... <실패> (" + QString::number(status) + "): "
+                 + QString::number(elapsedSince(start)) + "ms 걸림. (" + statusText + ")\r\n" + url + "?" + body,
+             kLog);
+}
+
+void logFailure(const Variant& variant, const QNetworkReply& reply, int step, const QString& url,
+                int start)
+{
+    WriteLog(ErrorLine("lib_misc", variant.name, step, int(reply.error()), reply.errorString()), kLog);
+    if (variant.logsSecondFailure)
+        WriteLog(variant.name + " ... <실패2>: " + QString::number(elapsedSince(start)) + "ms 걸림. " + url
+                     + "?<params>",
+                 kLog);
+}
+
+QString post(const Variant& variant, const QString& url, const QString& body)
+{
+    const int start = GetTickCountMS();
+    QNetworkAccessManager manager;
+    QNetworkReply* reply = manager.post(buildRequest(url, variant.timeoutMs), body.toUtf8());
+    QEventLoop wait;
+    QObject::connect(reply, &QNetworkReply::finished, &wait, &QEventLoop::quit);
+    if (!reply->isFinished())
+        wait.exec(QEventLoop::ExcludeUserInputEvents);
+
+    QString answer;
+    if (!hasStatus(*reply)) {
+        logFailure(variant, *reply, 7, url, start);
+    } else {
+        answer = IniUtil::CutAtNull(UTF8ToString(reply->readAll()));
+        if (isTransportError(reply->error()))
+            logFailure(variant, *reply, 8, url, start);
+        else
+            logOutcome(variant, *reply, url, body, start);
+    }
+    return answer;
+}
+
+} // namespace
+
+QString GetWinHttp(const QString& url, const QString& body, bool)
+{
+    return post({QStringLiteral("GetWinHttp"), 10000, false}, url, body);
+}
+
+QString GetWinHttpOnce(const QString& url, const QString& body, bool)
+{
+    return post({QStringLiteral("GetWinHttpOnce"), 60000, true}, url, body);
+}

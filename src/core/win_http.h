@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// One POST of a form body to the backend, waited for in a nested event loop (events, timers and
+// further requests run meanwhile). Each call has its own network manager: no connection or
+// cookie survives it. Returns the answer decoded from UTF-8 and cut at its first NUL, whatever
+// the status; empty text when no answer arrived. Writes its outcome line to the "_WinHttp" log.
+// There is no second attempt. The flag is kept for the callers, which all pass true; the call
+// always waits for its answer.
+
+// Ordinary requests: 10-second time-out.
+QString GetWinHttp(const QString& url, const QString& body, bool async = true);
+
+// The bulk message senders: 60-second time-out, and one more line after a failure.
+QString GetWinHttpOnce(const QString& url, const QString& body, bool async = true);

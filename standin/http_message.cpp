@@ -1,0 +1,68 @@
+#include "http_message.h"
+
+#include <QList>
+
+namespace {
+
+qsizetype contentLength(const QList<QByteArray>& headerLines, bool& valid)
+{
+    valid = true;
+    for (const QByteArray& line : headerLines) {
+        const qsizetype colon = line.indexOf(':');
+        if (colon > 0 && line.left(colon).trimmed().toLower() == "content-length")
+            return line.mid(colon + 1).trimmed().toLongLong(&valid);
+    }
+    return 0;
+}
+
+} // namespace
+
+HttpParse ParseHttpRequest(const QByteArray& received, HttpRequestHead& head)
+{
+    const qsizetype end = received.indexOf("\r\n\r\n");
+    if (end < 0)
+        return received.size() > 65536 ? HttpParse::Malformed : HttpParse::Incomplete;
+    const QList<QByteArray> lines = received.left(end).split('\n');
+    const QList<QByteArray> requestLine = lines.first().trimmed().split(' ');
+    if (requestLine.size() != 3 || !requestLine[2].startsWith("HTTP/1."))
+        return HttpParse::Malformed;
+    bool valid = false;
+    const qsizetype length = contentLength(lines.mid(1), valid);
+    if (!valid || length < 0)
+        return HttpParse::Malformed;
+    if (received.size() < end + 4 + length)
+        return HttpParse::Incomplete;
+    const QByteArray target = requestLine[1];
+    const qsizetype query = target.indexOf('?');
+    head.path = QString::fromUtf8(query < 0 ? target : target.left(query));
+    head.body = received.mid(end + 4, length);
+    return HttpParse::Complete;
+}
+
+QByteArray ReasonPhrase(int status)
+{
+    switch (status) {
+    case 200: return "OK";
+    case 204: return "No Content";
+    case 400: return "Bad Request";
+    case 403: return "Forbidden";
+    case 404: return "Not Found";
+    case 500: return "Internal Server Error";
+    case 502: return "Bad Gateway";
+    case 503: return "Service Unavailable";
+    default: return "Status";
+    }
+}
+
+QByteArray HttpResponse(int status, const QByteArray& body)
+{
+    const bool bodyless = status == 204 || status == 304;
+    QByteArray response = "HTTP/1.1 " + QByteArray::number(status) + " " + ReasonPhrase(status) + "\r\n";
+    response += "Content-Type: text/html; charset=utf-8\r\n";
+    if (!bodyless)
+        response += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
+    response += "Connection: close\r\n\r\n";
+    if (!bodyless)
+        response += body;
+    return response;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The little of HTTP/1.1 the stand-in needs: one request per connection, a body by Content-Length.
+
+struct HttpRequestHead {
+    QString path;       // the target without its query
+    QByteArray body;
+};
+
+enum class HttpParse { Complete, Incomplete, Malformed };
+
+// Reads one request from the bytes received so far.
+HttpParse ParseHttpRequest(const QByteArray& received, HttpRequestHead& head);
+
+// A complete response that closes the connection. A 204 or 304 carries no body.
+QByteArray HttpResponse(int status, const QByteArray& body);
+
+// The standard reason phrase of a status ("Internal Server Error").
+QByteArray ReasonPhrase(int status);

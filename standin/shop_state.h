@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+// One record of the shop: field name → value, in the backend's own names ("tablenum", "YN").
+// The endpoints decide which fields they write and in which order.
+using StandinRecord = QHash<QString, QString>;
+
+// The shop the stand-in serves, held in memory. Loaded from a folder of JSON files, in which a
+// text "@day+N" or "@day-N" stands for the date N days from the loading day ("yyyy-MM-dd").
+struct ShopState {
+    StandinRecord account;             // ID, PassWord, 번호, storename, QRC, tel, num
+    QList<StandinRecord> otherShops;   // the rest of the administrative shop list
+    StandinRecord memberState;         // the shop's feature switches
+    StandinRecord settings;            // the reservation settings
+    qint64 credit = 0;                 // the remaining message credit
+    QList<StandinRecord> coupons;
+    QList<StandinRecord> tables;
+    QList<StandinRecord> staff;
+    QList<StandinRecord> members;
+    QList<StandinRecord> reservations;
+
+    // False with the reason when a file is missing or not valid JSON.
+    static bool load(const QString& folder, const QDate& today, ShopState& state, QString* error = nullptr);
+
+    bool isShopAccount(const QString& id, const QString& password) const;
+};
+
+// The folder of the sample shop: "standin" beside the executable when it is there (an installed
+// program folder), otherwise the source tree's data folder.
+QString DefaultShopFolder();

@@ -1,0 +1,115 @@
+#include "standin.h"
+
+#include "http_message.h"
+
+#include <QPointer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+Standin::Standin(ShopState shop)
+    : m_shop(std::move(shop)), m_endpoints(AllEndpoints()), m_server(std::make_unique<QTcpServer>())
+{
+    QObject::connect(m_server.get(), &QTcpServer::newConnection, m_server.get(), [this] { accept(); });
+}
+
+Standin::~Standin() = default;
+
+bool Standin::listen(quint16 port, const QHostAddress& address)
+{
+    return m_server->listen(address, port);
+}
+
+quint16 Standin::port() const
+{
+    return m_server->serverPort();
+}
+
+QString Standin::baseUrl() const
+{
+    return "http://127.0.0.1:" + QString::number(port());
+}
+
+void Standin::script(const QString& path, const StandinReply& reply)
+{
+    m_fixed.insert(path, reply);
+}
+
+void Standin::scriptSequence(const QString& path, const QList<StandinReply>& replies)
+{
+    m_sequences[path] += replies;
+}
+
+void Standin::clearScripts()
+{
+    m_fixed.clear();
+    m_sequences.clear();
+}
+
+QList<StandinRequest> Standin::requestsTo(const QString& path) const
+{
+    QList<StandinRequest> found;
+    for (const StandinRequest& request : m_requests)
+        if (request.path == path)
+            found.append(request);
+    return found;
+}
+
+void Standin::accept()
+{
+    while (QTcpSocket* socket = m_server->nextPendingConnection()) {
+        QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { readFrom(socket); });
+    }
+}
+
+void Standin::readFrom(QTcpSocket* socket)
+{
+    QByteArray buffer = socket->property("buffer").toByteArray() + socket->readAll();
+    if (buffer.startsWith('\x16')) {   // a TLS handshake: this server speaks plain HTTP only
+        socket->abort();
+        return;
+    }
+    HttpRequestHead head;
+    const HttpParse state = ParseHttpRequest(buffer, head);
+    if (state == HttpParse::Incomplete) {
+        socket->setProperty("buffer", buffer);
+        return;
+    }
+    socket->setProperty("buffer", QByteArray());
+    if (state == HttpParse::Malformed) {
+        send(socket, StandinReply::text("Bad Request", 400));
+        return;
+    }
+    const StandinRequest request{head.path, head.body};
+    m_requests.append(request);
+    const StandinReply reply = replyTo(request);
+    if (reply.delayMs <= 0) {
+        send(socket, reply);
+        return;
+    }
+    QTimer::singleShot(reply.delayMs, socket, [socket, reply] { send(socket, reply); });
+}
+
+StandinReply Standin::replyTo(const StandinRequest& request)
+{
+    auto sequence = m_sequences.find(request.path);
+    if (sequence != m_sequences.end() && !sequence->isEmpty())
+        return sequence->takeFirst();
+    if (m_fixed.contains(request.path))
+        return m_fixed.value(request.path);
+    const auto endpoint = m_endpoints.constFind(request.path);
+    if (endpoint == m_endpoints.constEnd())
+        return StandinReply::text("Not Found", 404);
+    return StandinReply::text((*endpoint)(m_shop, request.form()));
+}
+
+void Standin::send(QTcpSocket* socket, const StandinReply& reply)
+{
+    if (reply.dropped) {
+        socket->abort();
+        return;
+    }
+    socket->write(HttpResponse(reply.status, reply.body));
+    socket->disconnectFromHost();
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "endpoint.h"
+#include "shop_state.h"
+#include "standin_reply.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QHostAddress>
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+class QTcpServer;
+class QTcpSocket;
+
+// One request as it arrived.
+struct StandinRequest {
+    QString path;
+    QByteArray body;
+    FormFields form() const { return FormFields(body); }
+};
+
+// The stand-in backend: HTTP/1.1 over a TCP server on the calling thread, so that it answers while
+// the program waits in its event loop. Every request is recorded; a path can be scripted to
+// answer otherwise than the shop does.
+class Standin
+{
+public:
+    explicit Standin(ShopState shop);
+    ~Standin();
+
+    // Listens on the loopback address; port 0 takes a free port.
+    bool listen(quint16 port = 0, const QHostAddress& address = QHostAddress::LocalHost);
+    quint16 port() const;
+    QString baseUrl() const;   // "http://127.0.0.1:<port>"
+
+    // Every request to the path gets this reply until the scripts are cleared.
+    void script(const QString& path, const StandinReply& reply);
+    // The next requests to the path get these replies in order; then the path answers as before.
+    void scriptSequence(const QString& path, const QList<StandinReply>& replies);
+    void clearScripts();
+
+    const QList<StandinRequest>& requests() const { return m_requests; }
+    QList<StandinRequest> requestsTo(const QString& path) const;
+    void clearRequests() { m_requests.clear(); }
+
+    ShopState& shop() { return m_shop; }
+
+private:
+    void accept();
+    void readFrom(QTcpSocket* socket);
+    StandinReply replyTo(const StandinRequest& request);
+    static void send(QTcpSocket* socket, const StandinReply& reply);
+
+    ShopState m_shop;
+    EndpointMap m_endpoints;
+    QHash<QString, StandinReply> m_fixed;
+    QHash<QString, QList<StandinReply>> m_sequences;
+    QList<StandinRequest> m_requests;
+    std::unique_ptr<QTcpServer> m_server;
+};

@@ -1,0 +1,129 @@
+#include "core/log.h"
+#include "core/login_values.h"
+#include "core/win_http.h"
+#include "support/program_dir.h"
+#include "support/standin_fixture.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString httpLog()
+{
+    QFile file(LogFilePath("_WinHttp"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Every log line carries its stamp and the elapsed milliseconds differ from run to run.
+QString withoutFigures(QString log)
+{
+    log.remove(QRegularExpression("\\[\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d\\]"));
+    log.replace(QRegularExpression("\\d+ms 걸림"), "Nms 걸림");
+    return log;
+}
+
+quint16 closedPort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+} // namespace
+
+TEST(WinHttp, AnswersAndOutcomeLinesByStatus)
+{
+    struct Case {
+        StandinReply reply;
+        QString answer;
+        QString log;
+    };
+    const QString body = "ID=vmrdemo&PassWord=demo1234&day=all";
+    const QList<Case> cases = {
+        {StandinReply::text("로그인 성공 번호[7]번호"), "로그인 성공 번호[7]번호", "GetWinHttp ... 성공: Nms 걸림.\r\n"},
+        {StandinReply::text(""), "", "GetWinHttp ... 성공: Nms 걸림.\r\n"},
+        {StandinReply::text("DB error", 500), "DB error",
+         "GetWinHttp ... <실패> (500): Nms 걸림. (Internal Server Error)\r\nURL?" + body + "\r\n"},
+        {StandinReply::text("missing", 404), "missing",
+         "GetWinHttp ... <실패> (404): Nms 걸림. (Not Found)\r\nURL?" + body + "\r\n"},
+        {StandinReply::text("", 204), "", "GetWinHttp ... <실패> (204): Nms 걸림. (No Content)\r\nURL?" + body + "\r\n"},
+        {StandinReply::bytes(QByteArray("smsPoint[12]smsPoint\0garbage]x", 31)), "smsPoint[12]smsPoint",
+         "GetWinHttp ... 성공: Nms 걸림.\r\n"},
+    };
+    StandinFixture backend;
+    const QString url = gServerURL + "/program/test.php";
+    for (const Case& c : cases) {
+        TempProgramDir dir;
+        backend->script("/program/test.php", c.reply);
+        EXPECT_EQ(GetWinHttp(url, body, true), c.answer);
+        QString expected = c.log;
+        EXPECT_EQ(withoutFigures(httpLog()), expected.replace("URL", url)) << c.reply.status;
+    }
+}
+
+TEST(WinHttp, SendsTheBodyAsUtf8TextUnchanged)
+{
+    TempProgramDir dir;
+    StandinFixture backend;
+    const QString body = "ID=vmrdemo&PassWord=demo1234&name=홍길동&memo=50% 할인&x=a+b";
+    GetWinHttp(gServerURL + "/program/logins.php", body);
+    ASSERT_EQ(backend->requests().size(), 1);
+    EXPECT_EQ(backend->requests()[0].path, "/program/logins.php");
+    EXPECT_EQ(backend->requests()[0].body, body.toUtf8());
+}
+
+TEST(WinHttp, NoAnswerGivesEmptyTextAndTheErrorLine)
+{
+    TempProgramDir dir;
+    const QString url = "http://127.0.0.1:" + QString::number(closedPort()) + "/program/logins.php";
+
+    EXPECT_EQ(GetWinHttp(url, "ID=a&PassWord=b"), "");
+    EXPECT_EQ(withoutFigures(httpLog()), "e)lib_misc->GetWinHttp[Erl:=7, Eno:=1]\r\n   Connection refused\r\n");
+
+    QFile::remove(LogFilePath("_WinHttp"));
+    EXPECT_EQ(GetWinHttpOnce(url, "ID=a&PassWord=b"), "");
+    EXPECT_EQ(withoutFigures(httpLog()), "e)lib_misc->GetWinHttpOnce[Erl:=7, Eno:=1]\r\n   Connection refused\r\n"
+                                         "GetWinHttpOnce ... <실패2>: Nms 걸림. " + url + "?<params>\r\n");
+}
+
+TEST(WinHttp, DroppedConnectionAndTlsAttemptGiveEmptyText)
+{
+    TempProgramDir dir;
+    StandinFixture backend;
+    backend->script("/program/logins.php", StandinReply::drop());
+    EXPECT_EQ(GetWinHttp(gServerURL + "/program/logins.php", "ID=a"), "");
+    EXPECT_TRUE(httpLog().contains("e)lib_misc->GetWinHttp[Erl:=7, Eno:="));
+
+    backend->clearRequests();
+    const QString https = "https://127.0.0.1:" + QString::number(backend.port()) + "/program/logins.php";
+    EXPECT_EQ(GetWinHttp(https, "ID=a"), "");
+    EXPECT_TRUE(backend->requests().isEmpty());
+}
+
+TEST(WinHttp, OnceLogsItsOwnSuccessLine)
+{
+    TempProgramDir dir;
+    StandinFixture backend;
+    backend->script("/program/test.php", StandinReply::text("발송 성공"));
+    EXPECT_EQ(GetWinHttpOnce(gServerURL + "/program/test.php", "ID=a"), "발송 성공");
+    EXPECT_EQ(withoutFigures(httpLog()), "GetWinHttpOnce ... 성공: Nms 걸림.\r\n");
+}
+
+TEST(WinHttp, RequestFromATimerDuringTheWaitCompletes)
+{
+    TempProgramDir dir;
+    StandinFixture backend;
+    backend->script("/program/slow.php", StandinReply::text("slow answer").after(400));
+    backend->script("/program/fast.php", StandinReply::text("fast answer"));
+    QString inner;
+    QTimer::singleShot(50, [&] { inner = GetWinHttp(gServerURL + "/program/fast.php", "ID=b"); });
+
+    EXPECT_EQ(GetWinHttp(gServerURL + "/program/slow.php", "ID=a"), "slow answer");
+    EXPECT_EQ(inner, "fast answer");
+    ASSERT_EQ(backend->requests().size(), 2);
+    EXPECT_EQ(backend->requests()[1].path, "/program/fast.php");
+}
