@@ -7,3 +7,13 @@
 
 // The backend host, "host[:port]" (VMR_BACKEND_HOST, default "127.0.0.1:8780").
 QString BackendHost();
+
+// The patch server, "host[:port]" (VMR_PATCH_HOST, default "127.0.0.1:3306"), and its account
+// (VMR_PATCH_USER, VMR_PATCH_PASSWORD).
+QString PatchHost();
+QString PatchUser();
+QString PatchPassword();
+
+// The web side of the patch host that serves the build download under "/cc/", "host[:port]"
+// (VMR_DOWNLOAD_HOST, default: the backend host).
+QString DownloadHost();

@@ -1,7 +1,7 @@
 #include "core/patch_db.h"
 
 #include "core/error_line.h"
-#include "core/patch_install_values.h"
+#include "core/install_values.h"
 
 #include <QAtomicInt>
 #include <QSqlError>

@@ -5,7 +5,7 @@
 
 // The patch server's database (module lib_DbAuthentication): the versions of the published builds
 // and the download history live in the database "mgmt" of a MySQL server on the patch host.
-// Host, account and password are installation values (core/patch_install_values.h).
+// Host, account and password are installation values (core/install_values.h).
 
 // The values ODBC_MySQL_ConnString sets each time it runs. gMySqlConnStr is the connection text of
 // the account, kept as it has always read; the connection itself takes its parts and talks utf8mb4
