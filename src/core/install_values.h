@@ -3,13 +3,13 @@
 #include <QString>
 
 // Installation values that belong to the site, not to the program: read from VMR_* environment
-// variables, with the defaults of a local installation.
+// variables (blanks around them removed), with the defaults of a local installation.
 
 // The backend host, "host[:port]" (VMR_BACKEND_HOST, default "127.0.0.1:8780").
 QString BackendHost();
 
 // The patch server, "host[:port]" (VMR_PATCH_HOST, default "127.0.0.1:3306"), and its account
-// (VMR_PATCH_USER, VMR_PATCH_PASSWORD).
+// (VMR_PATCH_USER, default "vmrpatch"; VMR_PATCH_PASSWORD, default the account's password).
 QString PatchHost();
 QString PatchUser();
 QString PatchPassword();
