@@ -24,7 +24,7 @@ QString PatchHost()
 
 QString PatchUser()
 {
-    return valueOr("VMR_PATCH_USER", QStringLiteral("vmrpatch"));
+    return valueOr("VMR_PATCH_USER", QString());
 }
 
 QString PatchPassword()

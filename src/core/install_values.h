@@ -9,7 +9,7 @@
 QString BackendHost();
 
 // The patch server, "host[:port]" (VMR_PATCH_HOST, default "127.0.0.1:3306"), and its account
-// (VMR_PATCH_USER, default "vmrpatch"; VMR_PATCH_PASSWORD, default the account's password).
+// (VMR_PATCH_USER, empty when unset; VMR_PATCH_PASSWORD, default the account's password).
 QString PatchHost();
 QString PatchUser();
 QString PatchPassword();
