@@ -1,5 +1,6 @@
 #include "core/answer_grammar.h"
 #include "core/backend_request.h"
+#include "core/install_values.h"
 #include "core/login_values.h"
 #include "support/standin_fixture.h"
 
@@ -27,4 +28,17 @@ TEST(StandinLogin, AdministrativeLookupsRefuseTheShopAccount)
                               .add("membersrl", backend.shop().account.value("num"))
                               .send();
     EXPECT_FALSE(state.contains("storename"));
+}
+
+TEST(StandinLogin, FixturePointsTheBackendHostAtTheStandinAndRestores)
+{
+    const QString host = BackendHost();
+    const QString url = gServerURL;
+    {
+        StandinFixture backend;
+        EXPECT_EQ(BackendHost(), backend.host());
+        EXPECT_EQ(gServerURL, "http://" + BackendHost());
+    }
+    EXPECT_EQ(BackendHost(), host);
+    EXPECT_EQ(gServerURL, url);
 }
