@@ -1,15 +1,25 @@
 #include "shell/login_window.h"
 
 #include "core/answer_grammar.h"
+#include "core/companion_starter.h"
 #include "core/converters.h"
 #include "core/error_line.h"
 #include "core/log.h"
 #include "core/login_values.h"
 #include "platform/message_box.h"
 #include "platform/program_exit.h"
+#include "platform/program_folder.h"
 #include "platform/rounded_region.h"
-#include "shell/saved_login.h"
+#include "server/admin_shop_list.h"
+#include "server/coupon_loader.h"
+#include "server/message_credit.h"
+#include "server/reservation_settings_loader.h"
+#include "server/server_globals.h"
+#include "server/shop_switches_loader.h"
+#include "server/staff_loader.h"
+#include "server/table_loader.h"
 #include "shell/main_window.h"
+#include "shell/saved_login.h"
 #include "shell/shell_globals.h"
 #include "shell/shop_login.h"
 
@@ -219,10 +229,16 @@ void frmLogin::loginSucceeded(const QString& answer)
         gStoreName = *name;
     gShopID = ID->text();
     gShopPW = PW->text();
+    readShopTelephone();
 
     QPointer<frmLogin> self(this);
     hide();
     QCoreApplication::processEvents();
+    Load_포스종류();
+    Load_쿠폰();
+    Read_설정();
+    Read_직원();
+    Read_좌석();
 
     frmMainMDI& main = Form<frmMainMDI>();
     main.ShowLoginLink(true);
@@ -232,8 +248,23 @@ void frmLogin::loginSucceeded(const QString& answer)
         main.lbl버전->setText("VmrZLM v" + gVersionText);
     } else {
         main.m_FirstActivated = true;
+        QPointer<frmMainMDI> shown(&main);
         ShowFormModeless(main);
+        const int credit = ToLong(VMR_남은문자());
+        if (shown)
+            shown->WriteCreditLabels(credit);
     }
+    if (!FileExists(AppFile(QStringLiteral("DenyExecDeamon.txt"))) && gRobotUse)
+        VMR_로봇_죽었으면_살리기();
     if (self)
         UnloadForm(FormName());
+}
+
+void frmLogin::readShopTelephone()
+{
+    const auto shop = FindShopRecord(RequestAdminShopList(), gShopID);
+    if (!shop)
+        return;
+    if (const auto tel = shop->get(QStringLiteral("tel["), QStringLiteral("]tel")))
+        gShopTel = *tel;
 }

@@ -50,6 +50,7 @@ private:
     void enableInput();
     void loginSucceeded(const QString& answer);
     void loginFailed();
+    void readShopTelephone();
 
     QLabel* m_background;
     QStringList m_savedLogin;

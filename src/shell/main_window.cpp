@@ -136,6 +136,7 @@ void frmMainMDI::connectCommands()
     onClick(lbl로그아웃, &frmMainMDI::lbl로그아웃_Click);
     onClick(lbl문자내역, &frmMainMDI::lbl문자내역_Click);
     onClick(lblCID설정, &frmMainMDI::lblCID설정_Click);
+    onClick(lbl다운로드, &frmMainMDI::lbl다운로드_Click);
     onClick(lblManual, &frmMainMDI::lblManual_Click);
     onClick(lblAS, &frmMainMDI::lblAS_Click);
     onClick(lblMinimize, &frmMainMDI::lblMinimize_Click);

@@ -78,6 +78,7 @@ public:
     void lbl로그아웃_Click();
     void lbl문자내역_Click();
     void lblCID설정_Click();
+    void lbl다운로드_Click();
     void lblManual_Click();
     void lblAS_Click();
     void lblMinimize_Click();
@@ -106,6 +107,7 @@ private:
     void toMiniIcon();
     void toFullWindow();
     // Shows a modal window over the half-transparent main window, with its title meanwhile.
+    QString shopFeatures() const;
     void showOverHalfTransparent(const QString& title, const std::function<void()>& showModal);
 
     QWidget* m_client;

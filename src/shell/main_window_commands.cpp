@@ -8,6 +8,7 @@
 #include "platform/program_folder.h"
 #include "platform/program_launcher.h"
 #include "platform/rounded_region.h"
+#include "server/server_globals.h"
 #include "shell/login_window.h"
 
 #include <QPointer>
@@ -74,6 +75,11 @@ void frmMainMDI::lblCID설정_Click()
     showOverHalfTransparent(QStringLiteral("[ CID 설정 ]"), [] {});
 }
 
+void frmMainMDI::lbl다운로드_Click()
+{
+    OpenUrl("http://" + DownloadHost() + "/cc/VomariZLM_Last.EXE");
+}
+
 void frmMainMDI::lblManual_Click()
 {
     OpenUrl("https://" + BackendHost() + "/down/zlm메뉴얼.pdf");
@@ -137,6 +143,7 @@ void frmMainMDI::toMiniIcon()
     BG[0]->showPicture(ImgIcon, 3);
     CMD[0]->showPicture(ImgIcon, 4);
     sspTEL->show();
+    sspTel_Info->setText(shopFeatures());
     CMD[0]->show();
     CMD[1]->hide();
 }
@@ -153,4 +160,18 @@ void frmMainMDI::toFullWindow()
     sspTEL->hide();
     CMD[0]->hide();
     CMD[1]->hide();
+}
+
+QString frmMainMDI::shopFeatures() const
+{
+    QStringList features;
+    if (gEzPosCheck)
+        features << QStringLiteral("EZ");
+    if (gOkPosCheck)
+        features << QStringLiteral("OK");
+    if (gGolfCheck)
+        features << QStringLiteral("GOLF");
+    if (gRobotUse)
+        features << QStringLiteral("KT로봇");
+    return features.join(QStringLiteral(", "));
 }

@@ -1,7 +1,16 @@
 #include "shell/shell_globals.h"
 
-bool gArgQuickDev = false;
+QString gOS;
+QString gMAC;
 bool gDeveloperMode = false;
+
+QString gPatchType;
+QString gPatchVersion;
+int gPatchSize = 0;
+QString gPatchFile;
+QString gAppVersion;
+
+bool gArgQuickDev = false;
 
 int gTwipsX = 15;
 int gTwipsY = 15;
@@ -16,9 +25,6 @@ QString gSoundPath;
 QString gMenuImgPath;
 
 QString gVersionText;
-
-QString gOS;
-QString gMAC;
 
 int gMDIClientW = 0;
 int gMDIClientH = 0;

@@ -7,10 +7,22 @@
 // The separator of the saved login.
 inline const QString gSep = QStringLiteral("◈");
 
-// Command-line switches: "-quickdev" (the first activation opens only the board) and
-// "-developermode".
-extern bool gArgQuickDev;
+// Start-up values that the patch history and the patch query read: this PC's system name with its
+// word size, its MAC address, and the "-developermode" switch.
+extern QString gOS;
+extern QString gMAC;
 extern bool gDeveloperMode;
+
+// The self-update: the program type of the patch tables ("A"), the newest published build's
+// version and size, the build file's name, and the running version.
+extern QString gPatchType;
+extern QString gPatchVersion;
+extern int gPatchSize;
+extern QString gPatchFile;
+extern QString gAppVersion;
+
+// The command-line switch "-quickdev": the first activation opens only the board.
+extern bool gArgQuickDev;
 
 // Layout units (twips) per screen pixel, across and down, and their copies for the calendars.
 extern int gTwipsX;
@@ -29,10 +41,6 @@ extern QString gMenuImgPath;
 
 // The running version for display: major "." minor ".0." revision " #25".
 extern QString gVersionText;
-
-// This PC's system name with its word size, and its MAC address.
-extern QString gOS;
-extern QString gMAC;
 
 // The usable width and height of the main window's client area, in twips; set by the main
 // window's load and every resize.

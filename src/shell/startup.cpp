@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include "core/file_services.h"
 #include "core/log.h"
 #include "core/machine_identity.h"
 #include "core/settings.h"
@@ -10,11 +11,11 @@
 #include "shell/caller_id_settings.h"
 #include "shell/command_line.h"
 #include "shell/login_window.h"
+#include "shell/schema_upgrade.h"
 #include "shell/second_copy.h"
 #include "shell/shell_globals.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -41,8 +42,10 @@ void setFolders()
     gSkinPath = AppFile(QStringLiteral("skin"));
     gSoundPath = AppFile(QStringLiteral("sound"));
     gMenuImgPath = AppFile(QStringLiteral("menu_img"));
-    if (!QDir(gMenuImgPath).exists())
-        QDir().mkpath(gMenuImgPath);
+    if (!FolderExists(gMenuImgPath)) {
+        QString folder = gMenuImgPath;
+        MakeDirectory(folder);
+    }
 }
 
 void writeStartUpEntries()
@@ -80,6 +83,7 @@ void Main()
     gIniFrshop.setFileName(AppFile(QStringLiteral("Frshop.cfg")));
     setFolders();
     writeStartUpEntries();
+    Upgrade_자료구조변경(AppPath());
     ReadCallerIdSettings();
     pruneLogs();
 
