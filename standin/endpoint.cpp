@@ -4,6 +4,12 @@ EndpointMap AllEndpoints()
 {
     EndpointMap endpoints;
     AddLoginEndpoints(endpoints);
+    AddReservationEndpoints(endpoints);
+    AddSettingsEndpoints(endpoints);
+    AddStaffEndpoints(endpoints);
+    AddTableEndpoints(endpoints);
+    AddCouponEndpoints(endpoints);
+    AddMemberEndpoints(endpoints);
     return endpoints;
 }
 

@@ -14,6 +14,12 @@ using EndpointMap = QHash<QString, EndpointHandler>;
 
 // The endpoint families; each adds its paths.
 void AddLoginEndpoints(EndpointMap& endpoints);
+void AddReservationEndpoints(EndpointMap& endpoints);
+void AddSettingsEndpoints(EndpointMap& endpoints);
+void AddStaffEndpoints(EndpointMap& endpoints);
+void AddTableEndpoints(EndpointMap& endpoints);
+void AddCouponEndpoints(EndpointMap& endpoints);
+void AddMemberEndpoints(EndpointMap& endpoints);
 
 // Every endpoint of the stand-in.
 EndpointMap AllEndpoints();

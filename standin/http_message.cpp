@@ -1,7 +1,5 @@
 #include "http_message.h"
 
-#include <QList>
-
 namespace {
 
 qsizetype contentLength(const QList<QByteArray>& headerLines, bool& valid)
@@ -35,6 +33,9 @@ HttpParse ParseHttpRequest(const QByteArray& received, HttpRequestHead& head)
     const QByteArray target = requestLine[1];
     const qsizetype query = target.indexOf('?');
     head.path = QString::fromUtf8(query < 0 ? target : target.left(query));
+    head.headers.clear();
+    for (const QByteArray& line : lines.mid(1))
+        head.headers.append(line.trimmed());
     head.body = received.mid(end + 4, length);
     return HttpParse::Complete;
 }
@@ -54,15 +55,18 @@ QByteArray ReasonPhrase(int status)
     }
 }
 
+QByteArray HttpResponseHead(int status, qsizetype contentLength)
+{
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + " " + ReasonPhrase(status) + "\r\n";
+    head += "Content-Type: text/html; charset=utf-8\r\n";
+    if (contentLength >= 0)
+        head += "Content-Length: " + QByteArray::number(contentLength) + "\r\n";
+    return head + "Connection: close\r\n\r\n";
+}
+
 QByteArray HttpResponse(int status, const QByteArray& body)
 {
-    const bool bodyless = status == 204 || status == 304;
-    QByteArray response = "HTTP/1.1 " + QByteArray::number(status) + " " + ReasonPhrase(status) + "\r\n";
-    response += "Content-Type: text/html; charset=utf-8\r\n";
-    if (!bodyless)
-        response += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
-    response += "Connection: close\r\n\r\n";
-    if (!bodyless)
-        response += body;
-    return response;
+    if (status == 204 || status == 304)
+        return HttpResponseHead(status, -1);
+    return HttpResponseHead(status, body.size()) + body;
 }

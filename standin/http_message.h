@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 // The little of HTTP/1.1 the stand-in needs: one request per connection, a body by Content-Length.
 
 struct HttpRequestHead {
-    QString path;       // the target without its query
+    QString path;                  // the target without its query
+    QList<QByteArray> headers;     // "Name: value", in the order they came
     QByteArray body;
 };
 
@@ -14,6 +16,10 @@ enum class HttpParse { Complete, Incomplete, Malformed };
 
 // Reads one request from the bytes received so far.
 HttpParse ParseHttpRequest(const QByteArray& received, HttpRequestHead& head);
+
+// The head of a response that announces a body of that length (none when negative) and closes
+// the connection.
+QByteArray HttpResponseHead(int status, qsizetype contentLength);
 
 // A complete response that closes the connection. A 204 or 304 carries no body.
 QByteArray HttpResponse(int status, const QByteArray& body);

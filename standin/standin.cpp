@@ -44,6 +44,7 @@ void Standin::clearScripts()
 {
     m_fixed.clear();
     m_sequences.clear();
+    m_repeatsToDrop.clear();
 }
 
 QList<StandinRequest> Standin::requestsTo(const QString& path) const
@@ -81,9 +82,11 @@ void Standin::readFrom(QTcpSocket* socket)
         send(socket, StandinReply::text("Bad Request", 400));
         return;
     }
-    const StandinRequest request{head.path, head.body};
-    m_requests.append(request);
-    const StandinReply reply = replyTo(request);
+    const StandinRequest request{head.path, head.body, head.headers};
+    const bool repeat = m_repeatsToDrop.remove(request.path);
+    if (!repeat)
+        m_requests.append(request);
+    const StandinReply reply = repeat ? StandinReply::drop() : replyTo(request);
     if (reply.delayMs <= 0) {
         send(socket, reply);
         return;
@@ -92,6 +95,14 @@ void Standin::readFrom(QTcpSocket* socket)
 }
 
 StandinReply Standin::replyTo(const StandinRequest& request)
+{
+    const StandinReply reply = scriptedOrServed(request);
+    if (reply.ending == StandinReply::Ending::Dropped)
+        m_repeatsToDrop.insert(request.path);
+    return reply;
+}
+
+StandinReply Standin::scriptedOrServed(const StandinRequest& request)
 {
     auto sequence = m_sequences.find(request.path);
     if (sequence != m_sequences.end() && !sequence->isEmpty())
@@ -106,10 +117,18 @@ StandinReply Standin::replyTo(const StandinRequest& request)
 
 void Standin::send(QTcpSocket* socket, const StandinReply& reply)
 {
-    if (reply.dropped) {
+    switch (reply.ending) {
+    case StandinReply::Ending::Dropped:
         socket->abort();
         return;
+    case StandinReply::Ending::CutOff:
+        socket->write(HttpResponseHead(reply.status, reply.body.size() + 1) + reply.body);
+        socket->flush();
+        socket->abort();
+        return;
+    case StandinReply::Ending::Complete:
+        socket->write(HttpResponse(reply.status, reply.body));
+        socket->disconnectFromHost();
+        return;
     }
-    socket->write(HttpResponse(reply.status, reply.body));
-    socket->disconnectFromHost();
 }

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QHostAddress>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <memory>
@@ -19,6 +20,7 @@ class QTcpSocket;
 struct StandinRequest {
     QString path;
     QByteArray body;
+    QList<QByteArray> headers;   // "Name: value", in the order they came
     FormFields form() const { return FormFields(body); }
 };
 
@@ -52,12 +54,14 @@ private:
     void accept();
     void readFrom(QTcpSocket* socket);
     StandinReply replyTo(const StandinRequest& request);
+    StandinReply scriptedOrServed(const StandinRequest& request);
     static void send(QTcpSocket* socket, const StandinReply& reply);
 
     ShopState m_shop;
     EndpointMap m_endpoints;
     QHash<QString, StandinReply> m_fixed;
     QHash<QString, QList<StandinReply>> m_sequences;
+    QSet<QString> m_repeatsToDrop;   // paths whose next request is the client's repeat of a drop
     QList<StandinRequest> m_requests;
     std::unique_ptr<QTcpServer> m_server;
 };

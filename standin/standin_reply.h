@@ -3,17 +3,24 @@
 #include <QByteArray>
 #include <QString>
 
-// What the stand-in sends for one request: a status and a body (any bytes, NUL included), after
-// an optional delay; or nothing at all, the connection dropped.
+// What the stand-in sends for one request, after an optional delay: a status and a body (any
+// bytes, NUL included); nothing at all, the connection dropped; or a body cut off, the connection
+// dropped after part of it.
 struct StandinReply {
+    enum class Ending { Complete, Dropped, CutOff };
+
     int status = 200;
     QByteArray body;
     int delayMs = 0;
-    bool dropped = false;
+    Ending ending = Ending::Complete;
 
-    static StandinReply text(const QString& body, int status = 200) { return {status, body.toUtf8(), 0, false}; }
-    static StandinReply bytes(const QByteArray& body, int status = 200) { return {status, body, 0, false}; }
-    static StandinReply drop() { return {0, {}, 0, true}; }
+    static StandinReply text(const QString& body, int status = 200) { return {status, body.toUtf8(), 0, Ending::Complete}; }
+    static StandinReply bytes(const QByteArray& body, int status = 200) { return {status, body, 0, Ending::Complete}; }
+    // Qt's HTTP client sends a request once more when its connection closes before any byte of an
+    // answer came; the stand-in drops that repeat too, so that one drop() is one call without answer.
+    static StandinReply drop() { return {0, {}, 0, Ending::Dropped}; }
+    // The head announces one byte more than the body; the connection closes after the body.
+    static StandinReply cutOff(const QString& body) { return {200, body.toUtf8(), 0, Ending::CutOff}; }
     StandinReply after(int ms) const
     {
         StandinReply delayed = *this;

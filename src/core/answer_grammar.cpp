@@ -1,10 +1,35 @@
 #include "core/answer_grammar.h"
 
-#include <QHash>
 #include <QList>
 #include <QStringView>
 
+#include <algorithm>
+
 namespace {
+
+// The first place at or after `from` where the marker stands, or -1. The search runs on one
+// character of the marker, a bracket where it has one: brackets are rare in answers, so most of
+// the text is passed over by the fast single-character search.
+qsizetype find(QStringView text, QStringView marker, qsizetype from = 0)
+{
+    qsizetype anchor = 0;
+    for (qsizetype i = 0; i < marker.size(); ++i) {
+        const char16_t c = marker[i].unicode();
+        if (c == u'[' || c == u']' || c == u'<' || c == u'>') {
+            anchor = i;
+            break;
+        }
+    }
+    const QChar anchorChar = marker[anchor];
+    for (qsizetype at = text.indexOf(anchorChar, from + anchor); at >= 0; at = text.indexOf(anchorChar, at + 1)) {
+        const qsizetype start = at - anchor;
+        if (start + marker.size() > text.size())
+            return -1;
+        if (std::equal(marker.begin(), marker.end(), text.begin() + start))
+            return start;
+    }
+    return -1;
+}
 
 // Where each occurrence of the marker starts, left to right, occurrences not overlapping.
 QList<qsizetype> occurrences(QStringView text, QStringView marker)
@@ -12,7 +37,7 @@ QList<qsizetype> occurrences(QStringView text, QStringView marker)
     QList<qsizetype> found;
     if (marker.isEmpty())
         return found;
-    for (qsizetype at = text.indexOf(marker); at >= 0; at = text.indexOf(marker, at + marker.size()))
+    for (qsizetype at = find(text, marker); at >= 0; at = find(text, marker, at + marker.size()))
         found.append(at);
     return found;
 }
@@ -22,23 +47,35 @@ QStringView cutAtClose(QStringView piece, QStringView close)
 {
     if (close.isEmpty())
         return piece;
-    const qsizetype at = piece.indexOf(close);
+    const qsizetype at = find(piece, close);
     return at < 0 ? piece : piece.left(at);
+}
+
+// The value that starts right after an opening marker: up to the first closing marker, or up to
+// the next opening marker when that comes before the closing marker has ended. Only the value and
+// its closing marker are searched, not the rest of the text.
+QStringView valueFrom(QStringView rest, QStringView open, QStringView close)
+{
+    const qsizetype closeAt = close.isEmpty() ? -1 : find(rest, close);
+    if (closeAt < 0) {
+        const qsizetype next = find(rest, open);
+        return next < 0 ? rest : rest.left(next);
+    }
+    const qsizetype closeEnd = closeAt + close.size();
+    const qsizetype next = find(rest.left(closeEnd + open.size() - 1), open);
+    return next >= 0 && next < closeEnd ? rest.left(next) : rest.left(closeAt);
 }
 
 std::optional<QStringView> fieldIn(QStringView text, QStringView open, QStringView close, int occurrence)
 {
     if (open.isEmpty() || occurrence < 1)
         return std::nullopt;
-    qsizetype at = text.indexOf(open);
+    qsizetype at = find(text, open);
     for (int k = 1; k < occurrence && at >= 0; ++k)
-        at = text.indexOf(open, at + open.size());
+        at = find(text, open, at + open.size());
     if (at < 0)
         return std::nullopt;
-    const qsizetype start = at + open.size();
-    const qsizetype next = text.indexOf(open, start);
-    const qsizetype end = next < 0 ? text.size() : next;
-    return cutAtClose(text.mid(start, end - start), close);
+    return valueFrom(text.mid(at + open.size()), open, close);
 }
 
 using Span = std::pair<qsizetype, qsizetype>;   // start and length
@@ -64,7 +101,12 @@ struct AnswerRecordsData {
     QList<Span> spans;                  // separated and first-field kinds
     qsizetype parallelCount = 0;
     // Parallel kind: every value of a field in order, from one scan per field.
-    QHash<QString, QList<QStringView>> columns;
+    struct Column {
+        QString open;
+        QString close;
+        QList<QStringView> values;
+    };
+    QList<Column> columns;
 
     qsizetype count() const { return parallel ? parallelCount : spans.size(); }
 
@@ -75,16 +117,17 @@ struct AnswerRecordsData {
 
     const QList<QStringView>& column(const QString& open, const QString& close)
     {
-        const QString key = open + QChar(0) + close;
-        auto it = columns.find(key);
-        if (it != columns.end())
-            return *it;
+        for (const Column& known : columns) {
+            if (known.open == open && known.close == close)
+                return known.values;
+        }
         const QList<qsizetype> starts = occurrences(text, open);
         QList<QStringView> values;
         values.reserve(starts.size());
         for (const Span& piece : spansFrom(starts, open.size(), text.size()))
             values.append(cutAtClose(QStringView(text).mid(piece.first, piece.second), close));
-        return *columns.insert(key, values);
+        columns.append({open, close, values});
+        return columns.last().values;
     }
 };
 

@@ -16,3 +16,23 @@ QString BackendHost()
 {
     return valueOr("VMR_BACKEND_HOST", QStringLiteral("127.0.0.1:8780"));
 }
+
+QString PatchHost()
+{
+    return valueOr("VMR_PATCH_HOST", QStringLiteral("127.0.0.1:3306"));
+}
+
+QString PatchUser()
+{
+    return valueOr("VMR_PATCH_USER", QString());
+}
+
+QString PatchPassword()
+{
+    return valueOr("VMR_PATCH_PASSWORD", QString());
+}
+
+QString DownloadHost()
+{
+    return valueOr("VMR_DOWNLOAD_HOST", BackendHost());
+}

@@ -1,6 +1,7 @@
 #include "core/log.h"
 
 #include "core/error_line.h"
+#include "core/sorting.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/program_folder.h"
@@ -9,8 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
-
-#include <algorithm>
 
 namespace {
 
@@ -87,9 +86,7 @@ bool 로그_파일_삭제(const QString& pattern)
     QStringList names = folder.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System);
     if (names.size() <= 21)
         return true;
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        return QString::compare(a, b, Qt::CaseSensitive) < 0;
-    });
+    QuickSort(names);
     const qsizetype surplus = names.size() - 21;
     for (qsizetype i = 0; i < surplus; ++i) {
         QFile file(folder.filePath(names.at(i)));

@@ -4,9 +4,9 @@
 
 namespace {
 
-QString grouped(qint64 magnitude)
+QString grouped(double magnitude)
 {
-    QString digits = QString::number(magnitude);
+    QString digits = QString::number(magnitude, 'f', 0);
     for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
         digits.insert(at, u',');
     return digits;
@@ -19,6 +19,5 @@ QString FormatNumber(double value, const QString& pattern)
     const double rounded = std::isfinite(value) ? std::nearbyint(value) : 0;
     if (rounded == 0)
         return pattern == u"#,###" ? QString() : QStringLiteral("0");
-    const auto whole = static_cast<qint64>(rounded);
-    return (whole < 0 ? QStringLiteral("-") : QString()) + grouped(whole < 0 ? -whole : whole);
+    return (rounded < 0 ? QStringLiteral("-") : QString()) + grouped(std::abs(rounded));
 }

@@ -7,6 +7,7 @@
 #include <QStringConverter>
 #include <QStringList>
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -160,24 +161,34 @@ QString IniUtil::CutAtNull(const QString& text)
     return nul < 0 ? text : text.left(nul);
 }
 
-int IniUtil::ByteLength(const QString& text)
+namespace {
+
+int encodedSize(QStringEncoder& encoder, QStringView text)
 {
-    QStringEncoder encoder("windows-949");
     if (!encoder.isValid())
         return static_cast<int>(text.toUtf8().size());
     const QByteArray bytes = encoder.encode(text);
     return static_cast<int>(bytes.size());
 }
 
+} // namespace
+
+int IniUtil::ByteLength(const QString& text)
+{
+    QStringEncoder encoder("windows-949");
+    return encodedSize(encoder, text);
+}
+
 QString IniUtil::LeftByBytes(const QString& text, int bytes)
 {
     if (bytes <= 0)
         return QString();
+    QStringEncoder encoder("windows-949");
     int used = 0;
     qsizetype i = 0;
     while (i < text.size()) {
         const qsizetype step = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const int size = ByteLength(text.mid(i, step));
+        const int size = encodedSize(encoder, QStringView(text).mid(i, step));
         if (used + size > bytes)
             break;
         used += size;
@@ -206,7 +217,17 @@ double IniUtil::RoundDown(double value, int digits)
 
 int IniUtil::VarToLong(const QVariant& value)
 {
+    if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong
+        || value.typeId() == QMetaType::Double) {
+        const double number = std::nearbyint(value.toDouble());
+        return std::isfinite(number) && std::abs(number) <= INT_MAX ? static_cast<int>(number) : 0;
+    }
+    // The leading whole number of a text: "7" gives 7, "15 오늘" gives 15.
+    const QString text = value.toString().trimmed();
+    qsizetype end = text.startsWith(u'-') || text.startsWith(u'+') ? 1 : 0;
+    while (end < text.size() && text[end].isDigit() && text[end].unicode() < 128)
+        ++end;
     bool ok = false;
-    const double number = value.toString().trimmed().toDouble(&ok);
-    return ok ? static_cast<int>(std::nearbyint(number)) : 0;
+    const int number = text.left(end).toInt(&ok);
+    return ok ? number : 0;
 }

@@ -27,6 +27,7 @@ public:
     static double RoundDigits(double value, int digits);
     static double RoundUp(double value, int digits);
     static double RoundDown(double value, int digits);
+    // The leading whole number of a text ("7" gives 7, "15 오늘" gives 15; none gives 0).
     static int VarToLong(const QVariant& value);
 
 private:

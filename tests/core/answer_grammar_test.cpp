@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <random>
 
 TEST(AnswerGrammar, GetFieldOccurrencesAndMissingClosers)
 {
@@ -90,4 +91,40 @@ TEST(AnswerGrammar, RecordsOutliveTheirList)
     const AnswerRecord record = AnswerRecords::Separated("<brr>a[x]a", "<brr>").at(0);
     EXPECT_EQ(record.field("a[", "]a"), "x");
     EXPECT_EQ(record.text(), "a[x]a");
+}
+
+namespace {
+
+// The reading written out as plain splits: piece k of the text cut at the opening marker, cut
+// again at the closing marker.
+std::optional<QString> splitReading(const QString& text, const QString& open, const QString& close, int k)
+{
+    const QStringList pieces = text.split(open);
+    if (k >= pieces.size())
+        return std::nullopt;
+    return pieces[k].split(close).first();
+}
+
+} // namespace
+
+TEST(AnswerGrammar, AgreesWithPlainSplittingOnOverlappingMarkers)
+{
+    // Texts made of the markers' own characters, so that markers overlap and nest in every way.
+    const QString alphabet = "aa[]] x";
+    std::mt19937 random(11);
+    for (int round = 0; round < 3000; ++round) {
+        QString text;
+        const int length = static_cast<int>(random() % 24);
+        for (int i = 0; i < length; ++i)
+            text += alphabet[static_cast<int>(random() % alphabet.size())];
+        for (const auto& [open, close] : {std::pair{"a[", "]a"}, std::pair{"a[", "]"}, std::pair{"[", "]a"}}) {
+            const auto parallel = AnswerRecords::Parallel(text, open);
+            for (int k = 1; k <= 4; ++k) {
+                const auto expected = splitReading(text, open, close, k);
+                ASSERT_EQ(GetField(text, open, close, k), expected) << text.toStdString() << " " << open << k;
+                if (k <= parallel.count())
+                    ASSERT_EQ(parallel.at(k - 1).get(open, close), expected) << text.toStdString();
+            }
+        }
+    }
 }

@@ -68,7 +68,8 @@ TEST(Converters, NumberFormats)
     struct Case { double value; QString zeroShown; QString zeroBlank; };
     for (const Case& c : {Case{0, "0", ""}, Case{0.4, "0", ""}, Case{1234.5, "1,234", "1,234"},
                           Case{1235.5, "1,236", "1,236"}, Case{999, "999", "999"},
-                          Case{1234567, "1,234,567", "1,234,567"}, Case{-98765, "-98,765", "-98,765"}}) {
+                          Case{1234567, "1,234,567", "1,234,567"}, Case{-98765, "-98,765", "-98,765"},
+                          Case{-0.4, "0", ""}, Case{1e19, "10,000,000,000,000,000,000", "10,000,000,000,000,000,000"}}) {
         EXPECT_EQ(FormatNumber(c.value, "#,##0"), c.zeroShown) << c.value;
         EXPECT_EQ(FormatNumber(c.value, "#,###"), c.zeroBlank) << c.value;
     }

@@ -1,10 +1,6 @@
 #include "core/date_time.h"
-#include "core/file_exists.h"
-#include "core/is_compiled.h"
-#include "support/program_dir.h"
 #include "support/seams.h"
 
-#include <QDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -17,7 +13,6 @@ TEST(DateTime, MonthLengthAndWeekday)
     EXPECT_EQ(GetWeekdayKor(QDate(2024, 4, 26)), "금");
     EXPECT_EQ(GetWeekdayKor(QDate(2024, 4, 28)), "일");
     EXPECT_EQ(GetWeekdayKor(QDate(2024, 4, 27)), "토");
-    EXPECT_TRUE(IsCompiled());
 }
 
 TEST(DateTime, TickIsTheLow32BitsOfTheClock)
@@ -51,15 +46,4 @@ TEST(DateTime, DelayOfZeroReturnsAtOnce)
     Delay(0);
     Delay(-5);
     SUCCEED();
-}
-
-TEST(DateTime, FileExistsOnlyForFiles)
-{
-    TempProgramDir dir;
-    dir.write("a.txt", "x");
-    QDir().mkdir(dir.file("folder"));
-    EXPECT_TRUE(FileExists(dir.file("a.txt")));
-    EXPECT_FALSE(FileExists(dir.file("folder")));
-    EXPECT_FALSE(FileExists(dir.file("missing.txt")));
-    EXPECT_FALSE(FileExists(""));
 }

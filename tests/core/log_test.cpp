@@ -71,3 +71,25 @@ TEST(Log, PruningKeepsTheNewest21)
         EXPECT_TRUE(QFile::exists(dir.file("240101.log")));
     }
 }
+
+TEST(Log, MsgFileMSReportsItsFailure)
+{
+    TempProgramDir dir;
+    ScopedFakeClock clock;
+    QDir().mkdir(dir.file("240426.log"));
+    EXPECT_FALSE(MsgFileMS("lost", QString()));
+    ASSERT_EQ(MessageBoxes().shown().size(), 1);
+    EXPECT_TRUE(MessageBoxes().shown()[0].text.startsWith("e)MsgFileMS["));
+}
+
+TEST(Log, ErrorLinesHandedToTheSettingsErrorLogStayOutOfTheMainLog)
+{
+    TempProgramDir dir;
+    ScopedFakeClock clock;
+    LogErrorToIni("frmDataLoad", "DownLoad_Start", 0, 53, "File not found", "<e>");
+    EXPECT_EQ(dir.read("240426_ErrorLog.log"),
+              "[14:05:09.007]<e>frmDataLoad->DownLoad_Start[Erl:=0, Eno:=53]\r\n   File not found\r\n");
+    EXPECT_FALSE(QFile::exists(dir.file("240426.log")));
+    EXPECT_EQ(ErrorLine("lib_misc", "로그_파일_삭제", 3, 70, "denied", "E)"),
+              "E)lib_misc->로그_파일_삭제[Erl:=3, Eno:=70]\r\n   denied");
+}

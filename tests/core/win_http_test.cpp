@@ -4,6 +4,7 @@
 #include "support/program_dir.h"
 #include "support/standin_fixture.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTcpServer>
@@ -65,15 +66,30 @@ TEST(WinHttp, AnswersAndOutcomeLinesByStatus)
     }
 }
 
-TEST(WinHttp, SendsTheBodyAsUtf8TextUnchanged)
+TEST(WinHttp, PostsTheBodyAsUtf8TextUnchangedWithTheTwoHeaders)
 {
     TempProgramDir dir;
     StandinFixture backend;
     const QString body = "ID=vmrdemo&PassWord=demo1234&name=홍길동&memo=50% 할인&x=a+b";
     GetWinHttp(gServerURL + "/program/logins.php", body);
     ASSERT_EQ(backend->requests().size(), 1);
-    EXPECT_EQ(backend->requests()[0].path, "/program/logins.php");
-    EXPECT_EQ(backend->requests()[0].body, body.toUtf8());
+    const StandinRequest& request = backend->requests()[0];
+    EXPECT_EQ(request.path, "/program/logins.php");
+    EXPECT_EQ(request.body, body.toUtf8());
+    const qsizetype type = request.headers.indexOf("Content-Type: application/x-www-form-urlencoded");
+    const qsizetype agent = request.headers.indexOf("User-Agent: Firefox 3.6.4");
+    EXPECT_GE(type, 0);
+    EXPECT_GT(agent, type);
+}
+
+TEST(WinHttp, AnswerCutOffReturnsWhatCameAndTheErrorLine)
+{
+    TempProgramDir dir;
+    StandinFixture backend;
+    backend->script("/program/test.php", StandinReply::cutOff("storename[가게]storename"));
+    EXPECT_EQ(GetWinHttp(gServerURL + "/program/test.php", "ID=a"), "storename[가게]storename");
+    EXPECT_TRUE(withoutFigures(httpLog()).startsWith("e)lib_misc->GetWinHttp[Erl:=8, Eno:=2]\r\n   "));
+    EXPECT_EQ(backend->requests().size(), 1);
 }
 
 TEST(WinHttp, NoAnswerGivesEmptyTextAndTheErrorLine)
@@ -97,6 +113,7 @@ TEST(WinHttp, DroppedConnectionAndTlsAttemptGiveEmptyText)
     backend->script("/program/logins.php", StandinReply::drop());
     EXPECT_EQ(GetWinHttp(gServerURL + "/program/logins.php", "ID=a"), "");
     EXPECT_TRUE(httpLog().contains("e)lib_misc->GetWinHttp[Erl:=7, Eno:="));
+    EXPECT_EQ(backend->requests().size(), 1);
 
     backend->clearRequests();
     const QString https = "https://127.0.0.1:" + QString::number(backend.port()) + "/program/logins.php";
@@ -126,4 +143,17 @@ TEST(WinHttp, RequestFromATimerDuringTheWaitCompletes)
     EXPECT_EQ(inner, "fast answer");
     ASSERT_EQ(backend->requests().size(), 2);
     EXPECT_EQ(backend->requests()[1].path, "/program/fast.php");
+}
+
+TEST(WinHttp, AnswerLaterThanTheTimeOutIsNoAnswer)
+{
+    TempProgramDir dir;
+    StandinFixture backend;
+    backend->script("/program/slow.php", StandinReply::text("too late").after(12000));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(GetWinHttp(gServerURL + "/program/slow.php", "ID=a"), "");
+    EXPECT_GE(clock.elapsed(), 9500);
+    EXPECT_LT(clock.elapsed(), 11900);
+    EXPECT_TRUE(withoutFigures(httpLog()).startsWith("e)lib_misc->GetWinHttp[Erl:=7, Eno:=5]\r\n   "));
 }

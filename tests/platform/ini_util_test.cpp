@@ -1,5 +1,8 @@
 #include "platform/ini_util.h"
 #include "support/program_dir.h"
+#include "support/seams.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -31,4 +34,48 @@ TEST(IniUtil, TextFunctions)
     EXPECT_EQ(IniUtil::LeftByBytes("가나다", 5), "가나");
     EXPECT_EQ(IniUtil::RoundUp(2.1, 0), 3);
     EXPECT_EQ(IniUtil::RoundDown(2.9, 0), 2);
+}
+
+TEST(IniUtil, WritesCreateTheFileAndReadBackWhatWasWritten)
+{
+    TempProgramDir dir;
+    IniUtil ini;
+    ini.setFileName(dir.file("Patch.ini"));
+    EXPECT_EQ(ini.ReadValue("Patch", "Version", "").toString(), "");
+    ini.WriteValue("Patch", "Version", "3.1.0.161");
+    ini.WriteValue("Patch", "Size", 1048576);
+    ini.WriteValue("SET", "Scale", 1.25);
+    ini.WriteValue("SET", "Auto", false);
+    EXPECT_EQ(ini.ReadValue("Patch", "Version", "").toString(), "3.1.0.161");
+    EXPECT_EQ(ini.ReadValue("Patch", "Size", 0).toInt(), 1048576);
+    EXPECT_EQ(ini.ReadValue("SET", "Scale", 0).toDouble(), 1.25);
+    EXPECT_EQ(ini.ReadValue("SET", "Auto", true).toString(), "False");
+    EXPECT_EQ(ini.ReadValue("SET", "Missing", 7).toInt(), 7);
+    EXPECT_EQ(dir.read("Patch.ini"), "[Patch]\r\nVersion=3.1.0.161\r\nSize=1048576\r\n\r\n[SET]\r\nScale=1.25\r\nAuto=False\r\n");
+}
+
+TEST(IniUtil, ErrorLogIsADatedFileOfItsOwn)
+{
+    TempProgramDir dir;
+    ScopedFakeClock clock(QDateTime(QDate(2024, 4, 26), QTime(14, 5, 9, 7)));
+    IniUtil ini;
+    ini.WriteErrorLog("e)frmDataLoad->Download[Erl:=2, Eno:=53]\r\n   File not found", 3, 2);
+    EXPECT_EQ(dir.read("240426_ErrorLog.log"),
+              "[14:05:09.007]e)frmDataLoad->Download[Erl:=2, Eno:=53]\r\n   File not found\r\n");
+    EXPECT_FALSE(QFile::exists(dir.file("240426.log")));
+}
+
+TEST(IniUtil, NumberFunctions)
+{
+    struct Case { QVariant value; int number; };
+    for (const Case& c : {Case{"7", 7}, Case{"15 오늘", 15}, Case{" 3", 3}, Case{"", 0}, Case{"오늘", 0},
+                          Case{QVariant(12), 12}, Case{"99999999999", 0}})
+        EXPECT_EQ(IniUtil::VarToLong(c.value), c.number) << c.value.toString().toStdString();
+    EXPECT_EQ(IniUtil::RoundUp(4.0, 0), 4);
+    EXPECT_EQ(IniUtil::RoundUp(5.29, 0), 6);
+    EXPECT_DOUBLE_EQ(IniUtil::RoundDigits(12.34, 1), 12.3);
+    EXPECT_EQ(IniUtil::LeftByBytes("가나다", 3), "가");
+    EXPECT_EQ(IniUtil::LeftByBytes("a가", 2), "a");
+    EXPECT_EQ(IniUtil::LeftByBytes("abc", 0), "");
+    EXPECT_EQ(IniUtil::ByteLength(""), 0);
 }

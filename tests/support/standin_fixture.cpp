@@ -20,6 +20,7 @@ StandinFixture::StandinFixture()
 {
     if (!m_standin->listen())
         throw std::runtime_error("the stand-in cannot listen on the loopback address");
+    m_backendHost = std::make_unique<ScopedEnv>("VMR_BACKEND_HOST", host().toUtf8());
     gServerURL = m_standin->baseUrl();
     gShopID = shopId();
     gShopPW = shopPassword();

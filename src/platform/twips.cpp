@@ -1,0 +1,8 @@
+#include "platform/twips.h"
+
+#include <cmath>
+
+int TwipsToPixels(double twips)
+{
+    return int(std::nearbyint(twips / kTwipsPerPixel));   // default rounding: halves to even
+}

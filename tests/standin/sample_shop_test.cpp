@@ -1,0 +1,46 @@
+#include "support/standin_fixture.h"
+
+#include <QDate>
+#include <QSet>
+#include <gtest/gtest.h>
+
+// The sample shop gives the demo and the tests a current day: every state, every party scheme,
+// reservations on hidden-free tables around today.
+TEST(SampleShop, CoversTheStatesSchemesAndDaysAroundToday)
+{
+    const ShopState shop = SampleShop();
+    const QDate today = QDate::currentDate();
+    QSet<QString> active;
+    for (const StandinRecord& table : shop.tables)
+        if (table.value("tableYN") == "Y")
+            active.insert(table.value("tablenum"));
+    EXPECT_EQ(active.size(), shop.tables.size() - 1);
+    EXPECT_EQ(shop.staff.size(), 5);
+    EXPECT_EQ(shop.members.size(), 40);
+
+    QSet<QString> states, schemes, members, numbers;
+    int onToday = 0;
+    for (const StandinRecord& m : shop.members)
+        members.insert(m.value("num"));
+    for (const StandinRecord& r : shop.reservations) {
+        const QDate day = QDate::fromString(r.value("regdatess"), "yyyy-MM-dd");
+        ASSERT_TRUE(day.isValid()) << r.value("num").toStdString();
+        EXPECT_LE(qAbs(today.daysTo(day)), 30);
+        EXPECT_TRUE(r.value("finishscheduleTime").startsWith(r.value("regdatess")));
+        onToday += day == today;
+        states.insert(r.value("YN"));
+        schemes.insert(r.value("persontype"));
+        numbers.insert(r.value("num"));
+        const QStringList parts = r.value("table").split(';', Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i < parts.size(); i += 2)
+            EXPECT_TRUE(active.contains(parts[i])) << parts[i].toStdString();
+        EXPECT_TRUE(r.value("membernum").isEmpty() || members.contains(r.value("membernum")));
+    }
+    EXPECT_EQ(numbers.size(), shop.reservations.size());
+    EXPECT_GE(shop.reservations.size(), 140);
+    EXPECT_GE(onToday, 3);
+    EXPECT_EQ(states, QSet<QString>({"S", "Y", "N", "X", "noshow", "finish"}));
+    EXPECT_EQ(schemes, QSet<QString>({"0", "1", "2"}));
+    EXPECT_FALSE(shop.coupons.isEmpty());
+    EXPECT_GT(shop.credit, 0);
+}
