@@ -5,7 +5,8 @@
 
 namespace {
 
-// Every test starts with no boxes shown, no exit requested, no sound played and the real clock.
+// Every test starts with no boxes shown, no exit requested, no program started, no sound played
+// and the real clock.
 class SeamReset : public ::testing::EmptyTestEventListener
 {
     void OnTestStart(const ::testing::TestInfo&) override
@@ -13,6 +14,8 @@ class SeamReset : public ::testing::EmptyTestEventListener
         MessageBoxes().clear();
         ExitRequests().clear();
         Sounds().clear();
+        ProgramLaunches().clear();
+        SetProgramLauncher(&ProgramLaunches());
         SetClock(nullptr);
     }
 };
@@ -26,6 +29,7 @@ int main(int argc, char** argv)
     SetMessageBoxService(&MessageBoxes());
     SetProgramExitService(&ExitRequests());
     SetSoundPlayer(&Sounds());
+    SetProgramLauncher(&ProgramLaunches());
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new SeamReset);
     return RUN_ALL_TESTS();
