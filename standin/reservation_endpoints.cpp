@@ -74,11 +74,12 @@ QString reservationList(ShopState& shop, const FormFields& form)
 
 QString stateWord(const QString& code)
 {
-    static const StandinRecord words{{"S", "답변대기"}, {"Y", "접수완료"}, {"N", "예약거절"},
-                                     {"X", "접수취소"}, {"noshow", "NOSHOW"}, {"finish", "계산완료"}};
+    static const QHash<QString, QString> words{{"S", "답변대기"}, {"Y", "접수완료"}, {"N", "예약거절"},
+                                               {"X", "접수취소"}, {"noshow", "NOSHOW"}, {"finish", "계산완료"}};
     return words.value(code, code);
 }
 
+// The latest visit on or before today is the member's previous booking.
 QString historyHead(const QList<const StandinRecord*>& history)
 {
     const QString today = QDate::currentDate().toString("yyyy-MM-dd");
@@ -92,9 +93,11 @@ QString historyHead(const QList<const StandinRecord*>& history)
         if (day <= today && day > recent)
             recent = day;
     }
-    return " " + Field("totalcount", QString::number(history.size())) + " "
-           + Field("totalpersoncount", QString::number(people)) + " " + Field("recentzzim", recent) + " "
-           + Field("noshowcount", QString::number(noshows)) + " ";
+    const StandinRecord head{{"totalcount", QString::number(history.size())},
+                             {"totalpersoncount", QString::number(people)},
+                             {"recentzzim", recent},
+                             {"noshowcount", QString::number(noshows)}};
+    return Fields(head, {"totalcount", "totalpersoncount", "recentzzim", "noshowcount"});
 }
 
 // The group name is percent-encoded and closes with "]requestoz".

@@ -8,6 +8,7 @@
 
 #include <QEventLoop>
 #include <QNetworkAccessManager>
+#include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QUrl>
@@ -77,6 +78,7 @@ QString post(const Variant& variant, const QString& url, const QString& body)
 {
     const int start = GetTickCountMS();
     QNetworkAccessManager manager;
+    manager.setProxy(QNetworkProxy::NoProxy);
     QNetworkReply* reply = manager.post(buildRequest(url, variant.timeoutMs), body.toUtf8());
     QEventLoop wait;
     QObject::connect(reply, &QNetworkReply::finished, &wait, &QEventLoop::quit);

@@ -4,6 +4,7 @@
 #include "support/program_dir.h"
 #include "support/standin_fixture.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTcpServer>
@@ -142,4 +143,17 @@ TEST(WinHttp, RequestFromATimerDuringTheWaitCompletes)
     EXPECT_EQ(inner, "fast answer");
     ASSERT_EQ(backend->requests().size(), 2);
     EXPECT_EQ(backend->requests()[1].path, "/program/fast.php");
+}
+
+TEST(WinHttp, AnswerLaterThanTheTimeOutIsNoAnswer)
+{
+    TempProgramDir dir;
+    StandinFixture backend;
+    backend->script("/program/slow.php", StandinReply::text("too late").after(12000));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(GetWinHttp(gServerURL + "/program/slow.php", "ID=a"), "");
+    EXPECT_GE(clock.elapsed(), 9500);
+    EXPECT_LT(clock.elapsed(), 11900);
+    EXPECT_TRUE(withoutFigures(httpLog()).startsWith("e)lib_misc->GetWinHttp[Erl:=7, Eno:=5]\r\n   "));
 }

@@ -1,0 +1,35 @@
+#include "core/jet_sql.h"
+
+namespace {
+
+QString literal(const QVariant& value)
+{
+    if (value.isNull())
+        return QStringLiteral("Null");
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+        return value.toString();
+    default:
+        return "'" + value.toString().replace("'", "''") + "'";
+    }
+}
+
+} // namespace
+
+QString JetSql::display() const
+{
+    QString shown;
+    shown.reserve(text.size());
+    qsizetype next = 0;
+    for (const QChar c : text) {
+        if (c == u'?' && next < params.size())
+            shown += literal(params.at(next++));
+        else
+            shown += c;
+    }
+    return shown;
+}
