@@ -1,1 +1,4 @@
 #include "server/server_globals.h"
+
+QString gPersonType;
+int gUnregCallerCnt = 0;
