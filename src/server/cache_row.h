@@ -25,8 +25,12 @@ struct CacheRow
 };
 
 // Adds the row to a record set of table 예약: NUM, 방문일, cPhoneT, 접수일시, 예약일시, 종료일시,
-// 예약자, 모임명, 좌석, 인원, 인원N, 요청사항 and cNameT, in this order. False when refused.
+// 예약자, 모임명, 좌석, 인원, 인원N, 요청사항 and cNameT. False when refused.
 bool AddCacheRow(JetRecordset& rs, const CacheRow& row);
+
+// Rewrites the current row of the record set with what an edit changes: 방문일, cPhoneT,
+// 예약일시, 종료일시, 예약자, 모임명, 좌석, 인원, 인원N and 요청사항. False when refused.
+bool RewriteCacheRow(JetRecordset& rs, const CacheRow& row);
 
 // The backend's reservation number as the cache keys it; no value unless it is all digits.
 std::optional<qlonglong> ReservationNumber(const QString& text);

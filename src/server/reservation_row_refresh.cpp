@@ -106,19 +106,7 @@ bool updateEdited(qlonglong num, const QString& reservationNum, const QString& p
             LogRsOpenError(kModule, kUpdate, select.display());
             return false;
         }
-        if (rs->RecordCount() == 0 || !rs->Edit())
-            return true;
-        rs->SetField("방문일", row.방문일);
-        rs->SetField("cPhoneT", row.cPhoneT);
-        rs->SetField("예약일시", row.예약일시);
-        rs->SetField("종료일시", row.종료일시);
-        rs->SetField("예약자", row.예약자);
-        rs->SetField("모임명", row.모임명);
-        rs->SetField("좌석", row.좌석);
-        rs->SetField("인원", row.party.code);
-        rs->SetField("인원N", row.party.total);
-        rs->SetField("요청사항", row.요청사항);
-        if (rs->Update())
+        if (rs->RecordCount() == 0 || RewriteCacheRow(*rs, row))
             return true;
         LogError(kModule, kUpdate, 4, rs->LastError().number, rs->LastError().description);
         return false;
