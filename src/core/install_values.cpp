@@ -29,7 +29,7 @@ QString PatchUser()
 
 QString PatchPassword()
 {
-    return valueOr("VMR_PATCH_PASSWORD", QString());
+    return valueOr("VMR_PATCH_PASSWORD", QStringLiteral("kep5830"));
 }
 
 QString DownloadHost()

@@ -9,10 +9,11 @@
 QString BackendHost();
 
 // The patch server, "host[:port]" (VMR_PATCH_HOST, default "127.0.0.1:3306"), and its account
-// (VMR_PATCH_USER, VMR_PATCH_PASSWORD; empty when unset).
+// (VMR_PATCH_USER, empty when unset; VMR_PATCH_PASSWORD, default the account's password).
 QString PatchHost();
 QString PatchUser();
 QString PatchPassword();
 
-// The host of the build download, "host[:port]" (VMR_DOWNLOAD_HOST, default: the backend host).
+// The web side of the patch host that serves the build download under "/cc/", "host[:port]"
+// (VMR_DOWNLOAD_HOST, default: the backend host).
 QString DownloadHost();
