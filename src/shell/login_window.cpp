@@ -9,7 +9,7 @@
 #include "platform/message_box.h"
 #include "platform/program_exit.h"
 #include "platform/program_folder.h"
-#include "platform/rounded_region.h"
+#include "platform/window_effects.h"
 #include "server/admin_shop_list.h"
 #include "server/coupon_loader.h"
 #include "server/message_credit.h"
@@ -116,7 +116,7 @@ void frmLogin::Form_Load()
     loadPictures();
     picWait->move((width() - picWait->width()) / 2, (height() - picWait->height()) / 2);
     picWait->hide();
-    setMask(RoundedRegion(width() + 1, height() + 1, 85));
+    FormRound(*this, 85);
 
     lblLogin->setEnabled(false);
     ID->clear();

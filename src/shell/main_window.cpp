@@ -8,6 +8,7 @@
 #include "core/settings.h"
 #include "platform/message_box.h"
 #include "platform/program_exit.h"
+#include "platform/window_effects.h"
 #include "shell/caller_id_restart.h"
 #include "shell/saved_login.h"
 #include "shell/shell_globals.h"
@@ -80,7 +81,7 @@ void frmMainMDI::buildTopBar()
     lbMiniView->setGeometry(0, 0, 120, 120);
     lbMiniView->installEventFilter(this);
     for (int i = 0; i < 2; ++i)
-        CMD[i] = new PictureLabel(BG[0], i);
+        CMD[i] = new PanelButton(BG[0], i);
     sspTEL = new PanelButton(BG[0]);
     sspTel_Info = new QLabel(BG[0]);
 
@@ -155,6 +156,7 @@ void frmMainMDI::Form_Load()
                 readSetPixels(QStringLiteral("W"), kMinimumWidth), readSetPixels(QStringLiteral("H"), kMinimumHeight));
     gMDIClientW = (width() - 2) * gTwipsX;
     gMDIClientH = (height() - 114) * gTwipsY;
+    Func_ReadSkin();
     placeFixedControls();
     prepareTopButtons();
     cmdAlarm->showPicture(ImgBtn3, 13);
@@ -166,6 +168,11 @@ void frmMainMDI::Form_Load()
     lbl로그아웃->setText(QStringLiteral("로그아웃"));
     setTextColor(*lbl로그아웃, Qt::black);
     m_EventPrevent = false;
+}
+
+bool frmMainMDI::Func_ReadSkin()
+{
+    return ReadMainWindowSkin(*this, {BG[0], CMD[0], CMD[1]}, gSkinPath);
 }
 
 void frmMainMDI::placeFixedControls()
@@ -311,6 +318,7 @@ void frmMainMDI::mnuExit_Click()
         return;
     if (!gShopID.isEmpty() && !gShopPW.isEmpty() && !gStoreName.isEmpty())
         RewriteSavedLoginAccount(gShopID, gShopPW);
+    TrayIconDelete(*this);
     if (!isMinimized() && !isMaximized() && !m_FloatingButton)
         saveFullGeometry();
     m_exiting = true;

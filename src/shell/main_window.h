@@ -2,8 +2,8 @@
 
 #include "platform/panel_button.h"
 #include "platform/picture_label.h"
-#include "platform/picture_list.h"
 #include "platform/window_registry.h"
+#include "shell/main_skin.h"
 #include "shell/window_drag.h"
 
 #include <QLabel>
@@ -15,7 +15,7 @@
 // The main window: a borderless frame whose top bar carries the shop name, the version, the
 // title of the work area, the six top buttons, the credit labels and the commands, and whose
 // client area hosts the work windows as child widgets. Its end is the end of the program.
-class frmMainMDI : public QWidget, public FormEvents
+class frmMainMDI : public QWidget, public FormEvents, public MainPictureLists
 {
 public:
     static QString FormName() { return QStringLiteral("frmMainMDI"); }
@@ -38,7 +38,7 @@ public:
     PictureLabel* lbl로그아웃;
     std::array<QLabel*, 3> lbl남은문자;
     std::array<PanelButton*, 6> TopCMD;
-    std::array<PictureLabel*, 2> CMD;
+    std::array<PanelButton*, 2> CMD;
     PanelButton* sspTEL;
     QLabel* sspTel_Info;
     PictureLabel* cmdRefresh;
@@ -53,17 +53,14 @@ public:
     PictureLabel* lbl문자내역;
     PictureLabel* lblCID설정;
 
-    PictureList ImgBtn;
-    PictureList ImgTbl;
-    PictureList ImgIcon;
-    PictureList ImgBtn3;
-    PictureList imgGlobal;
-
     // The client area: work windows are its child widgets.
     QWidget* MdiClient() const { return m_client; }
 
     void Form_Load() override;
     void Form_Activate() override;
+
+    // Fills the picture lists from the skin folder and gives the strip its first pictures.
+    bool Func_ReadSkin();
 
     // The credit labels: the credit divided by 15, 20 and 45 ("#,##0"), black when the last is at
     // least 500, else red.

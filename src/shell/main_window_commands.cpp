@@ -8,6 +8,7 @@
 #include "platform/program_folder.h"
 #include "platform/program_launcher.h"
 #include "platform/rounded_region.h"
+#include "platform/window_effects.h"
 #include "server/server_globals.h"
 #include "shell/login_window.h"
 
@@ -54,12 +55,14 @@ void frmMainMDI::lbl로그아웃_Click()
 void frmMainMDI::showOverHalfTransparent(const QString& title, const std::function<void()>& showModal)
 {
     QPointer<frmMainMDI> self(this);
+    SetTranslucent(*this, 50);
     lbl현재작업->setTag(lbl현재작업->text());
     lbl현재작업->setText(title);
     showModal();
     if (!self)
         return;
     lbl현재작업->setText(lbl현재작업->tag());
+    SetTranslucent(*this, 0);
     Highlight_TopCMD();
 }
 
@@ -139,9 +142,11 @@ void frmMainMDI::toMiniIcon()
     saveFullGeometry();
     setGeometry(left, top, 72, 61);
     setMask(RoundedRegion(71, 60, 20).translated(1, 1));
+    SetTopMost(*this);
     BG[0]->resize(BG[0]->width(), 59);
     BG[0]->showPicture(ImgIcon, 3);
-    CMD[0]->showPicture(ImgIcon, 4);
+    if (ImgIcon.Has(4))
+        CMD[0]->setPicture(ImgIcon.Item(4));
     sspTEL->show();
     sspTel_Info->setText(shopFeatures());
     CMD[0]->show();
@@ -155,6 +160,7 @@ void frmMainMDI::toFullWindow()
     writePixels(QStringLiteral("MiniIconY"), y());
     clearMask();
     setGeometry(savedFullGeometry());
+    SetNoTopMost(*this);
     BG[0]->resize(BG[0]->width(), 39);
     BG[0]->showPicture(ImgIcon, 1);
     sspTEL->hide();
