@@ -8,6 +8,7 @@
 #include "core/settings.h"
 #include "platform/message_box.h"
 #include "platform/program_exit.h"
+#include "platform/vb_color.h"
 #include "platform/window_effects.h"
 #include "shell/caller_id_restart.h"
 #include "shell/saved_login.h"
@@ -51,6 +52,7 @@ frmMainMDI::frmMainMDI() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
 {
     setWindowTitle(QStringLiteral("ZLM"));
     m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("MDIClient"));
     buildTopBar();
     buildCommands();
     connectCommands();
@@ -100,10 +102,13 @@ void frmMainMDI::buildTopBar()
     cmdAlarm->setGeometry(222, 4, 30, 30);
 
     static const std::array<QString, 6> captions{"예약관리", "문자전송", "좌석설정", "예약설정", "예약통계", "고객요청"};
+    static const std::array<QColor, 6> textColors{QColor(23, 67, 155), QColor(23, 67, 155), QColor(64, 64, 64),
+                                                  QColor(64, 64, 64),  QColor(23, 67, 155), QColor(64, 64, 64)};
     for (int i = 0; i < 6; ++i) {
         TopCMD[i] = new PanelButton(BG[1], i);
         TopCMD[i]->setGeometry(10 + i * 112, 8, 106, 58);
         TopCMD[i]->setCaption(captions[i]);
+        TopCMD[i]->setTextColor(textColors[i]);
     }
     lbl현재작업 = new PictureLabel(BG[1]);
     lbl현재작업->setGeometry(690, 20, 320, 34);
@@ -147,8 +152,7 @@ void frmMainMDI::connectCommands()
     onClick(lblTerminate, &frmMainMDI::lblTerminate_Click);
     onClick(cmdRefresh, &frmMainMDI::cmdRefresh_Click);
     onClick(cmdAlarm, &frmMainMDI::cmdAlarm_Click);
-    for (PanelButton* button : TopCMD)
-        QObject::connect(button, &PanelButton::clicked, this, [this, button] { TopCMD_Click(button->index()); });
+    connectTopButtons();
 }
 
 void frmMainMDI::Form_Load()
@@ -169,6 +173,7 @@ void frmMainMDI::Form_Load()
     lbl버전->setText("ZLM v" + gVersionText);
     lbl로그아웃->setText(QStringLiteral("로그아웃"));
     setTextColor(*lbl로그아웃, Qt::black);
+    startTimers();
     m_EventPrevent = false;
 }
 
@@ -194,7 +199,8 @@ void frmMainMDI::placeFixedControls()
 void frmMainMDI::prepareTopButtons()
 {
     for (PanelButton* button : TopCMD) {
-        button->setTag(QString::number(button->textColor().rgb() & 0xFFFFFF));
+        const QColor color = button->textColor();
+        button->setTag(QString::number(VbRGB(color.red(), color.green(), color.blue())));
         button->setFrameLine(0);
         button->setCorner(5);
     }

@@ -7,6 +7,7 @@
 #include "shell/window_drag.h"
 
 #include <QLabel>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -70,6 +71,15 @@ public:
 
     void TopCMD_Click(int index);
     void Highlight_TopCMD();
+    void TopCMD_MouseDown(int index);
+    void TopCMD_MouseUp(int index);
+
+    // The one-shot rebuild of the reservation cache a second after the load, and the clock with
+    // the credit every 30 seconds.
+    QTimer* Start_Timer = nullptr;
+    QTimer* TimerClock = nullptr;
+    void Start_Timer_Timer();
+    void TimerClock_Timer();
     void mnuExit_Click();
 
     void lbl로그아웃_Click();
@@ -94,6 +104,9 @@ private:
     void buildTopBar();
     void buildCommands();
     void connectCommands();
+    void connectTopButtons();
+    void openTopWindow(int index);
+    void startTimers();
     void placeFixedControls();
     void prepareTopButtons();
     void layoutTopBar();
@@ -109,5 +122,7 @@ private:
 
     QWidget* m_client;
     bool m_exiting = false;
+    // Ticks of the clock timer since the last credit request.
+    qint32 m_clockTicks = 0;
     WindowDrag m_drag;
 };

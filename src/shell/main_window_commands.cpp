@@ -58,12 +58,22 @@ void frmMainMDI::showOverHalfTransparent(const QString& title, const std::functi
     SetTranslucent(*this, 50);
     lbl현재작업->setTag(lbl현재작업->text());
     lbl현재작업->setText(title);
-    showModal();
-    if (!self)
-        return;
-    lbl현재작업->setText(lbl현재작업->tag());
-    SetTranslucent(*this, 0);
-    Highlight_TopCMD();
+    // Also when the window fails: the main window must not stay half transparent.
+    const auto restore = [this, self] {
+        if (!self)
+            return;
+        lbl현재작업->setText(lbl현재작업->tag());
+        SetTranslucent(*this, 0);
+    };
+    try {
+        showModal();
+    } catch (...) {
+        restore();
+        throw;
+    }
+    restore();
+    if (self)
+        Highlight_TopCMD();
 }
 
 void frmMainMDI::lbl문자내역_Click()

@@ -28,3 +28,5 @@ QString gVersionText;
 
 int gMDIClientW = 0;
 int gMDIClientH = 0;
+
+bool gStartLoaded = false;

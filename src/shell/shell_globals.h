@@ -46,3 +46,6 @@ extern QString gVersionText;
 // window's load and every resize.
 extern int gMDIClientW;
 extern int gMDIClientH;
+
+// Set once the start timer has rebuilt the reservation cache; the statistics open only then.
+extern bool gStartLoaded;

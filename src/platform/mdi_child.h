@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QWidget>
+
+// The main window's client area, where the work windows live: the child named "MDIClient" of the
+// loaded "frmMainMDI"; nullptr when no main window is loaded.
+QWidget* MdiClientArea();
