@@ -66,6 +66,8 @@ void frmMainMDI::buildTopBar()
         BG[i]->setAutoFillBackground(true);
         BG[i]->installEventFilter(this);
     }
+    // The mini icon and the caller card grow the top bar over the strip.
+    BG[0]->raise();
     lbl상호 = new QLabel(BG[0]);
     lbl상호->setIndent(124);
     imgMenu[0] = new QLabel(BG[0]);

@@ -10,6 +10,7 @@
 #include "support/standin_fixture.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QTest>
 
@@ -99,6 +100,15 @@ TEST_F(LoginWindow, ASuccessfulLoginSetsTheValuesSavesTheLoginAndOpensTheMainWin
     logIn(login, "vmrdemo", "demo1234");
 
     EXPECT_EQ(loginBodies(), QStringList{"ID=vmrdemo&PassWord=demo1234"});
+    QStringList paths;
+    for (const StandinRequest& r : backend->requests())
+        paths << r.path;
+    EXPECT_EQ(paths, (QStringList{"/program/logins.php", "/bestAdmin/memberloading.php", "/bestAdmin/memberloading.php",
+                                  "/bestAdmin/memberstate.php", "/vbPHP/couponload.php", "/program/zzimloading.php",
+                                  "/program/shopmanagerloading.php", "/program/qrtableloading.php",
+                                  "/program/alramsavingLoading.php"}));
+    EXPECT_EQ(gShopTel, "02-3141-5926");
+    EXPECT_EQ(backend->requestsTo("/bestAdmin/memberloading.php").value(0).body, "ID=admin&PassWord=zotrex4");
     EXPECT_TRUE(gServerURL.startsWith("http://"));
     EXPECT_EQ(gShopID, "vmrdemo");
     EXPECT_EQ(gShopPW, "demo1234");
@@ -117,6 +127,21 @@ TEST_F(LoginWindow, ASuccessfulLoginSetsTheValuesSavesTheLoginAndOpensTheMainWin
     const QString wire = program.read(QFileInfo(LogFilePath("_WinHttp")).fileName());
     EXPECT_TRUE(wire.contains("logins() ... https://" + backend.host() + "/program/logins.php?ID=vmrdemo&PassWord=demo1234"));
     EXPECT_TRUE(wire.contains("logins() ... ResponseStr:\r\n로그인 성공"));
+}
+
+TEST_F(LoginWindow, TheCompanionStartsWhenTheShopUsesItAndNoMarkerDeniesIt)
+{
+    backend.shop().memberState["robotUSE"] = "Y";
+    QDir(program.path()).mkdir("robot");
+    logIn(open(), "vmrdemo", "demo1234");
+    ASSERT_EQ(ProgramLaunches().started().size(), 1);
+    EXPECT_TRUE(ProgramLaunches().started()[0].program.endsWith("VMRRobotMain.exe"));
+
+    UnloadAllForms();
+    ProgramLaunches().clear();
+    program.write("DenyExecDeamon.txt", "");
+    logIn(open(), "vmrdemo", "demo1234");
+    EXPECT_TRUE(ProgramLaunches().started().isEmpty());
 }
 
 TEST_F(LoginWindow, AnAutomaticLoginRunsByItselfAndRemembersTheAccount)

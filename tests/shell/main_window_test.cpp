@@ -254,6 +254,20 @@ TEST_F(MainWindow, TheMiniIconComesAndGoesAndCanBeDragged)
     gRobotUse = false;
 }
 
+TEST_F(MainWindow, TheMiniIconFromAMaximisedWindowReturnsToTheNormalStateFirst)
+{
+    frmMainMDI& main = load();
+    main.setGeometry(5, 6, 1050, 780);
+    main.lblMaximize_Click();
+    writeSettings("");
+    main.lbMiniView_DblClick();
+    EXPECT_FALSE(main.isMaximized());
+    EXPECT_EQ(main.size(), QSize(72, 61));
+    EXPECT_EQ(settingValue("SET", "W"), "1050");
+    main.lbMiniView_DblClick();
+    EXPECT_EQ(main.geometry(), QRect(5, 6, 1050, 780));
+}
+
 TEST_F(MainWindow, MaximiseSavesTheNormalGeometryFirst)
 {
     frmMainMDI& main = load();
