@@ -1,5 +1,7 @@
 #include "shell/shell_globals.h"
 
+QString gSkinPath;
+
 QString gOS;
 QString gMAC;
 bool gDeveloperMode = false;
