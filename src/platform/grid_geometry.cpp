@@ -3,31 +3,38 @@
 
 #include "platform/twips.h"
 
+std::vector<double> GridModel::DataColumnTwips() const
+{
+    std::vector<double> sizes;
+    sizes.reserve(MaxCols());
+    for (int c = 1; c <= MaxCols(); ++c)
+        sizes.push_back(m_cols[c].hidden ? 0 : m_cols[c].width);
+    return sizes;
+}
+
+std::vector<double> GridModel::DataRowTwips() const
+{
+    std::vector<double> sizes;
+    sizes.reserve(MaxRows());
+    for (int line = m_headerRows; line < int(m_rows.size()); ++line)
+        sizes.push_back(m_rows[line].hidden ? 0 : m_rows[line].height);
+    return sizes;
+}
+
 GridAxis GridModel::ColumnAxis() const
 {
     std::vector<double> header;
     if (m_displayRowHeaders)
         header.push_back(m_cols[0].hidden ? 0 : m_cols[0].width);
-    std::vector<double> data;
-    data.reserve(MaxCols());
-    for (int c = 1; c <= MaxCols(); ++c)
-        data.push_back(m_cols[c].hidden ? 0 : m_cols[c].width);
-    return GridAxis(header, data, m_colsFrozen, m_leftCol);
+    return GridAxis(header, DataColumnTwips(), m_colsFrozen, m_leftCol);
 }
 
 GridAxis GridModel::RowAxis() const
 {
     std::vector<double> header;
-    std::vector<double> data;
-    data.reserve(MaxRows());
-    for (int line = 0; line < int(m_rows.size()); ++line) {
-        const double height = m_rows[line].hidden ? 0 : m_rows[line].height;
-        if (line >= m_headerRows)
-            data.push_back(height);
-        else if (m_displayColHeaders)
-            header.push_back(height);
-    }
-    return GridAxis(header, data, 0, m_topRow);
+    for (int line = 0; m_displayColHeaders && line < m_headerRows; ++line)
+        header.push_back(m_rows[line].hidden ? 0 : m_rows[line].height);
+    return GridAxis(header, DataRowTwips(), 0, m_topRow);
 }
 
 bool GridModel::GetCellFromScreenCoord(int* col, int* row, int x, int y) const

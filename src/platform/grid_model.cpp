@@ -134,6 +134,14 @@ int GridModel::LineOf(int row) const
     return -1;
 }
 
+int GridModel::NextRowAddress(int row) const
+{
+    const int line = LineOf(row);
+    if (line >= 0 && line + 1 < m_headerRows)
+        return HeaderRowAddress(line + 1);
+    return line >= 0 && line < m_headerRows ? 1 : row + 1;
+}
+
 const GridCell* GridModel::CellAt(int col, int row) const
 {
     const int line = LineOf(row);

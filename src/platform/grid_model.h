@@ -158,8 +158,8 @@ public:
         double fontSize = 9;
         bool bold = false;
         bool italic = false;
-        OleColor backColor = RGB(255, 255, 225);
-        OleColor foreColor = RGB(0, 0, 0);
+        OleColor backColor = VbRGB(255, 255, 225);
+        OleColor foreColor = VbRGB(0, 0, 0);
     };
     int TextTipDelay() const { return m_textTipDelay; }
     void SetTextTipDelay(int ms) { m_textTipDelay = ms; }
@@ -208,8 +208,13 @@ public:
     const GridCell* CellAt(int col, int row) const;
     GridAxis ColumnAxis() const;
     GridAxis RowAxis() const;
+    // The sizes of data columns 1.. and data rows 1.. as laid out (hidden ones 0), in twips.
+    std::vector<double> DataColumnTwips() const;
+    std::vector<double> DataRowTwips() const;
     // The row address of a header line (0-based): -1000, -999, ...; 0 with a single header row.
     int HeaderRowAddress(int line) const { return m_headerRows == 1 ? 0 : -1000 + line; }
+    // The row shown below a row: the next header row, or row 1 after the last header row.
+    int NextRowAddress(int row) const;
 
 protected:
     // Called after every change that shows; the view repaints when ReDraw is on.
@@ -271,14 +276,14 @@ private:
     bool m_displayColHeaders = true;
     bool m_reDraw = true;
 
-    OleColor m_backOdd = RGB(255, 255, 255), m_foreOdd = RGB(0, 0, 0);
-    OleColor m_backEven = RGB(255, 255, 255), m_foreEven = RGB(0, 0, 0);
-    OleColor m_grayBack = RGB(128, 128, 128), m_grayFore = RGB(0, 0, 0);
+    OleColor m_backOdd = VbRGB(255, 255, 255), m_foreOdd = VbRGB(0, 0, 0);
+    OleColor m_backEven = VbRGB(255, 255, 255), m_foreEven = VbRGB(0, 0, 0);
+    OleColor m_grayBack = VbRGB(128, 128, 128), m_grayFore = VbRGB(0, 0, 0);
     OleColor m_lockBack = kNoColor, m_lockFore = kNoColor;
-    OleColor m_gridColor = RGB(192, 192, 192);
-    OleColor m_selBack = RGB(0, 120, 215), m_selFore = RGB(255, 255, 255);
-    OleColor m_shadowColor = RGB(240, 240, 240), m_shadowText = RGB(0, 0, 0);
-    OleColor m_shadowDark = RGB(128, 128, 128);
+    OleColor m_gridColor = VbRGB(192, 192, 192);
+    OleColor m_selBack = VbRGB(0, 120, 215), m_selFore = VbRGB(255, 255, 255);
+    OleColor m_shadowColor = VbRGB(240, 240, 240), m_shadowText = VbRGB(0, 0, 0);
+    OleColor m_shadowDark = VbRGB(128, 128, 128);
 
     int m_textTipDelay = 500;
     TipAppearance m_tip;

@@ -1,4 +1,5 @@
 #include "core/process_list.h"
+#include "support/fake_process_list.h"
 #include "support/program_dir.h"
 
 #include <QCoreApplication>
@@ -38,31 +39,27 @@ private:
 
 TEST(ProcessList, FindsARunningProgramByItsWholeNameInAnyCase)
 {
-    NamedProcess companion("VMRRobotMain.exe");
+    // A name of this test run alone: other test programs may run at the same time.
+    const QString name = "VMRTestCompanion" + QString::number(QCoreApplication::applicationPid()) + ".exe";
+    NamedProcess companion(name);
     ASSERT_GT(companion.pid(), 0);
-    EXPECT_EQ(IsProcessExist("vmrrobotmain.exe"), companion.pid());
-    EXPECT_EQ(IsProcessExist("VMRROBOTMAIN.EXE"), companion.pid());
-    EXPECT_EQ(IsProcessExist("RobotMain.exe"), 0);
-    EXPECT_EQ(IsProcessExist("VMRRobotMain"), 0);
+    EXPECT_EQ(IsProcessExist(name.toLower()), companion.pid());
+    EXPECT_EQ(IsProcessExist(name.toUpper()), companion.pid());
+    EXPECT_EQ(IsProcessExist(name.mid(3)), 0);
+    EXPECT_EQ(IsProcessExist(name.chopped(4)), 0);
 
     KillProcess(companion.pid());
     ASSERT_TRUE(companion.process().waitForFinished(5000));
-    EXPECT_EQ(IsProcessExist("VMRRobotMain.exe"), 0);
+    EXPECT_EQ(IsProcessExist(name), 0);
 }
 
 TEST(ProcessList, NamesLongerThanTheKernelsShortNameAreFoundFromTheCommandLine)
 {
-    QTemporaryDir proc;
-    QDir(proc.path()).mkpath("812");
-    QDir(proc.path()).mkpath("self");
-    QFile cmdline(proc.path() + "/812/cmdline");
-    ASSERT_TRUE(cmdline.open(QIODevice::WriteOnly));
-    cmdline.write(QByteArray("/opt/shop/VeryLongCompanionName.exe\0--quiet\0", 45));
-    cmdline.close();
-    SetProcessListFolder(proc.path());
+    FakeProcessList processes;
+    QDir(processes.path()).mkpath("self");
+    processes.add(812, QByteArray("/opt/shop/VeryLongCompanionName.exe\0--quiet\0", 45));
     EXPECT_EQ(IsProcessExist("verylongcompanionname.exe"), 812);
     EXPECT_EQ(IsProcessExist("quiet"), 0);
-    SetProcessListFolder(QString());
 }
 
 TEST(ProcessList, AnUnreadableProcessListAnswersMinusOneAndLogsIt)

@@ -101,7 +101,7 @@ TEST_F(GridModelTest, SpansInTheTwoHeaderRowsStayInTheHeader)
 
 TEST_F(GridModelTest, BordersApplyInCallOrderLaterEdgesOverEarlierOnes)
 {
-    const OleColor outline = RGB(218, 237, 238), faint = RGB(250, 250, 250), line = RGB(204, 204, 204);
+    const OleColor outline = VbRGB(218, 237, 238), faint = VbRGB(250, 250, 250), line = VbRGB(204, 204, 204);
     grid.SetCellBorder(1, 1, 10, 1, 16, outline, 1);
     grid.SetCellBorder(3, 1, 3, 1, 1, faint, 1);
     grid.SetCellBorder(1, 1, 10, 1, 12, line, 1);
@@ -120,10 +120,10 @@ TEST_F(GridModelTest, BordersApplyInCallOrderLaterEdgesOverEarlierOnes)
 
 TEST_F(GridModelTest, BottomEdgeOfTheLastRowStaysWhenARowIsAdded)
 {
-    grid.SetCellBorder(2, 5, 2, 5, 8, RGB(1, 2, 3), 1);
-    EXPECT_EQ(grid.TopEdge(2, 6).color, RGB(1, 2, 3));
+    grid.SetCellBorder(2, 5, 2, 5, 8, VbRGB(1, 2, 3), 1);
+    EXPECT_EQ(grid.TopEdge(2, 6).color, VbRGB(1, 2, 3));
     grid.SetMaxRows(6);
-    EXPECT_EQ(grid.TopEdge(2, 6).color, RGB(1, 2, 3));
+    EXPECT_EQ(grid.TopEdge(2, 6).color, VbRGB(1, 2, 3));
     EXPECT_EQ(grid.TopEdge(2, 7).style, 0);
 }
 
@@ -136,9 +136,9 @@ TEST_F(GridModelTest, MaxRowsAndMaxColsZeroWipeEverything)
     grid.SetCol(4);
     grid.SetRow(2);
     grid.SetCellNote("note");
-    grid.SetBackColor(RGB(255, 0, 0));
+    grid.SetBackColor(VbRGB(255, 0, 0));
     grid.AddCellSpan(4, 2, 3, 1);
-    grid.SetCellBorder(4, 2, 6, 2, 16, RGB(68, 114, 196), 1);
+    grid.SetCellBorder(4, 2, 6, 2, 16, VbRGB(68, 114, 196), 1);
 
     grid.SetMaxCols(0);
     grid.SetMaxRows(0);
@@ -246,12 +246,12 @@ TEST_F(GridModelTest, RequestsOutsideTheGridAreIgnored)
     grid.AddCellSpan(0, 1, 3, 1);        // the row-header column is not data
     grid.AddCellSpan(4, 1, 0, 1);        // no size
     grid.AddCellSpan(11, 1, 2, 1);
-    grid.SetCellBorder(5, 1, 4, 1, 16, RGB(1, 1, 1), 1);   // empty range
-    grid.SetCellBorder(0, 2, 0, 2, 1, RGB(1, 1, 1), 1);
-    grid.SetCellBorder(3, 6, 3, 6, 4, RGB(1, 1, 1), 1);
+    grid.SetCellBorder(5, 1, 4, 1, 16, VbRGB(1, 1, 1), 1);   // empty range
+    grid.SetCellBorder(0, 2, 0, 2, 1, VbRGB(1, 1, 1), 1);
+    grid.SetCellBorder(3, 6, 3, 6, 4, VbRGB(1, 1, 1), 1);
     grid.SetCol(13);
     grid.SetRow(1);
-    grid.SetBackColor(RGB(1, 1, 1));
+    grid.SetBackColor(VbRGB(1, 1, 1));
     grid.SetCellNote("x");
     grid.SetCol(2);
     grid.SetRow(-5);

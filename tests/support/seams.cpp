@@ -37,6 +37,12 @@ RecordingExit& ExitRequests()
     return exits;
 }
 
+RecordingLauncher& ProgramLaunches()
+{
+    static RecordingLauncher launches;
+    return launches;
+}
+
 ScopedFakeClock::ScopedFakeClock(const QDateTime& start) : m_clock(start)
 {
     SetClock(&m_clock);

@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/program_exit.h"
+#include "platform/program_launcher.h"
 
 #include <QDateTime>
 #include <QList>
@@ -68,9 +69,40 @@ private:
     qint64 m_tick = 1000;
 };
 
+// Records the programs and addresses it is asked to start and open, and starts nothing.
+class RecordingLauncher : public ProgramLauncher
+{
+public:
+    struct Started {
+        QString program;
+        QStringList arguments;
+        QString workingFolder;
+    };
+
+    qint64 startProgram(const QString& program, const QStringList& arguments,
+                        const QString& workingFolder) override
+    {
+        m_started.append({program, arguments, workingFolder});
+        return 4242;
+    }
+    bool openUrl(const QString& url) override
+    {
+        m_opened.append(url);
+        return true;
+    }
+    const QList<Started>& started() const { return m_started; }
+    const QStringList& opened() const { return m_opened; }
+    void clear() { m_started.clear(); m_opened.clear(); }
+
+private:
+    QList<Started> m_started;
+    QStringList m_opened;
+};
+
 // The services every test runs with; installed by the test main and cleared between tests.
 ScriptedMessageBoxes& MessageBoxes();
 RecordingExit& ExitRequests();
+RecordingLauncher& ProgramLaunches();
 
 // Installs a fake clock for the life of the object.
 class ScopedFakeClock

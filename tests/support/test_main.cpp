@@ -5,13 +5,15 @@
 
 namespace {
 
-// Every test starts with no boxes shown, no exit requested and the real clock.
+// Every test starts with no boxes shown, no exit requested, no program started and the real clock.
 class SeamReset : public ::testing::EmptyTestEventListener
 {
     void OnTestStart(const ::testing::TestInfo&) override
     {
         MessageBoxes().clear();
         ExitRequests().clear();
+        ProgramLaunches().clear();
+        SetProgramLauncher(&ProgramLaunches());
         SetClock(nullptr);
     }
 };
@@ -24,6 +26,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     SetMessageBoxService(&MessageBoxes());
     SetProgramExitService(&ExitRequests());
+    SetProgramLauncher(&ProgramLaunches());
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new SeamReset);
     return RUN_ALL_TESTS();

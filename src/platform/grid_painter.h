@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/grid_model.h"
+
+#include <QFont>
+#include <QHash>
+#include <QPainter>
+
+#include <functional>
+#include <set>
+
+// Paints a grid model into a rectangle of a painter: cells with their colours, texts, check
+// boxes and owner-drawn cells, spans drawn as one cell, grid lines, then the edges set with
+// SetCellBorder on top. Owner-drawn cells are handed to the callback with the cell's rectangle.
+class GridPainter
+{
+public:
+    using OwnerDraw = std::function<void(QPainter&, int col, int row, const QRect& cell)>;
+
+    GridPainter(const GridModel& grid, QPainter& painter, const QSize& area, OwnerDraw ownerDraw);
+    void paint();
+
+    // The text a cell shows: number cells formatted, empty row headers numbered.
+    static QString DisplayText(const GridCell& cell, int col, int row);
+
+private:
+    struct Line {
+        int address;    // row or column address
+        int start, end; // pixels
+    };
+    std::vector<Line> VisibleLines(const GridAxis& axis, bool rows, int limit) const;
+    QRect SpanRect(int col, int row, int cols, int rows) const;
+    void PaintCell(int col, int row, const QRect& rect);
+    void PaintCheck(const GridCell& cell, const QRect& rect);
+    void PaintEdges();
+    bool SameSpan(int col, int row, int col2, int row2) const;
+    const QFont& FontOf(const GridCell& cell);
+
+    const GridModel& m_grid;
+    QPainter& m_painter;
+    QSize m_area;
+    OwnerDraw m_ownerDraw;
+    GridAxis m_cols;
+    GridAxis m_rows;
+    std::vector<Line> m_visibleCols;
+    std::vector<Line> m_visibleRows;
+    QHash<QString, QFont> m_fonts;
+};

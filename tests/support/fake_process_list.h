@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A process folder of the test's own, in place of "/proc", for the life of the object: the
+// processes it lists are only those the test adds (by their command line).
+class FakeProcessList
+{
+public:
+    FakeProcessList();
+    ~FakeProcessList();
+    void add(qint64 pid, const QByteArray& commandLine);
+    QString path() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+};
