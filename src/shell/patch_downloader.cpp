@@ -32,6 +32,19 @@ bool isProgramFoldersDownloader(qint64 pid)
     return !target.isEmpty() && QFileInfo(target) == QFileInfo(AppFile(kDownloader));
 }
 
+// The process runs the program folder's downloader, directly or as the script of an interpreter;
+// a process id that the system has given to another program since is not ours.
+bool runsProgramFoldersDownloader(qint64 pid)
+{
+    if (isProgramFoldersDownloader(pid))
+        return true;
+    QFile cmdline("/proc/" + QString::number(pid) + "/cmdline");
+    if (!cmdline.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray path = QFile::encodeName(AppFile(kDownloader));
+    return cmdline.readAll().split('\0').contains(path);
+}
+
 } // namespace
 
 qint64 StartDownloader(const QString& address)
@@ -41,7 +54,7 @@ qint64 StartDownloader(const QString& address)
 
 qint64 RunningDownloader(qint64 startedPid)
 {
-    if (processRunning(startedPid))
+    if (processRunning(startedPid) && runsProgramFoldersDownloader(startedPid))
         return startedPid;
     const qint64 found = IsProcessExist(kDownloader);
     return found > 0 && isProgramFoldersDownloader(found) ? found : 0;

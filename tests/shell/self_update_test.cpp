@@ -1,11 +1,10 @@
 #include "core/login_values.h"
 #include "platform/window_registry.h"
-#include "shell/patch_download_timing.h"
+#include "fast_download_timing.h"
 #include "shell/self_update.h"
 #include "shell/shell_globals.h"
 #include "support/patch_server.h"
 #include "support/program_dir.h"
-#include "support/recording_launcher.h"
 #include "support/scoped_env.h"
 #include "support/seams.h"
 
@@ -49,16 +48,9 @@ protected:
         gStoreName = "한우마을";
         gMAC = "00:11:22:33:44:55";
         gDeveloperMode = false;
-        PatchDownloadTiming fast;
-        fast.startLimit = 200;
-        fast.downloadLimit = 2000;
-        fast.watchInterval = 20;
-        fast.waitInterval = 20;
-        SetPatchDownloadTiming(fast);
     }
     void TearDown() override
     {
-        SetPatchDownloadTiming(PatchDownloadTiming());
         for (const QString& name : LoadedFormNames())
             UnloadForm(name);
     }
@@ -88,7 +80,8 @@ protected:
     }
 
     TempProgramDir m_dir;
-    RecordingLauncher m_launcher;
+    FastDownloadTiming m_timing;
+    RecordingLauncher& m_launcher = ProgramLaunches();
     ScopedEnv m_download{"VMR_DOWNLOAD_HOST", "127.0.0.1:" + QByteArray::number(FreeLoopbackPort())};
 };
 
@@ -101,8 +94,8 @@ TEST_F(SelfUpdate, NewerBuildClosesTheLoginAndOpensTheDownloadWindow)
     EXPECT_TRUE(VMR_자동_업그레이드());
 
     EXPECT_FALSE(IsFormLoaded("frmLogin"));
-    ASSERT_EQ(m_launcher.starts().size(), 1);   // the download window started its downloader
-    EXPECT_EQ(m_launcher.starts()[0].program, m_dir.file("wget.exe"));
+    ASSERT_EQ(m_launcher.started().size(), 1);   // the download window started its downloader
+    EXPECT_EQ(m_launcher.started()[0].program, m_dir.file("wget.exe"));
     EXPECT_EQ(gPatchFile, kBuild);
     EXPECT_EQ(gPatchSize, 4096);
     EXPECT_EQ(ExitRequests().count(), 0);
@@ -129,7 +122,7 @@ TEST_F(SelfUpdate, NothingHappensForOlderEqualOrEmptyOffers)
         EXPECT_EQ(result(), c.iniResult);
         UnloadForm("frmLogin");
     }
-    EXPECT_TRUE(m_launcher.starts().isEmpty());
+    EXPECT_TRUE(m_launcher.started().isEmpty());
     EXPECT_TRUE(historyCodes().isEmpty());
     EXPECT_EQ(ExitRequests().count(), 0);
 }
@@ -143,10 +136,10 @@ TEST_F(SelfUpdate, SuccessStartsTheDownloadedBuildOnceMoreAndEnds)
 
     EXPECT_EQ(result(), "Success2");
     EXPECT_EQ(historyCodes(), QStringList{"/S"});
-    ASSERT_EQ(m_launcher.starts().size(), 1);
-    EXPECT_EQ(m_launcher.starts()[0].program, m_dir.file(kBuild));
-    EXPECT_EQ(m_launcher.starts()[0].arguments, QStringList{"/a"});
-    EXPECT_EQ(m_launcher.starts()[0].workingFolder, m_dir.path());
+    ASSERT_EQ(m_launcher.started().size(), 1);
+    EXPECT_EQ(m_launcher.started()[0].program, m_dir.file(kBuild));
+    EXPECT_EQ(m_launcher.started()[0].arguments, QStringList{"/a"});
+    EXPECT_EQ(m_launcher.started()[0].workingFolder, m_dir.path());
     EXPECT_TRUE(QFileInfo(m_dir.file(kBuild)).isExecutable());
     EXPECT_EQ(ExitRequests().count(), 1);
 }
@@ -159,7 +152,7 @@ TEST_F(SelfUpdate, SuccessWithoutTheBuildFileGoesOnWithTheLogin)
 
     EXPECT_EQ(result(), "Success2");
     EXPECT_TRUE(historyCodes().isEmpty());
-    EXPECT_TRUE(m_launcher.starts().isEmpty());
+    EXPECT_TRUE(m_launcher.started().isEmpty());
     EXPECT_EQ(ExitRequests().count(), 0);
     EXPECT_TRUE(m_dir.read(QDate::currentDate().toString("yyMMdd") + ".log").contains(m_dir.file(kBuild)));
 }
@@ -189,5 +182,5 @@ TEST_F(SelfUpdate, UnreachableServerShowsTheMessageAndGoesOn)
     EXPECT_TRUE(VMR_자동_업그레이드());
     EXPECT_EQ(MessageBoxes().texts(), QStringList{"서버에 연결할 수 없습니다!"});
     EXPECT_TRUE(IsFormLoaded("frmLogin"));
-    EXPECT_TRUE(m_launcher.starts().isEmpty());
+    EXPECT_TRUE(m_launcher.started().isEmpty());
 }
