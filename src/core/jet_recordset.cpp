@@ -144,7 +144,7 @@ bool JetRecordset::write(const QString& text, const QVariantList& values)
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
     if (!query.exec()) {
-        m_lastError = JetErrorOf(query.lastError()).description;
+        m_lastError = JetErrorOf(query.lastError());
         return false;
     }
     m_lastInsertId = query.lastInsertId().toLongLong();
@@ -156,7 +156,7 @@ bool JetRecordset::Update()
     const Pending pending = m_pending;
     m_pending = Pending::None;
     if (pending == Pending::None || m_table.isEmpty()) {
-        m_lastError = QStringLiteral("no row is being added or edited");
+        m_lastError = {-1, QStringLiteral("no row is being added or edited")};
         return false;
     }
     QStringList names;

@@ -46,7 +46,7 @@ public:
     // Writes the pending row; false (and LastError) when the engine refuses it.
     bool Update();
     void CancelUpdate();
-    QString LastError() const { return m_lastError; }
+    JetError LastError() const { return m_lastError; }
     // The row number SQLite gave the last row added.
     qint64 LastInsertId() const { return m_lastInsertId; }
 
@@ -66,7 +66,7 @@ private:
     Pending m_pending = Pending::None;
     QList<std::pair<QString, QVariant>> m_values;
     QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
-    QString m_lastError;
+    JetError m_lastError;
     qint64 m_lastInsertId = 0;
 };
 

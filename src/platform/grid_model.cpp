@@ -50,7 +50,6 @@ void GridModel::SetMaxRows(int rows)
     const int current = MaxRows();
     const int stride = MaxCols() + 1;
     if (rows > current) {
-        m_rows.reserve(m_headerRows + rows);
         for (int r = current; r < rows; ++r) {
             m_rows.push_back(NewRow(false));
             if (r == current) {

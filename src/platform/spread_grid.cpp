@@ -64,8 +64,15 @@ void SpreadGrid::Changed()
 {
     if (!ReDraw())
         return;
-    UpdateScrollBars();
     viewport()->update();
+    // Many changes in a row (a list filled with repainting on) lay out the scroll bars once.
+    if (!m_scrollBarsPending) {
+        m_scrollBarsPending = true;
+        QMetaObject::invokeMethod(this, [this] {
+            m_scrollBarsPending = false;
+            UpdateScrollBars();
+        }, Qt::QueuedConnection);
+    }
 }
 
 void SpreadGrid::UpdateScrollBars()

@@ -64,4 +64,5 @@ private:
     QPointer<QLabel> m_tip;
     QPointer<QLineEdit> m_editor;
     bool m_syncingScroll = false;
+    bool m_scrollBarsPending = false;
 };

@@ -18,3 +18,4 @@ bool gRobotUse = false;
 bool gQRCheckYN = false;
 
 QList<CouponRecord> gCoupon;
+int gUnregCallerCnt = 0;

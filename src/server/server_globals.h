@@ -51,3 +51,7 @@ extern QList<CouponRecord> gCoupon;
 // Member counts: nothing sets them; readers get 0.
 inline constexpr int gMemberCntA = 0;
 inline constexpr int gMemberCntB = 0;
+
+// The number of distinct phones of the cached reservations whose kind is "미등록" (unregistered
+// callers); set by the full rebuild of the reservation cache, added into the statistics' totals.
+extern int gUnregCallerCnt;

@@ -181,7 +181,7 @@ TEST_F(JetAccess, RecordSetsAddEditAndCountRows)
         table->AddNew();
         table->SetField("NUM", num);
         table->SetField("cPhoneT", "0101234" + QString::number(num));
-        ASSERT_TRUE(table->Update()) << table->LastError().toStdString();
+        ASSERT_TRUE(table->Update()) << table->LastError().description.toStdString();
     }
     table.reset();
 

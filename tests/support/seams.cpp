@@ -31,6 +31,12 @@ ScriptedMessageBoxes& MessageBoxes()
     return boxes;
 }
 
+RecordingSound& Sounds()
+{
+    static RecordingSound sounds;
+    return sounds;
+}
+
 RecordingExit& ExitRequests()
 {
     static RecordingExit exits;

@@ -3,6 +3,7 @@
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/program_exit.h"
+#include "platform/sound.h"
 #include "platform/program_launcher.h"
 
 #include <QDateTime>
@@ -69,6 +70,18 @@ private:
     qint64 m_tick = 1000;
 };
 
+// Records the wave files the program asked to play.
+class RecordingSound : public SoundPlayer
+{
+public:
+    void play(const QString& file) override { m_played.append(file); }
+    const QStringList& played() const { return m_played; }
+    void clear() { m_played.clear(); }
+
+private:
+    QStringList m_played;
+};
+
 // Records the programs and addresses it is asked to start and open, and starts nothing.
 class RecordingLauncher : public ProgramLauncher
 {
@@ -102,6 +115,7 @@ private:
 // The services every test runs with; installed by the test main and cleared between tests.
 ScriptedMessageBoxes& MessageBoxes();
 RecordingExit& ExitRequests();
+RecordingSound& Sounds();
 RecordingLauncher& ProgramLaunches();
 
 // Installs a fake clock for the life of the object.

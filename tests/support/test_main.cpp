@@ -5,13 +5,15 @@
 
 namespace {
 
-// Every test starts with no boxes shown, no exit requested, no program started and the real clock.
+// Every test starts with no boxes shown, no exit requested, no program started, no sound played
+// and the real clock.
 class SeamReset : public ::testing::EmptyTestEventListener
 {
     void OnTestStart(const ::testing::TestInfo&) override
     {
         MessageBoxes().clear();
         ExitRequests().clear();
+        Sounds().clear();
         ProgramLaunches().clear();
         SetProgramLauncher(&ProgramLaunches());
         SetClock(nullptr);
@@ -26,6 +28,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     SetMessageBoxService(&MessageBoxes());
     SetProgramExitService(&ExitRequests());
+    SetSoundPlayer(&Sounds());
     SetProgramLauncher(&ProgramLaunches());
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new SeamReset);

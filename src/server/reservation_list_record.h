@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/answer_grammar.h"
+#include "server/cache_row.h"
+
+#include <QString>
+
+#include <optional>
+
+// Turns the records of the reservation list ("/vbPHP/zzimorderload.php") into cache rows, in the
+// answer's order. The cache takes the states "Y" and "finish" with a visit date; a record that
+// repeats the number of the record right before it (stored or not) is dropped, and so is a record
+// without a reservation number. A field missing from a record reads as empty text.
+class ReservationListReader
+{
+public:
+    std::optional<CacheRow> read(const AnswerRecord& record);
+
+private:
+    QString m_previousNum;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/panel_button.h"
+#include "platform/picture_list.h"
+
+#include <QLabel>
+#include <QString>
+
+// The main window's picture lists, which its strip and other windows draw from (places from 1).
+struct MainPictureLists {
+    PictureList ImgBtn;     // "btnC01.gif", "btnC02.gif": the board's view button
+    PictureList ImgTbl;     // "QA0001.gif" .. "QA0012.gif": the table-request tiles
+    PictureList ImgIcon;    // "0501.gif" .. "0509.gif": the strip's backgrounds and picture buttons
+    PictureList imgGlobal;  // "check_0.gif" .. "check_3.gif": the grids' check-box pictures 1 to 4
+    PictureList ImgBtn3;    // places 13, 14, 15: "alarm.gif", "refresh_on.gif", "refresh_off.gif"
+};
+
+// The strip's controls that take their first pictures from the lists.
+struct MainSkinControls {
+    QLabel* BG0 = nullptr;
+    PanelButton* CMD0 = nullptr;
+    PanelButton* CMD1 = nullptr;
+};
+
+// The main window's Func_ReadSkin: fills the lists from the skin folder, each with those of its
+// files that exist, in order (a missing file is skipped, so later places move up); then BG(0)
+// shows picture 1 of ImgIcon, CMD(0) picture 4 and CMD(1) picture 8, and both buttons are hidden.
+// An error (a picture that cannot be read, a missing place 1, 4 or 8) writes the error line of
+// "frmMainMDI" / "Func_ReadSkin" to the main log, skips the remaining steps and returns false.
+bool ReadMainWindowSkin(MainPictureLists& lists, const MainSkinControls& controls, const QString& skinPath);

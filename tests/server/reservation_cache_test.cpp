@@ -1,0 +1,188 @@
+#include "cache_fixture.h"
+
+#include "core/text_escapes.h"
+#include "server/reservation_cache.h"
+#include "server/server_globals.h"
+#include "support/log_entries.h"
+
+#include <QFile>
+
+namespace {
+
+// A confirmed reservation with every field the cache reads; the overrides replace or (with a
+// null value) remove fields.
+QString Reservation(const QString& num, const QList<std::pair<QString, QString>>& overrides = {})
+{
+    QList<std::pair<QString, QString>> fields{
+        {"num", num},
+        {"YN", "Y"},
+        {"regdatess", "2024-05-03"},
+        {"regdatess3", "18:30"},
+        {"regdates", "2024-04-20"},
+        {"regdates1", "2024-04-20"},
+        {"regdates3", "09:15"},
+        {"finishscheduleTime", "2024-05-03 20:00"},
+        {"phone", "010-1234-" + num.rightJustified(4, '0')},
+        {"requestname", "손님" + num},
+        {"requestoz", "모임" + num},
+        {"table", "A1;2;B2;3"},
+        {"personcount", PartyBlockOf("0", {{"totalcount", 5}})},
+        {"memo", "메모"},
+    };
+    for (const auto& [name, value] : overrides) {
+        const auto at = std::find_if(fields.begin(), fields.end(), [&](const auto& f) { return f.first == name; });
+        if (value.isNull())
+            fields.erase(at);
+        else if (at != fields.end())
+            at->second = value;
+        else
+            fields.append({name, value});
+    }
+    return ListRecord(fields);
+}
+
+TEST_F(CacheTest, RebuildKeepsConfirmedAndFinishedWithoutRepeats)
+{
+    serveList(ListAnswer({
+        Reservation("57", {{"YN", "N"}}), Reservation("57"),             // repeat of a refused one: none
+        Reservation("58"), Reservation("58", {{"YN", "N"}}),             // one
+        Reservation("59"), Reservation("60", {{"YN", "S"}}), Reservation("59"), // 59 twice
+        Reservation("61", {{"YN", "X"}}), Reservation("62", {{"YN", "noshow"}}),
+        Reservation("63", {{"YN", "finish"}}), Reservation("64", {{"YN", "y"}}),
+        Reservation("65", {{"regdatess", ""}}), Reservation("66", {{"regdatess", QString()}}),
+        Reservation("67", {{"regdatess", "5월 3일"}}),
+        Reservation("", {{"num", QString()}}), Reservation("x68"),
+    }));
+    EXPECT_TRUE(Load_예약_전체());
+    EXPECT_EQ(rows("NUM"), (QStringList{"58", "59", "59", "63"}));
+    const auto request = backend->requestsTo("/vbPHP/zzimorderload.php").value(0);
+    EXPECT_TRUE(request.body.endsWith("&day=all&day2=all&noshowt=N&select=all")) << request.body.toStdString();
+}
+
+TEST_F(CacheTest, RebuildFillsEveryColumnFromItsField)
+{
+    serveList(ListAnswer({
+        Reservation("70", {{"memo", VmrEncodeAA("창가 자리 \"조용히\"\r\n100%")}}),
+        Reservation("71", {{"phone", ""}, {"regdates", ""}, {"regdates1", "2024-04-21"}, {"regdatess3", ""},
+                           {"finishscheduleTime", " 2024-05-03 21:00 "}}),
+        Reservation("72", {{"phone", QString()}, {"requestoz", QString()}, {"memo", QString()}}),
+    }));
+    EXPECT_TRUE(Load_예약_전체());
+    EXPECT_EQ(rows("NUM, 방문일, cPhoneT, 접수일시, 예약일시, 종료일시, 예약자, 모임명, 좌석, 인원, 인원N, 요청사항, cNameT"),
+              (QStringList{
+                  "70|2024-05-03|01012340070|2024-04-20 09:15|2024-05-03 18:30|2024-05-03 20:00|손님70|모임70|A1;2;B2;3|T;5|5|"
+                  "창가 자리 \"조용히\"\r\n100%|손님70",
+                  "71|2024-05-03|71|2024-04-21 09:15|2024-05-03|2024-05-03 21:00|손님71|모임71|A1;2;B2;3|T;5|5|메모|손님71",
+                  // A missing field is empty, never the record before's value.
+                  "72|2024-05-03|72|2024-04-20 09:15|2024-05-03 18:30|2024-05-03 20:00|손님72||A1;2;B2;3|T;5|5||손님72",
+              }));
+}
+
+TEST_F(CacheTest, PartyBlocksBecomeCodeAndTotal)
+{
+    serveList(ListAnswer({
+        Reservation("1", {{"personcount", PartyBlockOf("0", {{"totalcount", 4}})}}),
+        Reservation("2", {{"personcount", PartyBlockOf("1", {{"sexmale", 2}, {"sexfemale", 3}})}}),
+        Reservation("3", {{"personcount", PartyBlockOf("2", {{"big", 3}, {"small", 1}})}}),
+        Reservation("4", {{"personcount", "<persontype>0</persontype><totalcount>많이</totalcount>"}}),
+        Reservation("5", {{"personcount", PartyBlockOf("7", {{"totalcount", 9}})}}),
+    }));
+    EXPECT_TRUE(Load_예약_전체());
+    EXPECT_EQ(rows("NUM, 인원, 인원N"), (QStringList{"1|T;4|4", "2|M;2;F;3|5", "3|B;3;S;1|4", "4|T;0|0", "5||0"}));
+}
+
+TEST_F(CacheTest, FirstVisitAndCountPerPhone)
+{
+    serveList(ListAnswer({
+        Reservation("1", {{"phone", "010-5555-0001"}, {"regdatess", "2024-03-01"}}),
+        Reservation("2", {{"phone", "010-5555-0001"}, {"regdatess", "2024-01-05"}}),
+        Reservation("3", {{"phone", "01055550001"}, {"regdatess", "2024-02-10"}}),
+        Reservation("4", {{"phone", "010-5555-0001"}, {"regdatess", "2023-12-24"}, {"YN", "X"}}),
+        Reservation("5", {{"phone", "02-777-0002"}, {"regdatess", "2024-4-9"}}),
+    }));
+    EXPECT_TRUE(Load_예약_전체());
+    EXPECT_EQ(rows("NUM, cPhoneT, 방문일, 최초방문일, 총방문수"),
+              (QStringList{"1|01055550001|2024-03-01|2024-01-05|3", "2|01055550001|2024-01-05|2024-01-05|3",
+                           "3|01055550001|2024-02-10|2024-01-05|3", "5|027770002|2024-04-09|2024-04-09|1"}));
+    // The template's default kind makes every cached phone an unregistered caller.
+    EXPECT_EQ(gUnregCallerCnt, 2);
+}
+
+TEST_F(CacheTest, UnregisteredCallersFollowTheKindOfTheRows)
+{
+    exec({"CREATE TRIGGER kind AFTER INSERT ON 예약 WHEN NEW.NUM = 2 BEGIN "
+          "UPDATE 예약 SET cKindT = '회원' WHERE rowid = NEW.rowid; END"});
+    serveList(ListAnswer({Reservation("1", {{"phone", "010-1"}}), Reservation("2", {{"phone", "010-2"}}),
+                          Reservation("3", {{"phone", "010-1"}}), Reservation("4", {{"phone", "010-4"}})}));
+    EXPECT_TRUE(Load_예약_전체());
+    EXPECT_EQ(gUnregCallerCnt, 2);
+}
+
+TEST_F(CacheTest, EmptyAndHeadOnlyAnswers)
+{
+    exec({"INSERT INTO 예약 (NUM, cPhoneT, 예약일시) VALUES (9, '0109', '2024-05-03 12:00')"});
+    gUnregCallerCnt = 7;
+
+    serveList(ListRecord({{"allcount", "0"}}));
+    EXPECT_TRUE(Load_예약_전체());
+    EXPECT_EQ(rows("NUM"), QStringList{"9"});
+    EXPECT_EQ(gUnregCallerCnt, 7);
+
+    serveList("");
+    EXPECT_TRUE(Load_예약_전체());
+    EXPECT_TRUE(rows("NUM").isEmpty());
+    EXPECT_EQ(gUnregCallerCnt, 0);
+}
+
+TEST_F(CacheTest, MissingCacheFileIsLogged)
+{
+    QFile::remove(dir.file("VmrBooking.mdb"));
+    serveList(ListAnswer({Reservation("1")}));
+    EXPECT_FALSE(Load_예약_전체());
+    EXPECT_TRUE(LogEntries().contains("E)libz_Vmr_BK->Load_예약_전체 DB OPEN Error: '" + dir.file("VmrBooking.mdb") + "'"));
+    EXPECT_FALSE(QFile::exists(dir.file("VmrBooking.mdb")));
+}
+
+TEST_F(CacheTest, RebuildFromTheSampleShop)
+{
+    int expected = 0;
+    for (const StandinRecord& r : backend.shop().reservations)
+        expected += r.value("YN") == "Y" || r.value("YN") == "finish" ? 1 : 0;
+    ASSERT_GT(expected, 0);
+    EXPECT_TRUE(Load_예약_전체());
+    EXPECT_EQ(rows("NUM").size(), expected);
+    EXPECT_TRUE(rows("NUM", "NUM").filter("|").isEmpty());
+    for (const QString& row : rows("방문일, 예약일시, 인원"))
+        EXPECT_TRUE(QRegularExpression(R"(^\d{4}-\d\d-\d\d\|\d{4}-\d\d-\d\d \d\d:\d\d\|[TMB];)").match(row).hasMatch())
+            << row.toStdString();
+}
+
+TEST_F(CacheTest, DayReloadReplacesExactlyThatDay)
+{
+    exec({"INSERT INTO 예약 (NUM, 예약일시, 최초방문일, 총방문수) VALUES (-1, '2024-05-03 12:00', '', 0)",
+          "INSERT INTO 예약 (NUM, 예약일시, 최초방문일, 총방문수) VALUES (80, '2024-05-03 19:00', '2024-01-01', 4)",
+          "INSERT INTO 예약 (NUM, 예약일시, 최초방문일, 총방문수) VALUES (81, '2024-05-04 19:00', '2024-01-01', 4)"});
+    gUnregCallerCnt = 5;
+    serveList(ListAnswer({Reservation("79", {{"regdatess3", "12:00"}}), Reservation("82", {{"YN", "X"}})}));
+
+    EXPECT_TRUE(Load_예약_DAY("2024-05-03"));
+
+    EXPECT_EQ(rows("NUM, 예약일시, 최초방문일, 총방문수"),
+              (QStringList{"79|2024-05-03 12:00||0", "81|2024-05-04 19:00|2024-01-01|4"}));
+    EXPECT_EQ(gUnregCallerCnt, 5);
+    const auto request = backend->requestsTo("/vbPHP/zzimorderload.php").value(0);
+    EXPECT_TRUE(request.body.endsWith("&day=2024-05-03&day2=2024-05-03&noshowt=N&select=all"));
+}
+
+TEST_F(CacheTest, DayReloadWithoutAnswerKeepsTheDay)
+{
+    exec({"INSERT INTO 예약 (NUM, 예약일시) VALUES (80, '2024-05-03 19:00')"});
+    const QStringList before = rows("NUM, 예약일시");
+    for (const QString& answer : {QString(), ListRecord({{"allcount", "0"}})}) {
+        serveList(answer);
+        EXPECT_EQ(Load_예약_DAY("2024-05-03"), !answer.isEmpty());
+        EXPECT_EQ(rows("NUM, 예약일시"), before);
+    }
+}
+
+} // namespace
