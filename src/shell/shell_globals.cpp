@@ -1,7 +1,5 @@
 #include "shell/shell_globals.h"
 
-QString gSkinPath;
-
 QString gOS;
 QString gMAC;
 bool gDeveloperMode = false;

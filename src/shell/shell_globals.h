@@ -7,9 +7,6 @@
 // The separator of the saved login.
 inline const QString gSep = QStringLiteral("◈");
 
-// The folder of the windows' pictures: the program folder followed by "/skin".
-extern QString gSkinPath;
-
 // Start-up values that the patch history and the patch query read: this PC's system name with its
 // word size, its MAC address, and the "-developermode" switch.
 extern QString gOS;
