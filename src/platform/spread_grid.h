@@ -37,6 +37,7 @@ public:
 
 protected:
     void Changed() override;
+    QSize ViewSize() const override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
