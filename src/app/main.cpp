@@ -1,7 +1,10 @@
+#include "shell/startup.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    Main();
+    return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/twips.h"
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -50,7 +51,6 @@ void GridModel::SetMaxRows(int rows)
     const int current = MaxRows();
     const int stride = MaxCols() + 1;
     if (rows > current) {
-        m_rows.reserve(m_headerRows + rows);
         for (int r = current; r < rows; ++r) {
             m_rows.push_back(NewRow(false));
             if (r == current) {
@@ -61,6 +61,8 @@ void GridModel::SetMaxRows(int rows)
         m_spanAt.resize(m_rows.size() * stride, -1);
     } else if (rows < current) {
         m_rows.resize(m_headerRows + rows);
+        m_activeRow = std::clamp(m_activeRow, 1, std::max(1, rows));
+        m_topRow = std::clamp(m_topRow, 1, std::max(1, rows));
         m_bottom.assign(stride, GridEdge{});
         m_spanAt.resize(m_rows.size() * stride);
         DropSpansOutside();

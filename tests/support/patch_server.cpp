@@ -196,3 +196,21 @@ void ThrowawayPatchServer::publish(const QString& type, const QString& use, cons
          " VALUES (?, ?, ?, ?, ?)",
          {type, use, useDev, version, size});
 }
+
+std::unique_ptr<ThrowawayPatchServer> PatchServerTest::s_server;
+
+void PatchServerTest::SetUpTestSuite()
+{
+    s_server = std::make_unique<ThrowawayPatchServer>();
+}
+
+void PatchServerTest::TearDownTestSuite()
+{
+    s_server.reset();
+}
+
+void PatchServerTest::SetUp()
+{
+    ASSERT_TRUE(s_server->started()) << s_server->error().toStdString();
+    s_server->clearTables();
+}

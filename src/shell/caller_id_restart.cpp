@@ -1,0 +1,5 @@
+#include "shell/caller_id_restart.h"
+
+void CID_ReStart()
+{
+}

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "platform/panel_button.h"
+#include "platform/picture_label.h"
+#include "platform/window_registry.h"
+#include "shell/main_skin.h"
+#include "shell/window_drag.h"
+
+#include <QLabel>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+// The main window: a borderless frame whose top bar carries the shop name, the version, the
+// title of the work area, the six top buttons, the credit labels and the commands, and whose
+// client area hosts the work windows as child widgets. Its end is the end of the program.
+class frmMainMDI : public QWidget, public FormEvents, public MainPictureLists
+{
+public:
+    static QString FormName() { return QStringLiteral("frmMainMDI"); }
+
+    frmMainMDI();
+
+    // True while the load runs: the resize does nothing meanwhile.
+    bool m_EventPrevent = false;
+    // True while the window is the mini icon (or the caller card grown from it): the resize does
+    // nothing meanwhile.
+    bool m_FloatingButton = false;
+
+    std::array<PictureLabel*, 2> BG;
+    std::array<QWidget*, 2> picMenu;
+    std::array<QLabel*, 2> imgMenu;
+    PictureLabel* lbl현재작업;
+    QLabel* lbl상호;
+    QLabel* lbl버전;
+    QLabel* lblClock;
+    PictureLabel* lbl로그아웃;
+    std::array<QLabel*, 3> lbl남은문자;
+    std::array<PanelButton*, 6> TopCMD;
+    std::array<PanelButton*, 2> CMD;
+    PanelButton* sspTEL;
+    QLabel* sspTel_Info;
+    PictureLabel* cmdRefresh;
+    PictureLabel* cmdAlarm;
+    PictureLabel* lbMiniView;
+    PictureLabel* lblMinimize;
+    PictureLabel* lblMaximize;
+    PictureLabel* lblTerminate;
+    PictureLabel* lbl다운로드;
+    PictureLabel* lblManual;
+    PictureLabel* lblAS;
+    PictureLabel* lbl문자내역;
+    PictureLabel* lblCID설정;
+
+    // The client area: work windows are its child widgets.
+    QWidget* MdiClient() const { return m_client; }
+
+    void Form_Load() override;
+    void Form_Activate() override;
+
+    // Fills the picture lists from the skin folder and gives the strip its first pictures.
+    bool Func_ReadSkin();
+
+    // The credit labels: the credit divided by 15, 20 and 45 ("#,##0"), black when the last is at
+    // least 500, else red.
+    void WriteCreditLabels(int credit);
+    // The logout link: "로그아웃" in green when logged in, "로그인" in grey when not.
+    void ShowLoginLink(bool loggedIn);
+
+    void TopCMD_Click(int index);
+    void Highlight_TopCMD();
+    void mnuExit_Click();
+
+    void lbl로그아웃_Click();
+    void lbl문자내역_Click();
+    void lblCID설정_Click();
+    void lbl다운로드_Click();
+    void lblManual_Click();
+    void lblAS_Click();
+    void lblMinimize_Click();
+    void lblMaximize_Click();
+    void lblTerminate_Click();
+    void cmdRefresh_Click();
+    void cmdAlarm_Click();
+    void lbMiniView_DblClick();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildTopBar();
+    void buildCommands();
+    void connectCommands();
+    void placeFixedControls();
+    void prepareTopButtons();
+    void layoutTopBar();
+    void placeChildWindows();
+    void unloadChildWindows();
+    void saveFullGeometry();
+    QRect savedFullGeometry() const;
+    void toMiniIcon();
+    void toFullWindow();
+    // Shows a modal window over the half-transparent main window, with its title meanwhile.
+    QString shopFeatures() const;
+    void showOverHalfTransparent(const QString& title, const std::function<void()>& showModal);
+
+    QWidget* m_client;
+    bool m_exiting = false;
+    WindowDrag m_drag;
+};

@@ -1,0 +1,232 @@
+#include "shell/shell_fixture.h"
+
+#include "core/log.h"
+#include "core/login_values.h"
+#include "platform/window_registry.h"
+#include "shell/login_window.h"
+#include "shell/main_window.h"
+#include "shell/shop_login.h"
+#include "support/seams.h"
+#include "support/standin_fixture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+namespace {
+
+class LoginWindow : public ShellTest
+{
+protected:
+    // Opens the window as the start-up does (or as the login label does after a logout).
+    frmLogin& open(bool reLogin = false)
+    {
+        frmLogin::m_ReLogin = reLogin;
+        frmLogin& login = Form<frmLogin>();
+        login.m_FirstActivated = true;
+        ShowFormModeless(login);
+        return login;
+    }
+
+    void logIn(frmLogin& login, const QString& id, const QString& password)
+    {
+        login.ID->setText(id);
+        login.PW->setText(password);
+        QTest::mouseClick(login.lblLogin, Qt::LeftButton);
+    }
+
+    QStringList loginBodies()
+    {
+        QStringList bodies;
+        for (const StandinRequest& r : backend->requestsTo("/program/logins.php"))
+            bodies << QString::fromUtf8(r.body);
+        return bodies;
+    }
+
+    StandinFixture backend;
+};
+
+TEST(LoginAnswer, CleaningFoldsRunsOfEqualBreaksAndKeepsCrLf)
+{
+    struct Case {
+        QString raw;
+        QString cleaned;
+    };
+    const QList<Case> cases{
+        {"성공", "성공"},
+        {"a\r\r\rb\n\n\n\nc", "a\rb\nc"},
+        {"a\r\nb\r\n\r\nc", "a\r\nb\r\n\r\nc"},
+        {"x" + QString(2048, '\n') + "y", "x\ny"},
+        {"x" + QString(2049, '\n') + "y", "x\n\ny"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CleanLoginAnswer(c.raw), c.cleaned);
+}
+
+TEST_F(LoginWindow, WithoutASavedLoginTheFieldsAreEmptyAndTheLabelWaits)
+{
+    setSavedLogin("True◈True◈id");
+    frmLogin& login = open();
+    EXPECT_FALSE(login.chkLoadValue[0]->isChecked());
+    EXPECT_FALSE(login.chkLoadValue[1]->isChecked());
+    EXPECT_TRUE(login.ID->text().isEmpty());
+    EXPECT_TRUE(login.lblLogin->isEnabled());
+    EXPECT_EQ(login.size(), QSize(450, 515));
+    EXPECT_TRUE(backend->requests().isEmpty());
+    EXPECT_EQ(savedLogin(), "True◈True◈id");
+}
+
+TEST_F(LoginWindow, ARememberedLoginIsFilledIn)
+{
+    setSavedLogin("True◈False◈vmrdemo◈demo1234");
+    frmLogin& login = open();
+    EXPECT_TRUE(login.chkLoadValue[0]->isChecked());
+    EXPECT_FALSE(login.chkLoadValue[1]->isChecked());
+    EXPECT_EQ(login.ID->text(), "vmrdemo");
+    EXPECT_EQ(login.PW->text(), "demo1234");
+    EXPECT_TRUE(login.lblLogin->isEnabled());
+    EXPECT_TRUE(backend->requests().isEmpty());
+}
+
+TEST_F(LoginWindow, ASuccessfulLoginSetsTheValuesSavesTheLoginAndOpensTheMainWindow)
+{
+    frmLogin& login = open();
+    QTest::mouseClick(login.chkLoadValue[1], Qt::LeftButton);
+    EXPECT_TRUE(login.chkLoadValue[0]->isChecked());
+    QTest::mouseClick(login.chkLoadValue[0], Qt::LeftButton);
+    ASSERT_FALSE(login.chkLoadValue[0]->isChecked());
+    ASSERT_TRUE(login.chkLoadValue[1]->isChecked());
+    logIn(login, "vmrdemo", "demo1234");
+
+    EXPECT_EQ(loginBodies(), QStringList{"ID=vmrdemo&PassWord=demo1234"});
+    QStringList paths;
+    for (const StandinRequest& r : backend->requests())
+        paths << r.path;
+    EXPECT_EQ(paths, (QStringList{"/program/logins.php", "/bestAdmin/memberloading.php", "/bestAdmin/memberloading.php",
+                                  "/bestAdmin/memberstate.php", "/vbPHP/couponload.php", "/program/zzimloading.php",
+                                  "/program/shopmanagerloading.php", "/program/qrtableloading.php",
+                                  "/program/alramsavingLoading.php"}));
+    EXPECT_EQ(gShopTel, "02-3141-5926");
+    EXPECT_EQ(backend->requestsTo("/bestAdmin/memberloading.php").value(0).body, "ID=admin&PassWord=zotrex4");
+    EXPECT_TRUE(gServerURL.startsWith("http://"));
+    EXPECT_EQ(gShopID, "vmrdemo");
+    EXPECT_EQ(gShopPW, "demo1234");
+    EXPECT_EQ(gShopNo, "1207");
+    EXPECT_EQ(gStoreName, "한마당 숯불갈비");
+    EXPECT_EQ(savedLogin(), "False◈True◈◈");
+    EXPECT_TRUE(MessageBoxes().shown().isEmpty());
+
+    auto* main = static_cast<frmMainMDI*>(FindForm("frmMainMDI"));
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(main->lbl로그아웃->text(), "로그아웃");
+    EXPECT_EQ(main->lbl상호->text(), "한마당 숯불갈비");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(IsFormLoaded("frmLogin"));
+    const QString wire = program.read(QFileInfo(LogFilePath("_WinHttp")).fileName());
+    EXPECT_TRUE(wire.contains("logins() ... https://" + backend.host() + "/program/logins.php?ID=vmrdemo&PassWord=demo1234"));
+    EXPECT_TRUE(wire.contains("logins() ... ResponseStr:\r\n로그인 성공"));
+}
+
+TEST_F(LoginWindow, TheCompanionStartsWhenTheShopUsesItAndNoMarkerDeniesIt)
+{
+    backend.shop().memberState["robotUSE"] = "Y";
+    QDir(program.path()).mkdir("robot");
+    logIn(open(), "vmrdemo", "demo1234");
+    ASSERT_EQ(ProgramLaunches().started().size(), 1);
+    EXPECT_TRUE(ProgramLaunches().started()[0].program.endsWith("VMRRobotMain.exe"));
+
+    UnloadAllForms();
+    ProgramLaunches().clear();
+    program.write("DenyExecDeamon.txt", "");
+    logIn(open(), "vmrdemo", "demo1234");
+    EXPECT_TRUE(ProgramLaunches().started().isEmpty());
+}
+
+TEST_F(LoginWindow, AnAutomaticLoginRunsByItselfAndRemembersTheAccount)
+{
+    setSavedLogin("True◈True◈vmrdemo◈demo1234");
+    open();
+    EXPECT_EQ(loginBodies(), QStringList{"ID=vmrdemo&PassWord=demo1234"});
+    EXPECT_EQ(savedLogin(), "True◈True◈vmrdemo◈demo1234");
+    EXPECT_TRUE(IsFormLoaded("frmMainMDI"));
+}
+
+TEST_F(LoginWindow, TheAccountIsSentWithItsFormCharactersEncoded)
+{
+    frmLogin& login = open();
+    logIn(login, "a&b+c", "100%=x y");
+    EXPECT_EQ(loginBodies(), QStringList{"ID=a%26b%2Bc&PassWord=100%25=x y"});
+}
+
+TEST_F(LoginWindow, FailuresAreCountedOverTheRunAndTheThirdEndsTheProgram)
+{
+    frmLogin& login = open();
+    logIn(login, "vmrdemo", "wrong");
+    logIn(login, "vmrdemo", "wrong");
+    EXPECT_EQ(MessageBoxes().texts(), (QStringList{"로그인에 실패했습니다.", "로그인에 실패했습니다."}));
+    EXPECT_EQ(MessageBoxes().shown()[0].style, MsgStyle::OkOnly);
+    EXPECT_TRUE(login.ID->isEnabled());
+    EXPECT_TRUE(login.lblLogin->isEnabled());
+    EXPECT_EQ(login.PW->text(), "wrong");
+    EXPECT_TRUE(gStoreName.isEmpty());
+    EXPECT_EQ(ExitRequests().count(), 0);
+
+    logIn(login, "vmrdemo", "wrong");
+    ASSERT_EQ(MessageBoxes().shown().size(), 3);
+    EXPECT_EQ(MessageBoxes().shown()[2].text, "로그인에 3번 실패하여 종료합니다.");
+    EXPECT_EQ(MessageBoxes().shown()[2].icon(), MsgStyle::Critical);
+    EXPECT_EQ(ExitRequests().count(), 1);
+}
+
+TEST_F(LoginWindow, AFailedAutomaticLoginGivesTheFieldsBack)
+{
+    setSavedLogin("True◈True◈vmrdemo◈wrong");
+    frmLogin& login = open();
+    EXPECT_EQ(MessageBoxes().texts(), QStringList{"로그인에 실패했습니다."});
+    EXPECT_TRUE(login.ID->isEnabled());
+    EXPECT_TRUE(login.PW->isEnabled());
+    EXPECT_TRUE(login.lblLogin->isEnabled());
+}
+
+TEST_F(LoginWindow, EnterMovesOnFromTheIdAndLogsInFromThePassword)
+{
+    frmLogin& login = open();
+    login.activateWindow();
+    login.ID->setFocus();
+    login.ID->setText("vmrdemo");
+    QTest::keyClick(login.ID, Qt::Key_Return);
+    EXPECT_TRUE(login.PW->hasFocus());
+    EXPECT_TRUE(backend->requests().isEmpty());
+
+    login.lblLogin->setEnabled(false);
+    login.PW->setText("wrong");
+    QTest::keyClick(login.PW, Qt::Key_Return);
+    EXPECT_TRUE(backend->requests().isEmpty());
+
+    login.lblLogin->setEnabled(true);
+    QTest::keyClick(login.PW, Qt::Key_Return);
+    EXPECT_EQ(loginBodies(), QStringList{"ID=vmrdemo&PassWord=wrong"});
+}
+
+TEST_F(LoginWindow, ARelogInReadsAndWritesNoSavedLogin)
+{
+    setSavedLogin("True◈False◈other◈secret");
+    frmMainMDI& main = Form<frmMainMDI>();
+    frmLogin& login = open(true);
+    EXPECT_TRUE(login.ID->text().isEmpty());
+    EXPECT_FALSE(login.chkLoadValue[0]->isChecked());
+
+    logIn(login, "vmrdemo", "wrong");
+    EXPECT_EQ(main.lbl로그아웃->text(), "로그인");
+
+    logIn(login, "vmrdemo", "demo1234");
+    EXPECT_EQ(savedLogin(), "True◈False◈other◈secret");
+    EXPECT_EQ(main.lbl로그아웃->text(), "로그아웃");
+    EXPECT_EQ(main.lbl상호->text(), "한마당 숯불갈비");
+    EXPECT_TRUE(main.lbl버전->text().startsWith("VmrZLM v"));
+    EXPECT_FALSE(main.isVisible());
+}
+
+} // namespace
