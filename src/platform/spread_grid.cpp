@@ -42,11 +42,6 @@ SpreadGrid::SpreadGrid(QWidget* parent)
     UpdateScrollBars();
 }
 
-SpreadGrid::~SpreadGrid()
-{
-    delete m_tip;
-}
-
 void SpreadGrid::Changed()
 {
     if (!ReDraw())
@@ -150,9 +145,10 @@ void SpreadGrid::mouseDoubleClickEvent(QMouseEvent* event)
     int col = 0, row = 0;
     if (event->button() != Qt::LeftButton || !CellAtPoint(event->position().toPoint(), &col, &row))
         return;
+    QPointer<SpreadGrid> alive(this);
     if (DblClick)
-        DblClick(col, row);
-    if (col >= 1 && row >= 1 && Editable(col, row))
+        DblClick(col, row);   // the handler may open a window and wait: the grid may be gone
+    if (alive && col >= 1 && row >= 1 && Editable(col, row))
         StartEditing(GetText(col, row));
 }
 
