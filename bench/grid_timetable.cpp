@@ -1,6 +1,7 @@
-// The day timetable a user waits for: 100 tables by 80 ten-minute columns with two header rows,
-// the hour lines, and 500 bookings as spans with their notes and outlines, filled with repainting
-// off and then painted once. A user's redraw should stay well under 50 ms. Also a long list.
+// What a user waits for on the grid control: the day timetable (100 tables by 80 ten-minute
+// columns with two header rows, the hour lines, and 500 bookings as spans with their notes and
+// outlines, filled with repainting off and then painted once; a user's redraw should stay well
+// under 50 ms), and a long list filled a row at a time.
 //   build/bench/bench_grid_timetable
 #include "core/grid_helpers.h"
 #include "platform/spread_grid.h"

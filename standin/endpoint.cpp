@@ -10,6 +10,7 @@ EndpointMap AllEndpoints()
     AddTableEndpoints(endpoints);
     AddCouponEndpoints(endpoints);
     AddMemberEndpoints(endpoints);
+    AddPatchDownloadEndpoints(endpoints);
     return endpoints;
 }
 

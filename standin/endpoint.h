@@ -20,6 +20,7 @@ void AddStaffEndpoints(EndpointMap& endpoints);
 void AddTableEndpoints(EndpointMap& endpoints);
 void AddCouponEndpoints(EndpointMap& endpoints);
 void AddMemberEndpoints(EndpointMap& endpoints);
+void AddPatchDownloadEndpoints(EndpointMap& endpoints);
 
 // Every endpoint of the stand-in.
 EndpointMap AllEndpoints();

@@ -11,9 +11,12 @@ namespace {
 
 const QString kRowId = QStringLiteral("vmr_rowid_");
 
-QString quoted(const QString& name)
+QStringList quotedList(const QStringList& names)
 {
-    return "\"" + QString(name).replace("\"", "\"\"") + "\"";
+    QStringList list;
+    for (const QString& name : names)
+        list.append(JetQuoted(name));
+    return list;
 }
 
 QString unquoted(QString name)
@@ -42,7 +45,7 @@ Editable editableSelect(const QString& text)
     if (!m.hasMatch() || grouping.match(text).hasMatch())
         return {};
     const QString table = unquoted(m.captured(2));
-    return {table, "SELECT rowid AS " + kRowId + ", " + m.captured(1) + " FROM " + quoted(table)
+    return {table, "SELECT rowid AS " + kRowId + ", " + m.captured(1) + " FROM " + JetQuoted(table)
                        + m.captured(3)};
 }
 
@@ -57,11 +60,7 @@ bool JetRecordset::load(const JetSql& source, JetError& error)
 {
     QSqlQuery query(m_connection->sql());
     query.setForwardOnly(true);
-    bool ok = query.prepare(source.text);
-    for (const QVariant& value : source.params)
-        query.addBindValue(value);
-    ok = ok && query.exec();
-    if (!ok) {
+    if (!JetRun(query, source)) {
         error = JetErrorOf(query.lastError());
         return false;
     }
@@ -114,7 +113,7 @@ bool JetRecordset::Edit()
 void JetRecordset::SetField(const QString& name, const QVariant& value)
 {
     for (auto& pair : m_values) {
-        if (pair.first.compare(name, Qt::CaseInsensitive) == 0) {
+        if (pair.first.size() == name.size() && pair.first.compare(name, Qt::CaseInsensitive) == 0) {
             pair.second = value;
             return;
         }
@@ -128,19 +127,19 @@ void JetRecordset::CancelUpdate()
     m_values.clear();
 }
 
-QSqlQuery& JetRecordset::prepared(const QString& text)
+QSqlQuery& JetRecordset::prepared(const QString& key, const std::function<QString()>& text)
 {
-    auto& statement = m_statements[text];
+    auto& statement = m_statements[key];
     if (!statement) {
         statement = std::make_shared<QSqlQuery>(m_connection->sql());
-        statement->prepare(text);
+        statement->prepare(text());
     }
     return *statement;
 }
 
-bool JetRecordset::write(const QString& text, const QVariantList& values)
+bool JetRecordset::write(const QString& key, const std::function<QString()>& text, const QVariantList& values)
 {
-    QSqlQuery& query = prepared(text);
+    QSqlQuery& query = prepared(key, text);
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
     if (!query.exec()) {
@@ -161,8 +160,10 @@ bool JetRecordset::Update()
     }
     QStringList names;
     QVariantList values;
+    names.reserve(m_values.size());
+    values.reserve(m_values.size() + 1);
     for (const auto& [name, value] : m_values) {
-        names.append(quoted(name));
+        names.append(name);
         values.append(value);
     }
     if (pending == Pending::Add)
@@ -170,8 +171,10 @@ bool JetRecordset::Update()
     if (names.isEmpty())
         return true;
     values.append(m_rowIds[m_position]);
-    if (!write("UPDATE " + quoted(m_table) + " SET " + names.join(" = ?, ") + " = ? WHERE rowid = ?",
-               values))
+    const auto text = [&] {
+        return "UPDATE " + JetQuoted(m_table) + " SET " + quotedList(names).join(" = ?, ") + " = ? WHERE rowid = ?";
+    };
+    if (!write("U" + names.join(","), text, values))
         return false;
     for (const auto& [name, value] : m_values) {
         const auto column = m_columns.constFind(name.toLower());
@@ -183,11 +186,13 @@ bool JetRecordset::Update()
 
 bool JetRecordset::insert(const QStringList& names, const QVariantList& values)
 {
-    if (names.isEmpty())
-        return write("INSERT INTO " + quoted(m_table) + " DEFAULT VALUES", values);
-    const QString marks = QString("?, ").repeated(names.size()).chopped(2);
-    return write("INSERT INTO " + quoted(m_table) + " (" + names.join(", ") + ") VALUES (" + marks + ")",
-                 values);
+    const auto text = [&] {
+        if (names.isEmpty())
+            return "INSERT INTO " + JetQuoted(m_table) + " DEFAULT VALUES";
+        const QString marks = QString("?, ").repeated(names.size()).chopped(2);
+        return "INSERT INTO " + JetQuoted(m_table) + " (" + quotedList(names).join(", ") + ") VALUES (" + marks + ")";
+    };
+    return write("I" + names.join(","), text, values);
 }
 
 bool JetOpenRST(JetDatabase& db, JetRsPtr& rs, const JetSql& source, int type)
@@ -196,7 +201,7 @@ bool JetOpenRST(JetDatabase& db, JetRsPtr& rs, const JetSql& source, int type)
     QString table;
     if (type == dbOpenTable) {
         table = source.text;
-        statement.text = "SELECT rowid AS " + kRowId + ", * FROM " + quoted(table);
+        statement.text = "SELECT rowid AS " + kRowId + ", * FROM " + JetQuoted(table);
     } else {
         const Editable editable = editableSelect(source.text);
         if (!editable.table.isEmpty()) {

@@ -21,12 +21,58 @@ std::vector<double> GridModel::DataRowTwips() const
     return sizes;
 }
 
+namespace {
+
+// The furthest line (1-based) that may lead so that the lines from it to the last still fill
+// the space; 1 when every line fits.
+int LastUsefulFirst(const std::vector<double>& twips, int from, double spaceTwips)
+{
+    int first = int(twips.size()) + 1;
+    double used = 0;
+    while (first > from && used + twips[first - 2] <= spaceTwips) {
+        used += twips[first - 2];
+        --first;
+    }
+    return std::max(from, std::min(first, int(twips.size())));
+}
+
+double Sum(const std::vector<double>& twips, int count)
+{
+    double sum = 0;
+    for (int i = 0; i < count && i < int(twips.size()); ++i)
+        sum += twips[i];
+    return sum;
+}
+
+} // namespace
+
+int GridModel::MaxLeftCol() const
+{
+    const std::vector<double> widths = DataColumnTwips();
+    const int frozen = std::min(m_colsFrozen, MaxCols());
+    if (!ViewSize().isValid())
+        return std::max(MaxCols(), frozen + 1);
+    const double fixed = (m_displayRowHeaders && !m_cols[0].hidden ? m_cols[0].width : 0) + Sum(widths, frozen);
+    return LastUsefulFirst(widths, frozen + 1, PixelsToTwips(ViewSize().width()) - fixed);
+}
+
+int GridModel::MaxTopRow() const
+{
+    const std::vector<double> heights = DataRowTwips();
+    if (!ViewSize().isValid())
+        return std::max(MaxRows(), 1);
+    double fixed = 0;
+    for (int line = 0; m_displayColHeaders && line < m_headerRows; ++line)
+        fixed += m_rows[line].hidden ? 0 : m_rows[line].height;
+    return LastUsefulFirst(heights, 1, PixelsToTwips(ViewSize().height()) - fixed);
+}
+
 GridAxis GridModel::ColumnAxis() const
 {
     std::vector<double> header;
     if (m_displayRowHeaders)
         header.push_back(m_cols[0].hidden ? 0 : m_cols[0].width);
-    return GridAxis(header, DataColumnTwips(), m_colsFrozen, m_leftCol);
+    return GridAxis(header, DataColumnTwips(), m_colsFrozen, std::min(m_leftCol, MaxLeftCol()));
 }
 
 GridAxis GridModel::RowAxis() const
@@ -34,7 +80,7 @@ GridAxis GridModel::RowAxis() const
     std::vector<double> header;
     for (int line = 0; m_displayColHeaders && line < m_headerRows; ++line)
         header.push_back(m_rows[line].hidden ? 0 : m_rows[line].height);
-    return GridAxis(header, DataRowTwips(), 0, m_topRow);
+    return GridAxis(header, DataRowTwips(), 0, std::min(m_topRow, MaxTopRow()));
 }
 
 bool GridModel::GetCellFromScreenCoord(int* col, int* row, int x, int y) const

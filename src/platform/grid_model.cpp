@@ -2,6 +2,7 @@
 
 #include "platform/twips.h"
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -60,6 +61,8 @@ void GridModel::SetMaxRows(int rows)
         m_spanAt.resize(m_rows.size() * stride, -1);
     } else if (rows < current) {
         m_rows.resize(m_headerRows + rows);
+        m_activeRow = std::clamp(m_activeRow, 1, std::max(1, rows));
+        m_topRow = std::clamp(m_topRow, 1, std::max(1, rows));
         m_bottom.assign(stride, GridEdge{});
         m_spanAt.resize(m_rows.size() * stride);
         DropSpansOutside();

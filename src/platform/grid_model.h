@@ -4,6 +4,7 @@
 #include "platform/grid_cell.h"
 
 #include <QMap>
+#include <QSize>
 #include <QString>
 #include <QVector>
 
@@ -116,6 +117,8 @@ public:
     void SetScrollBars(int bars) { m_scrollBars = bars; Changed(); }
     int ColsFrozen() const { return m_colsFrozen; }
     void SetColsFrozen(int cols);
+    // LeftCol and TopRow read as set; the view never scrolls further than needed to show the last
+    // column or row (a grid whose columns all fit shows them all, whatever LeftCol says).
     int LeftCol() const { return m_leftCol; }
     void SetLeftCol(int col);
     int TopRow() const { return m_topRow; }
@@ -211,6 +214,9 @@ public:
     // The sizes of data columns 1.. and data rows 1.. as laid out (hidden ones 0), in twips.
     std::vector<double> DataColumnTwips() const;
     std::vector<double> DataRowTwips() const;
+    // The furthest first scrolled column and first row worth scrolling to in the view's size.
+    int MaxLeftCol() const;
+    int MaxTopRow() const;
     // The row address of a header line (0-based): -1000, -999, ...; 0 with a single header row.
     int HeaderRowAddress(int line) const { return m_headerRows == 1 ? 0 : -1000 + line; }
     // The row shown below a row: the next header row, or row 1 after the last header row.
@@ -219,6 +225,8 @@ public:
 protected:
     // Called after every change that shows; the view repaints when ReDraw is on.
     virtual void Changed() {}
+    // The size of the view in pixels; invalid without a view (nothing then limits scrolling).
+    virtual QSize ViewSize() const { return {}; }
 
 private:
     struct RowData {

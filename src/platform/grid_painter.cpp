@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <climits>
+
 namespace {
 
 const QColor kGridGray(192, 192, 192);

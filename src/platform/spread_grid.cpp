@@ -24,19 +24,6 @@ int ShiftCode(Qt::KeyboardModifiers modifiers)
          | (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-// The furthest line (1-based) that may lead the scrolled part: from it the last lines still fill
-// the space. 1 when every line fits.
-int LastUsefulFirst(const std::vector<double>& twips, double spaceTwips)
-{
-    int first = int(twips.size()) + 1;
-    double used = 0;
-    while (first > 1 && used + twips[first - 2] <= spaceTwips) {
-        used += twips[first - 2];
-        --first;
-    }
-    return std::min(first, std::max(1, int(twips.size())));
-}
-
 Qt::ScrollBarPolicy Policy(bool on)
 {
     return on ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
@@ -53,11 +40,6 @@ SpreadGrid::SpreadGrid(QWidget* parent)
     m_tipTimer.setSingleShot(true);
     QObject::connect(&m_tipTimer, &QTimer::timeout, this, [this] { FetchTip(); });
     UpdateScrollBars();
-}
-
-SpreadGrid::~SpreadGrid()
-{
-    delete m_tip;
 }
 
 void SpreadGrid::Changed()
@@ -82,25 +64,18 @@ void SpreadGrid::UpdateScrollBars()
     m_syncingScroll = true;
     setHorizontalScrollBarPolicy(Policy(ScrollBars() == 1 || ScrollBars() == 3));
     setVerticalScrollBarPolicy(Policy(ScrollBars() == 2 || ScrollBars() == 3));
-
-    // Columns: the frozen ones and the row headers stay; the rest scroll by whole columns.
-    const GridAxis columns = ColumnAxis();
-    const std::vector<double> widths = DataColumnTwips();
-    const int frozen = std::min(ColsFrozen(), MaxCols());
-    const int fixedEnd = frozen > 0 ? columns.data(frozen).end
-                                    : (columns.headerCount() ? columns.header(0).end : 0);
-    const std::vector<double> scrolled(widths.begin() + frozen, widths.end());
-    const int firstCol = frozen + 1;
-    const int lastCol = frozen + LastUsefulFirst(scrolled, PixelsToTwips(viewport()->width() - fixedEnd));
-    horizontalScrollBar()->setRange(firstCol, std::max(firstCol, lastCol));
+    // Columns scroll by whole columns after the frozen ones, rows by whole rows.
+    const int firstCol = std::min(ColsFrozen(), MaxCols()) + 1;
+    horizontalScrollBar()->setRange(firstCol, std::max(firstCol, MaxLeftCol()));
     horizontalScrollBar()->setValue(std::max(LeftCol(), firstCol));
-
-    const GridAxis rows = RowAxis();
-    const int headerEnd = rows.headerCount() ? rows.header(rows.headerCount() - 1).end : 0;
-    const int lastRow = LastUsefulFirst(DataRowTwips(), PixelsToTwips(viewport()->height() - headerEnd));
-    verticalScrollBar()->setRange(1, std::max(1, lastRow));
+    verticalScrollBar()->setRange(1, std::max(1, MaxTopRow()));
     verticalScrollBar()->setValue(TopRow());
     m_syncingScroll = false;
+}
+
+QSize SpreadGrid::ViewSize() const
+{
+    return viewport()->size();
 }
 
 void SpreadGrid::scrollContentsBy(int, int)
@@ -170,9 +145,10 @@ void SpreadGrid::mouseDoubleClickEvent(QMouseEvent* event)
     int col = 0, row = 0;
     if (event->button() != Qt::LeftButton || !CellAtPoint(event->position().toPoint(), &col, &row))
         return;
+    QPointer<SpreadGrid> alive(this);
     if (DblClick)
-        DblClick(col, row);
-    if (col >= 1 && row >= 1 && Editable(col, row))
+        DblClick(col, row);   // the handler may open a window and wait: the grid may be gone
+    if (alive && col >= 1 && row >= 1 && Editable(col, row))
         StartEditing(GetText(col, row));
 }
 

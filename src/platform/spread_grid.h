@@ -20,7 +20,6 @@ class SpreadGrid : public QAbstractScrollArea, public GridModel
 {
 public:
     explicit SpreadGrid(QWidget* parent = nullptr);
-    ~SpreadGrid() override;
 
     // Events. Buttons: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt.
     std::function<void(int col, int row)> Click;
@@ -37,6 +36,7 @@ public:
 
 protected:
     void Changed() override;
+    QSize ViewSize() const override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

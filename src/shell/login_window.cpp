@@ -20,6 +20,7 @@
 #include "server/table_loader.h"
 #include "shell/main_window.h"
 #include "shell/saved_login.h"
+#include "shell/self_update.h"
 #include "shell/shell_globals.h"
 #include "shell/shop_login.h"
 
@@ -234,6 +235,7 @@ void frmLogin::loginSucceeded(const QString& answer)
     QPointer<frmLogin> self(this);
     hide();
     QCoreApplication::processEvents();
+    VMR_자동_업그레이드();
     Load_포스종류();
     Load_쿠폰();
     Read_설정();

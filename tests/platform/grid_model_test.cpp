@@ -237,6 +237,8 @@ TEST_F(GridModelTest, ActiveCellIsTheSelectedRow)
     grid.SetActiveCell(0, 1);
     EXPECT_EQ(grid.SelBlockRow(), 4);
     EXPECT_EQ(grid.ActiveCol(), 3);
+    grid.SetMaxRows(2);                  // a shorter list keeps the selection on a row it has
+    EXPECT_EQ(grid.SelBlockRow(), 2);
 }
 
 TEST_F(GridModelTest, RequestsOutsideTheGridAreIgnored)

@@ -67,11 +67,19 @@ TEST_F(SpreadGridTest, ClicksFollowFrozenColumnsAndScrolling)
 {
     grid.SetColsFrozen(1);
     grid.SetLeftCol(4);
-    grid.SetTopRow(3);
     const QPoint afterFrozen(35 + 60 + 5, 30 + 5);
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, afterFrozen);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, afterFrozen);   // every column fits: no scrolling
+    EXPECT_EQ(grid.LeftCol(), 4);
+
+    grid.SetColWidth(-1, PixelsToTwips(100));
+    grid.SetRowHeight(-1, PixelsToTwips(40));
+    grid.SetTopRow(3);
+    const QPoint scrolled(35 + 100 + 5, 30 + 5);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, scrolled);
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(35 + 5, 30 + 5));
-    EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{4, 3}, {1, 3}}));
+    grid.SetLeftCol(6);   // beyond the last useful position: column 5 stays first, as far as it goes
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, scrolled);
+    EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{2, 1}, {4, 3}, {1, 3}, {5, 3}}));
 }
 
 TEST_F(SpreadGridTest, MouseMoveReportsTwipsThatFindTheCell)

@@ -7,6 +7,7 @@
 #include "shell/main_window.h"
 #include "shell/shop_login.h"
 #include "support/seams.h"
+#include "support/scoped_env.h"
 #include "support/standin_fixture.h"
 
 #include <QApplication>
@@ -45,6 +46,8 @@ protected:
     }
 
     StandinFixture backend;
+    // No patch server answers: the self-update only reports it.
+    ScopedEnv noPatchServer{"VMR_PATCH_HOST", "127.0.0.1:1"};
 };
 
 TEST(LoginAnswer, CleaningFoldsRunsOfEqualBreaksAndKeepsCrLf)
@@ -115,7 +118,9 @@ TEST_F(LoginWindow, ASuccessfulLoginSetsTheValuesSavesTheLoginAndOpensTheMainWin
     EXPECT_EQ(gShopNo, "1207");
     EXPECT_EQ(gStoreName, "한마당 숯불갈비");
     EXPECT_EQ(savedLogin(), "False◈True◈◈");
-    EXPECT_TRUE(MessageBoxes().shown().isEmpty());
+    ASSERT_EQ(MessageBoxes().shown().size(), 1);
+    EXPECT_EQ(MessageBoxes().shown()[0].text, "서버에 연결할 수 없습니다!");
+    EXPECT_EQ(MessageBoxes().shown()[0].title, "패치 확인");
 
     auto* main = static_cast<frmMainMDI*>(FindForm("frmMainMDI"));
     ASSERT_NE(main, nullptr);

@@ -9,6 +9,7 @@
 #include "shell/main_window.h"
 #include "shell/shell_globals.h"
 #include "support/seams.h"
+#include "support/scoped_env.h"
 #include "support/standin_fixture.h"
 
 #include <QTest>
@@ -187,6 +188,7 @@ TEST_F(MainWindow, LogoutClosesTheWorkWindowsAndEmptiesTheAccount)
 TEST_F(MainWindow, TheLoginLinkLogsInAgainInReloginMode)
 {
     StandinFixture backend;
+    ScopedEnv noPatchServer{"VMR_PATCH_HOST", "127.0.0.1:1"};
     gShopID.clear();
     gShopPW.clear();
     setSavedLogin("True◈False◈other◈secret");

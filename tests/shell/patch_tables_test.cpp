@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
 // A tick that moves by a fixed step at every reading, so each timed span is one step long.
@@ -25,16 +23,12 @@ private:
     mutable qint64 m_tick = 0;
 };
 
-class PatchTables : public ::testing::Test
+class PatchTables : public PatchServerTest
 {
 protected:
-    static void SetUpTestSuite() { s_server = std::make_unique<ThrowawayPatchServer>(); }
-    static void TearDownTestSuite() { s_server.reset(); }
-
     void SetUp() override
     {
-        ASSERT_TRUE(s_server->started()) << s_server->error().toStdString();
-        s_server->clearTables();
+        PatchServerTest::SetUp();
         gPatchType = "A";
         gPatchVersion = "3.1.0.170";
         gPatchSize = 0;
@@ -48,17 +42,14 @@ protected:
 
     static QList<QVariantList> history()
     {
-        return s_server->rows("SELECT P_TYPE, P_VERSION, P_BRANCH, P_COMP_NAME, P_MAC, P_OS, P_KIND,"
+        return server().rows("SELECT P_TYPE, P_VERSION, P_BRANCH, P_COMP_NAME, P_MAC, P_OS, P_KIND,"
                               " P_APP_PATH, P_DOWN_PROG, P_DOWN_OK FROM mgmt.VMR_ZLM_PatchItemTB"
                               " ORDER BY P_AUTO");
     }
 
-    static std::unique_ptr<ThrowawayPatchServer> s_server;
     TempProgramDir m_dir;
     ScopedFakeClock m_clock{QDateTime(QDate(2024, 4, 26), QTime(9, 0))};
 };
-
-std::unique_ptr<ThrowawayPatchServer> PatchTables::s_server;
 
 QString bytes60Name()
 {
@@ -69,11 +60,11 @@ QString bytes60Name()
 
 TEST_F(PatchTables, NewestPublishedRowOfTheProgramTypeWins)
 {
-    s_server->publish("A", "T", "F", "3.1.0.190", 900);
-    s_server->publish("A", "T", "F", "3.1.0.180", 1234567);   // newer row, older version text
-    s_server->publish("B", "T", "T", "9.9.0.1", 1);
-    s_server->publish("A", "F", "T", "3.2.0.1", 777);         // developers only
-    s_server->publish("A", "F", "F", "4.0.0.1", 5);
+    server().publish("A", "T", "F", "3.1.0.190", 900);
+    server().publish("A", "T", "F", "3.1.0.180", 1234567);   // newer row, older version text
+    server().publish("B", "T", "T", "9.9.0.1", 1);
+    server().publish("A", "F", "T", "3.2.0.1", 777);         // developers only
+    server().publish("A", "F", "F", "4.0.0.1", 5);
 
     ASSERT_TRUE(VMR_GetPatchVersion());
     EXPECT_EQ(gPatchVersion, "3.1.0.180");
@@ -87,7 +78,7 @@ TEST_F(PatchTables, NewestPublishedRowOfTheProgramTypeWins)
 
 TEST_F(PatchTables, NothingPublishedLeavesTheValues)
 {
-    s_server->publish("B", "T", "T", "9.9.0.1", 1);
+    server().publish("B", "T", "T", "9.9.0.1", 1);
     gPatchVersion = "";
     gPatchSize = 0;
     EXPECT_TRUE(VMR_GetPatchVersion());
@@ -168,11 +159,11 @@ TEST_F(PatchTables, UnreachableServerShowsItsMessageAndReturnsFalse)
 
 TEST_F(PatchTables, QueryFailuresGoToTheErrorLog)
 {
-    ASSERT_TRUE(s_server->exec("RENAME TABLE mgmt.VMR_ZLM_PatchTB TO mgmt.Gone1,"
+    ASSERT_TRUE(server().exec("RENAME TABLE mgmt.VMR_ZLM_PatchTB TO mgmt.Gone1,"
                                " mgmt.VMR_ZLM_PatchItemTB TO mgmt.Gone2"));
     const bool read = VMR_GetPatchVersion();
     const bool written = VMR_PutPatchHistory("W", "T");
-    s_server->exec("RENAME TABLE mgmt.Gone1 TO mgmt.VMR_ZLM_PatchTB,"
+    server().exec("RENAME TABLE mgmt.Gone1 TO mgmt.VMR_ZLM_PatchTB,"
                    " mgmt.Gone2 TO mgmt.VMR_ZLM_PatchItemTB");
 
     EXPECT_FALSE(read);

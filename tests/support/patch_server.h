@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QVariantList>
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
@@ -57,3 +58,18 @@ private:
 
 // A loopback port on which nothing listens.
 int FreeLoopbackPort();
+
+// A test suite against one throwaway patch server, started for the suite; each test starts with
+// empty tables and fails when the server could not be set up.
+class PatchServerTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+    void SetUp() override;
+
+    static ThrowawayPatchServer& server() { return *s_server; }
+
+private:
+    static std::unique_ptr<ThrowawayPatchServer> s_server;
+};
