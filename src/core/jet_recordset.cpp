@@ -16,6 +16,14 @@ QString quoted(const QString& name)
     return "\"" + QString(name).replace("\"", "\"\"") + "\"";
 }
 
+QStringList quotedList(const QStringList& names)
+{
+    QStringList list;
+    for (const QString& name : names)
+        list.append(quoted(name));
+    return list;
+}
+
 QString unquoted(QString name)
 {
     if (name.size() >= 2 && (name.front() == u'"' || name.front() == u'['))
@@ -114,7 +122,7 @@ bool JetRecordset::Edit()
 void JetRecordset::SetField(const QString& name, const QVariant& value)
 {
     for (auto& pair : m_values) {
-        if (pair.first.compare(name, Qt::CaseInsensitive) == 0) {
+        if (pair.first.size() == name.size() && pair.first.compare(name, Qt::CaseInsensitive) == 0) {
             pair.second = value;
             return;
         }
@@ -128,19 +136,19 @@ void JetRecordset::CancelUpdate()
     m_values.clear();
 }
 
-QSqlQuery& JetRecordset::prepared(const QString& text)
+QSqlQuery& JetRecordset::prepared(const QString& key, const std::function<QString()>& text)
 {
-    auto& statement = m_statements[text];
+    auto& statement = m_statements[key];
     if (!statement) {
         statement = std::make_shared<QSqlQuery>(m_connection->sql());
-        statement->prepare(text);
+        statement->prepare(text());
     }
     return *statement;
 }
 
-bool JetRecordset::write(const QString& text, const QVariantList& values)
+bool JetRecordset::write(const QString& key, const std::function<QString()>& text, const QVariantList& values)
 {
-    QSqlQuery& query = prepared(text);
+    QSqlQuery& query = prepared(key, text);
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
     if (!query.exec()) {
@@ -161,8 +169,10 @@ bool JetRecordset::Update()
     }
     QStringList names;
     QVariantList values;
+    names.reserve(m_values.size());
+    values.reserve(m_values.size() + 1);
     for (const auto& [name, value] : m_values) {
-        names.append(quoted(name));
+        names.append(name);
         values.append(value);
     }
     if (pending == Pending::Add)
@@ -170,8 +180,10 @@ bool JetRecordset::Update()
     if (names.isEmpty())
         return true;
     values.append(m_rowIds[m_position]);
-    if (!write("UPDATE " + quoted(m_table) + " SET " + names.join(" = ?, ") + " = ? WHERE rowid = ?",
-               values))
+    const auto text = [&] {
+        return "UPDATE " + quoted(m_table) + " SET " + quotedList(names).join(" = ?, ") + " = ? WHERE rowid = ?";
+    };
+    if (!write("U" + names.join(","), text, values))
         return false;
     for (const auto& [name, value] : m_values) {
         const auto column = m_columns.constFind(name.toLower());
@@ -183,11 +195,13 @@ bool JetRecordset::Update()
 
 bool JetRecordset::insert(const QStringList& names, const QVariantList& values)
 {
-    if (names.isEmpty())
-        return write("INSERT INTO " + quoted(m_table) + " DEFAULT VALUES", values);
-    const QString marks = QString("?, ").repeated(names.size()).chopped(2);
-    return write("INSERT INTO " + quoted(m_table) + " (" + names.join(", ") + ") VALUES (" + marks + ")",
-                 values);
+    const auto text = [&] {
+        if (names.isEmpty())
+            return "INSERT INTO " + quoted(m_table) + " DEFAULT VALUES";
+        const QString marks = QString("?, ").repeated(names.size()).chopped(2);
+        return "INSERT INTO " + quoted(m_table) + " (" + quotedList(names).join(", ") + ") VALUES (" + marks + ")";
+    };
+    return write("I" + names.join(","), text, values);
 }
 
 bool JetOpenRST(JetDatabase& db, JetRsPtr& rs, const JetSql& source, int type)

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -52,8 +53,9 @@ public:
 
 private:
     enum class Pending { None, Add, Edit };
-    QSqlQuery& prepared(const QString& text);
-    bool write(const QString& text, const QVariantList& values);
+    // The statement prepared once per column list (the key), its text made on first use.
+    QSqlQuery& prepared(const QString& key, const std::function<QString()>& text);
+    bool write(const QString& key, const std::function<QString()>& text, const QVariantList& values);
     bool insert(const QStringList& names, const QVariantList& values);
 
     std::shared_ptr<JetConnection> m_connection;

@@ -78,7 +78,11 @@ bool countUnregisteredCallers(JetDatabase& db)
 
 bool Load_예약_전체()
 {
-    const QString answer = fetchList("Load_예약_전체", "all", "all");
+    return Store_예약_전체(fetchList("Load_예약_전체", "all", "all"));
+}
+
+bool Store_예약_전체(const QString& answer)
+{
     if (!answer.isEmpty() && !answer.contains(kSeparator))
         return true;
     return replaceRows("Load_예약_전체", answer, "DELETE FROM 예약", [](JetDatabase& db) {

@@ -11,6 +11,9 @@
 // and when the answer held no record separator at all (nothing touched).
 bool Load_예약_전체();
 
+// The rebuild's work once the list answer has arrived.
+bool Store_예약_전체(const QString& answer);
+
 // Replaces the rows of one day ("yyyy-MM-dd") with the backend's reservations of that day. An
 // empty answer (none arrived) changes nothing and returns false, so that a time-out never makes a
 // day look free; an answer without a record separator changes nothing and returns true.

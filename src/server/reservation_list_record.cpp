@@ -6,20 +6,32 @@
 
 namespace {
 
-QString field(const AnswerRecord& record, const QString& name)
+// The markers of one field, made once.
+struct Marker
 {
-    return record.field(name + "[", "]" + name);
+    explicit Marker(const char* name) : open(QString::fromUtf8(name) + "["), close("]" + QString::fromUtf8(name)) {}
+    QString open;
+    QString close;
+};
+
+const Marker kNum("num"), kState("YN"), kVisit("regdatess"), kStart("regdatess3"), kTaken("regdates"),
+    kTaken1("regdates1"), kTakenTime("regdates3"), kEnd("finishscheduleTime"), kPhone("phone"),
+    kName("requestname"), kGroup("requestoz"), kTables("table"), kParty("personcount"), kMemo("memo");
+
+QString field(const AnswerRecord& record, const Marker& marker)
+{
+    return record.field(marker.open, marker.close);
 }
 
 } // namespace
 
 std::optional<CacheRow> ReservationListReader::read(const AnswerRecord& record)
 {
-    const QString numText = field(record, "num");
-    const QString state = field(record, "YN");
+    const QString numText = field(record, kNum);
+    const QString state = field(record, kState);
     const bool repeat = numText == m_previousNum;
     m_previousNum = numText;
-    const QString visit = field(record, "regdatess");
+    const QString visit = field(record, kVisit);
     const auto num = ReservationNumber(numText);
     if (repeat || !num || (state != "Y" && state != "finish") || !ReadCacheDate(visit).isValid())
         return std::nullopt;
@@ -27,20 +39,20 @@ std::optional<CacheRow> ReservationListReader::read(const AnswerRecord& record)
     CacheRow row;
     row.num = *num;
     row.방문일 = CacheDate(visit);
-    row.cPhoneT = field(record, "phone").remove('-');
+    row.cPhoneT = field(record, kPhone).remove('-');
     if (row.cPhoneT.isEmpty())
         row.cPhoneT = numText;
-    QString taken = field(record, "regdates");
+    QString taken = field(record, kTaken);
     if (taken.isEmpty())
-        taken = field(record, "regdates1");
-    row.접수일시 = CacheMoment(taken + " " + field(record, "regdates3"));
-    row.예약일시 = CacheMoment(row.방문일 + " " + field(record, "regdatess3"));
-    row.종료일시 = CacheMoment(field(record, "finishscheduleTime"));
-    row.예약자 = field(record, "requestname");
-    row.모임명 = field(record, "requestoz");
-    row.좌석 = field(record, "table");
-    row.party = PartyCodeFromBlock(field(record, "personcount"));
-    row.요청사항 = VmrDecodeAA(field(record, "memo"));
+        taken = field(record, kTaken1);
+    row.접수일시 = CacheMoment(taken + " " + field(record, kTakenTime));
+    row.예약일시 = CacheMoment(row.방문일 + " " + field(record, kStart));
+    row.종료일시 = CacheMoment(field(record, kEnd));
+    row.예약자 = field(record, kName);
+    row.모임명 = field(record, kGroup);
+    row.좌석 = field(record, kTables);
+    row.party = PartyCodeFromBlock(field(record, kParty));
+    row.요청사항 = VmrDecodeAA(field(record, kMemo));
     row.cNameT = row.예약자;
     return row;
 }

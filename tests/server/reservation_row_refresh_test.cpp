@@ -7,6 +7,8 @@
 #include "support/log_entries.h"
 #include "support/seams.h"
 
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -47,14 +49,19 @@ protected:
     void SetUp() override
     {
         CacheTest::SetUp();
-        RegisterForm(kReservationEntryForm, &window);
+        RegisterForm(kReservationEntryForm, entry);
         gPersonType = "2";
         exec({"INSERT INTO 예약 (NUM, 방문일, cPhoneT, 예약일시, 예약자, 총방문수) "
               "VALUES (57, '2024-05-01', '0101', '2024-05-01 12:00', '이전', 3)"});
     }
-    void TearDown() override { UnloadForm(kReservationEntryForm); }
+    void TearDown() override
+    {
+        UnloadForm(kReservationEntryForm);
+        delete entry.data();
+    }
 
-    FakeEntryWindow window;
+    QPointer<FakeEntryWindow> entry = new FakeEntryWindow;
+    FakeEntryWindow& window = *entry;
 };
 
 TEST_F(RowRefresh, EditRewritesTheRowFromTheWindow)
@@ -158,6 +165,16 @@ TEST_F(RowRefresh, HistoryGroupNameThatDecodesToNothingIsKept)
                     StandinReply::text(HistoryRecord("92", "2024-06-01 21:00", "동창 모임", "")));
     EXPECT_TRUE(MDB_Update_예약("m77", "", ""));
     EXPECT_EQ(rows("NUM, cPhoneT, 모임명, 인원, 인원N", "NUM DESC").value(0), "92||동창 모임||0");
+}
+
+TEST_F(RowRefresh, WindowClosedDuringTheRequestLeavesTheEndEmpty)
+{
+    backend->script("/program/SearchZZimLoading.php",
+                    StandinReply::text(HistoryRecord("93", "", "x", "")).after(300));
+    QTimer::singleShot(50, [] { UnloadForm(kReservationEntryForm); });
+    EXPECT_TRUE(MDB_Update_예약("m77", "", "0101"));
+    EXPECT_TRUE(entry.isNull());
+    EXPECT_EQ(rows("NUM, 예약일시, 종료일시", "NUM DESC").value(0), "93|2024-06-01 19:00|");
 }
 
 TEST_F(RowRefresh, HistoryWithoutReservationAddsNothing)
