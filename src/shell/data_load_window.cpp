@@ -11,7 +11,7 @@
 #include "platform/message_box.h"
 #include "platform/program_exit.h"
 #include "platform/program_folder.h"
-#include "platform/rounded_region.h"
+#include "platform/window_effects.h"
 #include "shell/patch_build.h"
 #include "shell/patch_download_timing.h"
 #include "shell/patch_downloader.h"
@@ -92,7 +92,7 @@ void frmDataLoad::Form_Load()
         if (FileExists(skinFile(picture)))
             buttonStyle += state + " { border-image: url(" + skinFile(picture) + "); }";
     cmdEnd->setStyleSheet(buttonStyle);
-    setMask(RoundedRegion(kWidth + 1, kHeight + 1, 12));
+    FormRound(*this, 12);
     QApplication::restoreOverrideCursor();
 }
 

@@ -3,6 +3,7 @@
 #include "support/scoped_env.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -85,7 +86,11 @@ bool ThrowawayPatchServer::start()
         return false;
     }
     const QString data = m_dir.path() + "/data";
+    // A temporary folder of its own: servers of test programs running side by side never share one.
+    const QString temporary = m_dir.path() + "/tmp";
+    QDir().mkpath(temporary);
     if (!runTool(installer, QStringList{"--no-defaults", "--datadir=" + data,
+                                        "--tmpdir=" + temporary,
                                         "--auth-root-authentication-method=normal",
                                         "--skip-test-db", "--skip-name-resolve"}
                                 + runAsArguments()))
@@ -94,6 +99,7 @@ bool ThrowawayPatchServer::start()
     m_server.setProcessChannelMode(QProcess::MergedChannels);
     m_server.setStandardOutputFile(m_dir.path() + "/server.out");
     m_server.start(daemon, QStringList{"--no-defaults", "--datadir=" + data,
+                                       "--tmpdir=" + temporary,
                                        "--socket=" + m_dir.path() + "/server.sock",
                                        "--pid-file=" + m_dir.path() + "/server.pid",
                                        "--bind-address=127.0.0.1", "--port=" + QString::number(m_port),
