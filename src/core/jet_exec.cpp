@@ -9,10 +9,7 @@ bool JetExec(JetDatabase& db, const JetSql& sql, long& rowsAffected)
     JetAttempts attempts("JetExec", sql.display(), 4);
     for (;;) {
         QSqlQuery query(db.sql());
-        bool ok = query.prepare(sql.text);
-        for (const QVariant& value : sql.params)
-            query.addBindValue(value);
-        if (ok && query.exec()) {
+        if (JetRun(query, sql)) {
             rowsAffected = query.numRowsAffected();
             return true;
         }

@@ -11,16 +11,11 @@ namespace {
 
 const QString kRowId = QStringLiteral("vmr_rowid_");
 
-QString quoted(const QString& name)
-{
-    return "\"" + QString(name).replace("\"", "\"\"") + "\"";
-}
-
 QStringList quotedList(const QStringList& names)
 {
     QStringList list;
     for (const QString& name : names)
-        list.append(quoted(name));
+        list.append(JetQuoted(name));
     return list;
 }
 
@@ -50,7 +45,7 @@ Editable editableSelect(const QString& text)
     if (!m.hasMatch() || grouping.match(text).hasMatch())
         return {};
     const QString table = unquoted(m.captured(2));
-    return {table, "SELECT rowid AS " + kRowId + ", " + m.captured(1) + " FROM " + quoted(table)
+    return {table, "SELECT rowid AS " + kRowId + ", " + m.captured(1) + " FROM " + JetQuoted(table)
                        + m.captured(3)};
 }
 
@@ -65,11 +60,7 @@ bool JetRecordset::load(const JetSql& source, JetError& error)
 {
     QSqlQuery query(m_connection->sql());
     query.setForwardOnly(true);
-    bool ok = query.prepare(source.text);
-    for (const QVariant& value : source.params)
-        query.addBindValue(value);
-    ok = ok && query.exec();
-    if (!ok) {
+    if (!JetRun(query, source)) {
         error = JetErrorOf(query.lastError());
         return false;
     }
@@ -181,7 +172,7 @@ bool JetRecordset::Update()
         return true;
     values.append(m_rowIds[m_position]);
     const auto text = [&] {
-        return "UPDATE " + quoted(m_table) + " SET " + quotedList(names).join(" = ?, ") + " = ? WHERE rowid = ?";
+        return "UPDATE " + JetQuoted(m_table) + " SET " + quotedList(names).join(" = ?, ") + " = ? WHERE rowid = ?";
     };
     if (!write("U" + names.join(","), text, values))
         return false;
@@ -197,9 +188,9 @@ bool JetRecordset::insert(const QStringList& names, const QVariantList& values)
 {
     const auto text = [&] {
         if (names.isEmpty())
-            return "INSERT INTO " + quoted(m_table) + " DEFAULT VALUES";
+            return "INSERT INTO " + JetQuoted(m_table) + " DEFAULT VALUES";
         const QString marks = QString("?, ").repeated(names.size()).chopped(2);
-        return "INSERT INTO " + quoted(m_table) + " (" + quotedList(names).join(", ") + ") VALUES (" + marks + ")";
+        return "INSERT INTO " + JetQuoted(m_table) + " (" + quotedList(names).join(", ") + ") VALUES (" + marks + ")";
     };
     return write("I" + names.join(","), text, values);
 }
@@ -210,7 +201,7 @@ bool JetOpenRST(JetDatabase& db, JetRsPtr& rs, const JetSql& source, int type)
     QString table;
     if (type == dbOpenTable) {
         table = source.text;
-        statement.text = "SELECT rowid AS " + kRowId + ", * FROM " + quoted(table);
+        statement.text = "SELECT rowid AS " + kRowId + ", * FROM " + JetQuoted(table);
     } else {
         const Editable editable = editableSelect(source.text);
         if (!editable.table.isEmpty()) {

@@ -7,18 +7,10 @@
 
 namespace {
 
-QString quoted(const QString& name)
-{
-    return "\"" + QString(name).replace("\"", "\"\"") + "\"";
-}
-
 bool run(JetDatabase& db, const JetSql& sql, JetError& error)
 {
     QSqlQuery query(db.sql());
-    bool ok = query.prepare(sql.text);
-    for (const QVariant& value : sql.params)
-        query.addBindValue(value);
-    if (ok && query.exec())
+    if (JetRun(query, sql))
         return true;
     error = JetErrorOf(query.lastError());
     return false;
@@ -48,7 +40,7 @@ QList<Column> columnsOf(JetDatabase& db, const QString& table)
 {
     QList<Column> columns;
     QSqlQuery query(db.sql());
-    if (!query.exec("PRAGMA table_info(" + quoted(table) + ")"))
+    if (!query.exec("PRAGMA table_info(" + JetQuoted(table) + ")"))
         return columns;
     while (query.next())
         columns.append({query.value(1).toString(), query.value(2).toString(), query.value(3).toBool(),
@@ -59,19 +51,14 @@ QList<Column> columnsOf(JetDatabase& db, const QString& table)
 QString schemaSql(JetDatabase& db, const QString& type, const QString& name)
 {
     QSqlQuery query(db.sql());
-    query.prepare("SELECT sql FROM sqlite_master WHERE type = ? AND name = ?");
-    query.addBindValue(type);
-    query.addBindValue(name);
-    return query.exec() && query.next() ? query.value(0).toString() : QString();
+    return JetRun(query, {"SELECT sql FROM sqlite_master WHERE type = ? AND name = ?", {type, name}}) && query.next() ? query.value(0).toString() : QString();
 }
 
 QStringList indexSqls(JetDatabase& db, const QString& table)
 {
     QStringList sqls;
     QSqlQuery query(db.sql());
-    query.prepare("SELECT sql FROM sqlite_master WHERE type = 'index' AND tbl_name = ? AND sql IS NOT NULL");
-    query.addBindValue(table);
-    if (query.exec())
+    if (JetRun(query, {"SELECT sql FROM sqlite_master WHERE type = 'index' AND tbl_name = ? AND sql IS NOT NULL", {table}}))
         while (query.next())
             sqls.append(query.value(0).toString());
     return sqls;
@@ -82,10 +69,10 @@ QString createSql(const QString& table, const QList<Column>& columns, bool autoI
     QStringList keys;
     for (const Column& c : columns)
         if (c.primaryKey > 0)
-            keys.append(quoted(c.name));
+            keys.append(JetQuoted(c.name));
     QStringList parts;
     for (const Column& c : columns) {
-        QString part = quoted(c.name) + " " + c.type;
+        QString part = JetQuoted(c.name) + " " + c.type;
         if (c.primaryKey > 0 && keys.size() == 1)
             part += autoIncrement ? " PRIMARY KEY AUTOINCREMENT" : " PRIMARY KEY";
         if (c.notNull)
@@ -96,7 +83,7 @@ QString createSql(const QString& table, const QList<Column>& columns, bool autoI
     }
     if (keys.size() > 1)
         parts.append("PRIMARY KEY (" + keys.join(", ") + ")");
-    return "CREATE TABLE " + quoted(table) + " (" + parts.join(", ") + ")";
+    return "CREATE TABLE " + JetQuoted(table) + " (" + parts.join(", ") + ")";
 }
 
 bool execAll(JetDatabase& db, const QList<JetSql>& statements)
@@ -149,10 +136,8 @@ std::optional<QStringList> JetFieldNames(JetDatabase& db, const QString& table, 
 std::optional<int> JetFieldSize(JetDatabase& db, const QString& table, const QString& field)
 {
     QSqlQuery query(db.sql());
-    query.prepare("SELECT field_size FROM vmr_fields WHERE table_name = ? AND field_name = ?");
-    query.addBindValue(table);
-    query.addBindValue(field);
-    if (!query.exec() || !query.next() || query.value(0).isNull())
+    if (!JetRun(query, {"SELECT field_size FROM vmr_fields WHERE table_name = ? AND field_name = ?", {table, field}})
+        || !query.next() || query.value(0).isNull())
         return std::nullopt;
     return query.value(0).toInt();
 }
@@ -160,12 +145,12 @@ std::optional<int> JetFieldSize(JetDatabase& db, const QString& table, const QSt
 bool JetAppendField(JetDatabase& db, const QString& table, const JetField& field, JetError& error)
 {
     const bool text = field.type == "Text";
-    QString definition = quoted(field.name) + (text ? " VARCHAR(" + QString::number(field.size) + ")" : " INTEGER");
+    QString definition = JetQuoted(field.name) + (text ? " VARCHAR(" + QString::number(field.size) + ")" : " INTEGER");
     if (!field.defaultValue.isNull())
         definition += " DEFAULT " + (text ? "'" + field.defaultValue.toString().replace("'", "''") + "'"
                                           : QString::number(field.defaultValue.toLongLong()));
     const QVariant size = text ? QVariant(field.size) : QVariant();
-    return run(db, "ALTER TABLE " + quoted(table) + " ADD COLUMN " + definition, error)
+    return run(db, "ALTER TABLE " + JetQuoted(table) + " ADD COLUMN " + definition, error)
            && run(db, JetFieldTableSql(), error)
            && run(db, recordFieldSql(table, field.name, field.type, size), error);
 }
@@ -191,7 +176,7 @@ bool JetResizeTextField(JetDatabase& db, const QString& table, const QString& fi
     QStringList names;
     bool found = false;
     for (Column& c : columns) {
-        names.append(quoted(c.name));
+        names.append(JetQuoted(c.name));
         if (c.name.compare(field, Qt::CaseInsensitive) == 0) {
             c.type = "VARCHAR(" + QString::number(size) + ")";
             found = true;
@@ -204,17 +189,15 @@ bool JetResizeTextField(JetDatabase& db, const QString& table, const QString& fi
     const QString list = names.join(", ");
     QList<JetSql> statements{
         createSql(rebuilt, columns, autoIncrement),
-        "INSERT INTO " + quoted(rebuilt) + " (" + list + ") SELECT " + list + " FROM " + quoted(table),
-        "DROP TABLE " + quoted(table),
-        "ALTER TABLE " + quoted(rebuilt) + " RENAME TO " + quoted(table),
+        "INSERT INTO " + JetQuoted(rebuilt) + " (" + list + ") SELECT " + list + " FROM " + JetQuoted(table),
+        "DROP TABLE " + JetQuoted(table),
+        "ALTER TABLE " + JetQuoted(rebuilt) + " RENAME TO " + JetQuoted(table),
     };
     for (const QString& index : indexSqls(db, table))
         statements.append(index);
     if (autoIncrement) {
         QSqlQuery seq(db.sql());
-        seq.prepare("SELECT seq FROM sqlite_sequence WHERE name = ?");
-        seq.addBindValue(table);
-        if (seq.exec() && seq.next())
+        if (JetRun(seq, {"SELECT seq FROM sqlite_sequence WHERE name = ?", {table}}) && seq.next())
             statements.append({"UPDATE sqlite_sequence SET seq = max(seq, ?) WHERE name = ?",
                                {seq.value(0).toLongLong(), table}});
     }

@@ -1,5 +1,7 @@
 #include "core/jet_sql.h"
 
+#include <QSqlQuery>
+
 namespace {
 
 QString literal(const QVariant& value)
@@ -32,4 +34,18 @@ QString JetSql::display() const
             shown += c;
     }
     return shown;
+}
+
+QString JetQuoted(const QString& name)
+{
+    return "\"" + QString(name).replace("\"", "\"\"") + "\"";
+}
+
+bool JetRun(QSqlQuery& query, const JetSql& sql)
+{
+    if (!query.prepare(sql.text))
+        return false;
+    for (const QVariant& value : sql.params)
+        query.addBindValue(value);
+    return query.exec();
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QVariantList>
 
+class QSqlQuery;
+
 // A statement for the local databases: SQLite text with "?" placeholders and the values bound to
 // them. No value is ever written into the text itself.
 //   JetSql("DELETE FROM 예약 WHERE NUM = ?", {num})
@@ -18,3 +20,9 @@ struct JetSql
     QString text;
     QVariantList params;
 };
+
+// A table or column name as SQLite quotes it: "name".
+QString JetQuoted(const QString& name);
+
+// Prepares the statement on the query, binds its values and runs it.
+bool JetRun(QSqlQuery& query, const JetSql& sql);
