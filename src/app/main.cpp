@@ -5,6 +5,9 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The program ends through its own exits (the login window's close, the exit command), never
+    // because a box closed while no window was visible.
+    app.setQuitOnLastWindowClosed(false);
     Main();
     return app.exec();
 }

@@ -159,6 +159,13 @@ void frmLogin::chkLoadValue_Click(int index)
         chkLoadValue[0]->setChecked(true);
 }
 
+void frmLogin::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    if (!m_ReLogin)
+        EndProgram(0);
+}
+
 bool frmLogin::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)

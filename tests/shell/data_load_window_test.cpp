@@ -123,7 +123,7 @@ TEST_F(DownloadWindow, WithoutTheDownloaderTheBuildComesByHttpFromTheStandin)
 
 TEST_F(DownloadWindow, TimeOutIsAFailedDownload)
 {
-    serveBuild(kBuildBytes, 5000);
+    serveBuild(kBuildBytes, 8000);
     openWindow();
 
     EXPECT_TRUE(ini("Patch.ini").contains("Version=3.1.0.170\r\nResult=Failure\r\n"));

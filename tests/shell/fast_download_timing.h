@@ -9,8 +9,8 @@ public:
     FastDownloadTiming()
     {
         PatchDownloadTiming fast;
-        fast.startLimit = 300;
-        fast.downloadLimit = 1500;
+        fast.startLimit = 1000;
+        fast.downloadLimit = 3000;
         fast.exitLimit = 1000;
         fast.watchInterval = 20;
         fast.waitInterval = 20;

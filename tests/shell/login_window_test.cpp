@@ -215,6 +215,15 @@ TEST_F(LoginWindow, EnterMovesOnFromTheIdAndLogsInFromThePassword)
     EXPECT_EQ(loginBodies(), QStringList{"ID=vmrdemo&PassWord=wrong"});
 }
 
+TEST_F(LoginWindow, ClosingTheStartUpLoginEndsTheProgramButNotARelogin)
+{
+    open(true).close();
+    EXPECT_EQ(ExitRequests().count(), 0);
+    UnloadAllForms();
+    open().close();
+    EXPECT_EQ(ExitRequests().count(), 1);
+}
+
 TEST_F(LoginWindow, ARelogInReadsAndWritesNoSavedLogin)
 {
     setSavedLogin("True◈False◈other◈secret");
