@@ -63,6 +63,11 @@ void BindImgGlobal(const PictureList* imgGlobal)
     gImgGlobal = imgGlobal;
 }
 
+const PictureList* BoundImgGlobal()
+{
+    return gImgGlobal;
+}
+
 void SpreadSetCellType(GridModel* grid, int column, int kind, const QString&)
 {
     if (!grid)

@@ -11,6 +11,8 @@ class PictureList;
 // cells. The main window binds it when it loads (nullptr unbinds); until then check cells show
 // the grid's own check box.
 void BindImgGlobal(const PictureList* imgGlobal);
+// The list bound now (nullptr when none is).
+const PictureList* BoundImgGlobal();
 
 // Gives every row of a column one cell kind and keeps the grid's current row (Col stays on the
 // column). Kinds 0-2 text entry, 3-5 static text with word wrap, 6-8 whole numbers without

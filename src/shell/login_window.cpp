@@ -162,8 +162,12 @@ void frmLogin::chkLoadValue_Click(int index)
 void frmLogin::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
-    if (!m_ReLogin)
+    if (!m_ReLogin) {
         EndProgram(0);
+        return;
+    }
+    // Closed without logging in: the next re-login loads a fresh window with empty fields.
+    UnloadForm(FormName());
 }
 
 bool frmLogin::eventFilter(QObject* watched, QEvent* event)

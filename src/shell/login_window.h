@@ -42,7 +42,8 @@ public:
     void lblLogin_Click();
 
 protected:
-    // Closing the window of the start-up ends the program; after a logout it only ends the re-login.
+    // Closing the window of the start-up ends the program; after a logout it only ends (and unloads)
+    // the re-login.
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -2,6 +2,7 @@
 
 #include "core/converters.h"
 #include "core/error_line.h"
+#include "core/grid_helpers.h"
 #include "core/log.h"
 #include "core/login_values.h"
 #include "core/number_format.h"
@@ -58,6 +59,13 @@ frmMainMDI::frmMainMDI() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
     connectCommands();
     auto* grip = new QSizeGrip(this);
     grip->setObjectName(QStringLiteral("sizeGrip"));
+}
+
+// The grids stop drawing their check cells from this window's pictures.
+frmMainMDI::~frmMainMDI()
+{
+    if (BoundImgGlobal() == &imgGlobal)
+        BindImgGlobal(nullptr);
 }
 
 void frmMainMDI::buildTopBar()
@@ -163,6 +171,7 @@ void frmMainMDI::Form_Load()
     gMDIClientW = (width() - 2) * gTwipsX;
     gMDIClientH = (height() - 114) * gTwipsY;
     Func_ReadSkin();
+    BindImgGlobal(&imgGlobal);
     placeFixedControls();
     prepareTopButtons();
     cmdAlarm->showPicture(ImgBtn3, 13);

@@ -22,6 +22,7 @@ public:
     static QString FormName() { return QStringLiteral("frmMainMDI"); }
 
     frmMainMDI();
+    ~frmMainMDI() override;
 
     // True while the load runs: the resize does nothing meanwhile.
     bool m_EventPrevent = false;

@@ -224,6 +224,21 @@ TEST_F(LoginWindow, ClosingTheStartUpLoginEndsTheProgramButNotARelogin)
     EXPECT_EQ(ExitRequests().count(), 1);
 }
 
+TEST_F(LoginWindow, AClosedReloginIsLoadedAfreshTheNextTime)
+{
+    frmLogin& first = open(true);
+    first.ID->setText("typed");
+    first.PW->setText("secret");
+    first.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(IsFormLoaded("frmLogin"));
+
+    frmLogin& again = open(true);
+    EXPECT_TRUE(again.ID->text().isEmpty());
+    EXPECT_TRUE(again.PW->text().isEmpty());
+    EXPECT_TRUE(again.lblLogin->isEnabled());
+}
+
 TEST_F(LoginWindow, ARelogInReadsAndWritesNoSavedLogin)
 {
     setSavedLogin("True◈False◈other◈secret");

@@ -1,7 +1,9 @@
 #include "shell/shell_fixture.h"
 
+#include "core/grid_helpers.h"
 #include "core/install_values.h"
 #include "core/login_values.h"
+#include "platform/grid_model.h"
 #include "platform/window_effects.h"
 #include "platform/window_registry.h"
 #include "server/server_globals.h"
@@ -12,6 +14,8 @@
 #include "support/scoped_env.h"
 #include "support/standin_fixture.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTest>
 #include <QTimer>
 
@@ -325,6 +329,31 @@ TEST_F(MainWindow, CommandsOpenTheirTargetsAndSwitches)
                                                        "http://" + DownloadHost() + "/cc/VomariZLM_Last.EXE"}));
     ASSERT_EQ(ProgramLaunches().started().size(), 1);
     EXPECT_EQ(ProgramLaunches().started()[0].workingFolder, program.path());
+}
+
+TEST_F(MainWindow, GridCheckCellsDrawTheMainWindowsCheckPictures)
+{
+    QDir().mkpath(gSkinPath);
+    for (int i = 0; i < 4; ++i) {
+        const QString name = QString("check_%1.gif").arg(i);
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VMR_BUILT_SKIN_DIR) + "/" + name, gSkinPath + "/" + name));
+    }
+    frmMainMDI& main = load();
+    ASSERT_EQ(main.imgGlobal.Count(), 4);
+
+    GridModel grid;
+    grid.SetMaxCols(2);
+    grid.SetMaxRows(2);
+    SpreadSetCellType(&grid, 1, 14, "");
+    grid.SetCol(1);
+    grid.SetRow(1);
+    for (int state = 0; state <= 3; ++state) {
+        EXPECT_FALSE(grid.TypeCheckPicture(state).isNull()) << state;
+        EXPECT_EQ(grid.TypeCheckPicture(state).toImage(), main.imgGlobal.Item(state + 1).toImage()) << state;
+    }
+
+    UnloadAllForms();
+    EXPECT_EQ(BoundImgGlobal(), nullptr);
 }
 
 } // namespace
