@@ -232,6 +232,7 @@ void frmLogin::loginFailed()
 
 void frmLogin::loginSucceeded(const QString& answer)
 {
+    QPointer<frmLogin> self(this);
     if (!m_ReLogin)
         WriteSavedLogin(ComposeSavedLogin(chkLoadValue[0]->isChecked(), chkLoadValue[1]->isChecked(),
                                           ID->text(), PW->text()));
@@ -243,8 +244,8 @@ void frmLogin::loginSucceeded(const QString& answer)
     gShopPW = PW->text();
     readShopTelephone();
 
-    QPointer<frmLogin> self(this);
-    hide();
+    if (self)
+        hide();
     QCoreApplication::processEvents();
     VMR_자동_업그레이드();
     Load_포스종류();

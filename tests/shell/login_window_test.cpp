@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -237,6 +238,20 @@ TEST_F(LoginWindow, AClosedReloginIsLoadedAfreshTheNextTime)
     EXPECT_TRUE(again.ID->text().isEmpty());
     EXPECT_TRUE(again.PW->text().isEmpty());
     EXPECT_TRUE(again.lblLogin->isEnabled());
+}
+
+TEST_F(LoginWindow, ARelogInGoesOnWhenItsWindowIsClosedDuringTheShopList)
+{
+    frmMainMDI& main = Form<frmMainMDI>();
+    backend->script("/bestAdmin/memberloading.php", StandinReply::text("").after(300));
+    frmLogin& login = open(true);
+    login.ID->setText("vmrdemo");
+    login.PW->setText("demo1234");
+    QTimer::singleShot(100, [] { FindForm("frmLogin")->close(); });
+    login.lblLogin_Click();
+    EXPECT_FALSE(IsFormLoaded("frmLogin"));
+    EXPECT_EQ(gShopID, "vmrdemo");
+    EXPECT_EQ(main.lbl로그아웃->text(), "로그아웃");
 }
 
 TEST_F(LoginWindow, ARelogInReadsAndWritesNoSavedLogin)
