@@ -33,6 +33,7 @@ namespace {
 
 constexpr int kWidth = 370;
 constexpr int kHeight = 136;
+constexpr int kWriteToFileFailed = 3004;
 
 QString skinFile(const QString& name)
 {
@@ -48,6 +49,13 @@ bool saveFile(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+// The download's error line, kept out of the main log as the download's handler does.
+void logDownloadError(int number, const QString& description)
+{
+    LogErrorToIni(frmDataLoad::FormName(), QStringLiteral("VMR_program_patch"), 8, number, description,
+                  QStringLiteral("<e>"));
 }
 
 } // namespace
@@ -166,7 +174,7 @@ void frmDataLoad::VMR_program_patch()
             outcome = downloadByHttp();
         }
     }
-    if (!self || outcome == Outcome::Gone)
+    if (!self || outcome == Outcome::Gone || outcome == Outcome::Broken)
         return;
     if (outcome == Outcome::TimedOut)
         finishFailed(downloader);
@@ -214,10 +222,17 @@ frmDataLoad::Outcome frmDataLoad::downloadByHttp()
         if (!self)
             return Outcome::Gone;
     }
+    if (!reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid()) {
+        logDownloadError(int(reply->error()), reply->errorString());
+        return Outcome::Broken;
+    }
     const QByteArray body = reply->readAll();
     if (!showPercent(50) || !showPercent(65))
         return Outcome::Gone;
-    saveFile(PatchFilePath(), body);
+    if (!saveFile(PatchFilePath(), body)) {
+        logDownloadError(kWriteToFileFailed, QStringLiteral("Write to file failed."));
+        return Outcome::Broken;
+    }
     return showPercent(100) ? Outcome::Complete : Outcome::Gone;
 }
 

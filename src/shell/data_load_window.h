@@ -36,7 +36,9 @@ public:
     QPushButton* cmdEnd = nullptr;
 
 private:
-    enum class Outcome { Complete, NotStarted, TimedOut, Gone };
+    // Broken: the download failed with an error, which is in the error log; the window closes
+    // without a message.
+    enum class Outcome { Complete, NotStarted, TimedOut, Gone, Broken };
 
     Outcome watchDownloader(int start);
     Outcome downloadByHttp();

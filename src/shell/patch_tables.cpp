@@ -46,12 +46,21 @@ bool connectPatchServer(PatchConnection& connection, const QString& procedure)
     return false;
 }
 
+// A text without value is bound as empty text: the driver would store a null QString as NULL,
+// which the "E" look-up by shop and MAC address could never match again.
+QVariant boundValue(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::QString && value.toString().isNull())
+        return QStringLiteral("");
+    return value;
+}
+
 bool run(QSqlQuery& query, const QString& sql, const QVariantList& values)
 {
     if (!query.prepare(sql))
         return false;
     for (const QVariant& value : values)
-        query.addBindValue(value);
+        query.addBindValue(boundValue(value));
     return query.exec();
 }
 

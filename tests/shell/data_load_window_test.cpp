@@ -10,6 +10,8 @@
 #include "support/seams.h"
 #include "support/standin_fixture.h"
 
+#include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -178,4 +180,27 @@ TEST_F(DownloadWindow, EndButtonAnsweredYesEndsAtOnce)
     EXPECT_EQ(ExitRequests().count(), 1);
     EXPECT_FALSE(QFile::exists(m_dir.file("Patch.ini")));
     EXPECT_TRUE(historyCodes().isEmpty());
+}
+
+TEST_F(DownloadWindow, DownloadErrorsGoToTheErrorLogAndTheWindowClosesSilently)
+{
+    {
+        ScopedEnv nowhere("VMR_DOWNLOAD_HOST", "127.0.0.1:" + QByteArray::number(FreeLoopbackPort()));
+        openWindow();
+    }
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(kBuild));   // the build file's place cannot be written
+    serveBuild(kBuildBytes);
+    openWindow();
+
+    const QString today = QDate::currentDate().toString("yyMMdd");
+    const QString errors = m_dir.read(today + "_ErrorLog.log");
+    EXPECT_EQ(errors.count("<e>frmDataLoad->VMR_program_patch[Erl:=8, Eno:="), 2) << errors.toStdString();
+    EXPECT_TRUE(errors.contains("<e>frmDataLoad->VMR_program_patch[Erl:=8, Eno:=3004]\r\n"
+                                "   Write to file failed.\r\n"));
+    EXPECT_FALSE(m_dir.read(today + ".log").contains("<e>"));
+    EXPECT_FALSE(QFile::exists(m_dir.file("Patch.ini")));
+    EXPECT_TRUE(historyCodes().isEmpty());
+    EXPECT_TRUE(MessageBoxes().shown().isEmpty());
+    EXPECT_EQ(ExitRequests().count(), 0);
+    EXPECT_FALSE(IsFormLoaded(frmDataLoad::FormName()));
 }

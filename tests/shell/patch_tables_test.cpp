@@ -116,6 +116,21 @@ TEST_F(PatchTables, HistoryRowKeepsCutShopNameAndQuotes)
         EXPECT_EQ(rows[0][i].toString(), expected[i]) << "column " << i;
 }
 
+TEST_F(PatchTables, EmptyValuesAreStoredAsEmptyTextNotNull)
+{
+    gMAC = QString();
+    gOS = QString();
+    ASSERT_TRUE(VMR_PutPatchHistory(QString(), "S"));   // the self-update's row: no download method
+    const auto rows = server().rows("SELECT P_DOWN_PROG IS NULL, P_MAC IS NULL, P_OS IS NULL"
+                                    " FROM mgmt.VMR_ZLM_PatchItemTB");
+    ASSERT_EQ(rows.size(), 1);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(rows[0][i].toInt(), 0) << "column " << i;
+
+    ASSERT_TRUE(VMR_PutPatchHistory(QString(), "E"));   // the same empty MAC finds the row
+    EXPECT_EQ(history()[0][9].toString(), "E");
+}
+
 TEST_F(PatchTables, ResultEMarksOnlyTheNewestRowOfThisBuildShopAndPc)
 {
     gStoreName = bytes60Name();
