@@ -2,6 +2,7 @@
 
 #include "core/jet_attempts.h"
 #include "core/jet_connection.h"
+#include "core/jet_exec.h"
 #include "core/log.h"
 #include "platform/message_box.h"
 
@@ -76,9 +77,12 @@ bool JetDatabase::BeginTrans()
     return sql().transaction();
 }
 
+// A commit that meets a busy file is tried again like any statement (JetExec); until it ends the
+// transaction stays open.
 bool JetDatabase::CommitTrans()
 {
-    return sql().commit();
+    long rows = 0;
+    return JetExec(*this, "COMMIT", rows);
 }
 
 bool JetDatabase::Rollback()

@@ -42,10 +42,13 @@ bool Load_쿠폰()
 {
     gCoupon.clear();
     const QString answer = BackendRequest("Load_쿠폰() ... ", "/vbPHP/couponload.php").send();
+    // Built apart and put in place at once: another load may have run during the wait.
+    QList<CouponRecord> coupons;
     for (const AnswerRecord& record : AnswerRecords::Separated(answer, "<menubrrs>")) {
         const QString coupon = record.text().section("</menubrrs>", 0, 0);
-        gCoupon.append({BracketText(coupon, "couponname"), BracketText(coupon, "couponname2"),
+        coupons.append({BracketText(coupon, "couponname"), BracketText(coupon, "couponname2"),
                         BracketText(coupon, "num"), description(coupon)});
     }
+    gCoupon = coupons;
     return true;
 }

@@ -15,10 +15,11 @@ int g_calls = 0;
 
 int VMR_남은문자(bool* arrived)
 {
-    ++g_calls;
+    // This call's own number: another call may run while this one waits for its answer.
+    const int call = ++g_calls;
     const BackendRequest request("VMR_남은문자() ... ", "/program/alramsavingLoading.php");
     const QString answer = GetWinHttp(request.url(), request.body(), true);
-    WriteLog("VMR_남은문자() ... (" + FormatNumber(g_calls, "#,##0") + ") " + request.url() + "?"
+    WriteLog("VMR_남은문자() ... (" + FormatNumber(call, "#,##0") + ") " + request.url() + "?"
                  + request.body() + " → " + answer,
              "_WinHttp_1");
     const auto credit = BracketField(answer, "smsPoint");

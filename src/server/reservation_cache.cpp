@@ -10,8 +10,6 @@
 #include "server/reservation_list_record.h"
 #include "server/server_globals.h"
 
-#include <QScopeGuard>
-
 #include <functional>
 
 namespace {
@@ -29,28 +27,20 @@ QString fetchList(const QString& procedure, const QString& first, const QString&
         .send();
 }
 
-// Opens the cache, deletes what the statement names and appends every wanted record of the
-// answer through one table record set, in one transaction; then runs the follow-up on the open
-// database. Everything written so far is kept when a later step fails.
-bool replaceRows(const QString& procedure, const QString& answer, const JetSql& deletion,
-                 const std::function<bool(JetDatabase&)>& followUp)
+// Deletes what the statement names and appends every wanted record of the answer through one
+// table record set; then runs the follow-up. deletionShown is the deletion as its error line
+// names it.
+bool fillTable(JetDatabase& db, const QString& procedure, const QString& answer, const JetSql& deletion,
+               const QString& deletionShown, const std::function<bool(JetDatabase&)>& followUp)
 {
-    const QString path = AppFile("VmrBooking.mdb");
-    JetDbPtr db;
-    if (!JetOpenDB(db, path)) {
-        LogDbOpenError(kModule, procedure, path);
-        return false;
-    }
-    db->BeginTrans();
-    const auto commit = qScopeGuard([&] { db->CommitTrans(); });
     long deleted = 0;
-    if (!JetExec(*db, deletion, deleted)) {
-        LogSqlExecError(kModule, procedure, deletion.display());
+    if (!JetExec(db, deletion, deleted)) {
+        LogSqlExecError(kModule, procedure, deletionShown);
         return false;
     }
     {
         JetRsPtr table;
-        if (!JetOpenRST(*db, table, "예약", dbOpenTable)) {
+        if (!JetOpenRST(db, table, "예약", dbOpenTable)) {
             LogRsOpenError(kModule, procedure, "예약");
             return false;
         }
@@ -59,12 +49,28 @@ bool replaceRows(const QString& procedure, const QString& answer, const JetSql& 
             if (const auto row = reader.read(record))
                 AddCacheRow(*table, *row);
     }
-    return !followUp || followUp(*db);
+    return !followUp || followUp(db);
+}
+
+// Opens the cache and fills it in one transaction. Everything written before a later step fails
+// is kept; a commit that fails keeps nothing and is reported as a failure.
+bool replaceRows(const QString& procedure, const QString& answer, const JetSql& deletion,
+                 const QString& deletionShown, const std::function<bool(JetDatabase&)>& followUp)
+{
+    const QString path = AppFile("VmrBooking.mdb");
+    JetDbPtr db;
+    if (!JetOpenDB(db, path)) {
+        LogDbOpenError(kModule, procedure, path);
+        return false;
+    }
+    db->BeginTrans();
+    const bool done = fillTable(*db, procedure, answer, deletion, deletionShown, followUp);
+    return db->CommitTrans() && done;
 }
 
 bool countUnregisteredCallers(JetDatabase& db)
 {
-    const JetSql unregistered("SELECT cPhoneT FROM 예약 WHERE cKindT = ? GROUP BY cPhoneT", {"미등록"});
+    const JetSql unregistered("SELECT cPhoneT  FROM 예약 WHERE cKindT = ? GROUP BY cPhoneT", {"미등록"});
     JetRsPtr rs;
     if (!JetOpenRST(db, rs, unregistered, dbOpenDynaset)) {
         LogRsOpenError(kModule, "Load_예약_전체", unregistered.display());
@@ -85,7 +91,7 @@ bool Store_예약_전체(const QString& answer)
 {
     if (!answer.isEmpty() && !answer.contains(kSeparator))
         return true;
-    return replaceRows("Load_예약_전체", answer, "DELETE FROM 예약", [](JetDatabase& db) {
+    return replaceRows("Load_예약_전체", answer, "DELETE FROM 예약", "DELETE * FROM 예약", [](JetDatabase& db) {
         return countUnregisteredCallers(db) && StoreFirstVisits(db, kModule, "Load_예약_전체");
     });
 }
@@ -97,6 +103,6 @@ bool Load_예약_DAY(const QString& day)
         return false;
     if (!answer.contains(kSeparator))
         return true;
-    return replaceRows("Load_예약_DAY", answer,
-                       JetSql("DELETE FROM 예약 WHERE substr(예약일시, 1, 10) = ?", {day}), {});
+    return replaceRows("Load_예약_DAY", answer, JetSql("DELETE FROM 예약 WHERE substr(예약일시, 1, 10) = ?", {day}),
+                       "DELETE * FROM 예약 WHERE Left(예약일시, 10) = '" + day + "'", {});
 }

@@ -10,9 +10,11 @@ bool Read_직원()
     gStaff.clear();
     gStaffCount = 0;
     const QString answer = BackendRequest("Read_직원() ... ", "/program/shopmanagerloading.php").send();
-    for (const AnswerRecord& staff : AnswerRecords::Parallel(answer, "num[")) {
-        gStaff.append(VmrDecodeAA(staff.field("managername[", "]managername")));
-        ++gStaffCount;
-    }
+    // Built apart and put in place at once: another load may have run during the wait.
+    QStringList staff;
+    for (const AnswerRecord& record : AnswerRecords::Parallel(answer, "num["))
+        staff.append(VmrDecodeAA(record.field("managername[", "]managername")));
+    gStaff = staff;
+    gStaffCount = static_cast<int>(staff.size());
     return true;
 }

@@ -5,6 +5,7 @@
 #include "support/standin_fixture.h"
 
 #include <QRegularExpression>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 TEST(MessageCredit, TheCreditAndWhetherItArrived)
@@ -44,6 +45,22 @@ TEST(MessageCredit, EachCallLogsOneLineWithItsRunningCount)
                                       + "&PassWord=" + backend.shopPassword() + " → smsPoint[50]smsPoint"))
         << lines.last().toStdString();
     EXPECT_FALSE(dir.read(today + "_WinHttp.log").contains("VMR_남은문자"));
+}
+
+TEST(MessageCredit, ACallDuringTheWaitOfAnotherLogsItsOwnCount)
+{
+    TempProgramDir dir;
+    StandinFixture backend;
+    backend->script("/program/alramsavingLoading.php", StandinReply::text("smsPoint[50]smsPoint").after(300));
+    QTimer::singleShot(50, [] { VMR_남은문자(); });
+    VMR_남은문자();
+    const QString today = QDateTime::currentDateTime().toString("yyMMdd");
+    const QStringList lines = dir.read(today + "_WinHttp_1.log").split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 2);
+    const QRegularExpression count("\\(([0-9,]+)\\) ");
+    const int inner = count.match(lines.at(lines.size() - 2)).captured(1).remove(',').toInt();
+    const int outer = count.match(lines.last()).captured(1).remove(',').toInt();
+    EXPECT_EQ(inner, outer + 1) << lines.join("\n").toStdString();
 }
 
 TEST(MemberLookup, NamesByPhone)

@@ -6,6 +6,9 @@
 #include "support/log_entries.h"
 
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTimer>
 
 namespace {
 
@@ -141,6 +144,48 @@ TEST_F(CacheTest, MissingCacheFileIsLogged)
     EXPECT_FALSE(Load_예약_전체());
     EXPECT_TRUE(LogEntries().contains("E)libz_Vmr_BK->Load_예약_전체 DB OPEN Error: '" + dir.file("VmrBooking.mdb") + "'"));
     EXPECT_FALSE(QFile::exists(dir.file("VmrBooking.mdb")));
+}
+
+TEST_F(CacheTest, FailuresNameTheirStatements)
+{
+    exec({"INSERT INTO 예약 (NUM, 예약일시) VALUES (9, '2024-05-03 12:00')",
+          "CREATE TRIGGER keep BEFORE DELETE ON 예약 BEGIN SELECT RAISE(ABORT, 'kept'); END"});
+    serveList(ListAnswer({Reservation("1")}));
+    EXPECT_FALSE(Load_예약_전체());
+    EXPECT_FALSE(Load_예약_DAY("2024-05-03"));
+    EXPECT_TRUE(LogEntries().contains("E)libz_Vmr_BK->Load_예약_전체 SQL EXEC Error: \r\nDELETE * FROM 예약"));
+    EXPECT_TRUE(LogEntries().contains(
+        "E)libz_Vmr_BK->Load_예약_DAY SQL EXEC Error: \r\nDELETE * FROM 예약 WHERE Left(예약일시, 10) = '2024-05-03'"));
+
+    exec({"DROP TRIGGER keep", "ALTER TABLE 예약 DROP COLUMN cKindT"});
+    EXPECT_FALSE(Load_예약_전체());
+    EXPECT_TRUE(LogEntries().contains("E)libz_Vmr_BK->Load_예약_전체 RS OPEN Error: \r\n"
+                                      "SELECT cPhoneT  FROM 예약 WHERE cKindT = '미등록' GROUP BY cPhoneT"));
+}
+
+// Another reader of the file keeps its read transaction open while the rebuild commits.
+TEST_F(CacheTest, RebuildWhoseCommitFailsReportsFailure)
+{
+    serveList(ListAnswer({Reservation("1"), Reservation("2")}));
+    {
+        QSqlDatabase reader = QSqlDatabase::addDatabase("QSQLITE", "cache_reader");
+        reader.setDatabaseName(dir.file("VmrBooking.mdb"));
+        ASSERT_TRUE(reader.open());
+        QSqlQuery hold(reader);
+        ASSERT_TRUE(hold.exec("BEGIN"));
+        ASSERT_TRUE(hold.exec("SELECT count(*) FROM 예약") && hold.next());
+        hold.finish();
+
+        EXPECT_FALSE(Load_예약_전체());
+        EXPECT_TRUE(LogEntries().contains("e)JetExec[1]COMMIT:3 Tries DONE."));
+
+        // Once the reader lets go, the rebuild commits.
+        QTimer::singleShot(0, [&] { QSqlQuery(reader).exec("COMMIT"); });
+        EXPECT_TRUE(Load_예약_전체());
+        reader.close();
+    }
+    QSqlDatabase::removeDatabase("cache_reader");
+    EXPECT_EQ(rows("NUM"), (QStringList{"1", "2"}));
 }
 
 TEST_F(CacheTest, RebuildFromTheSampleShop)

@@ -5,6 +5,7 @@
 #include "support/program_dir.h"
 #include "support/standin_fixture.h"
 
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -127,4 +128,16 @@ TEST(Coupons, DescriptionsOfCouponsInUse)
     backend->script("/vbPHP/couponload.php", StandinReply::text("num[1]num USE[Y]USE"));
     Load_쿠폰();
     EXPECT_TRUE(gCoupon.isEmpty());
+}
+
+TEST(Coupons, ALoadDuringTheWaitOfAnotherLeavesOneList)
+{
+    TempProgramDir dir;
+    StandinFixture backend;
+    backend->script("/vbPHP/couponload.php",
+                    StandinReply::text("<menubrrs>num[1]num couponname[생일]couponname USE[N]USE</menubrrs>").after(300));
+    QTimer::singleShot(50, [] { Load_쿠폰(); });
+    Load_쿠폰();
+    ASSERT_EQ(gCoupon.size(), 1);
+    EXPECT_EQ(gCoupon[0].name, "생일");
 }

@@ -4,6 +4,7 @@
 #include "support/program_dir.h"
 #include "support/standin_fixture.h"
 
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,6 +41,23 @@ TEST_F(StaffAndTables, StaffNamesAreDecodedInTheAnswersOrder)
     EXPECT_TRUE(Read_직원());
     EXPECT_EQ(gStaffCount, 4);
     EXPECT_EQ(gStaff, (QStringList{"김＆이", "박+", "최", ""}));
+}
+
+TEST_F(StaffAndTables, LoadsDuringTheWaitOfAnotherLeaveOneList)
+{
+    backend->script("/program/shopmanagerloading.php",
+                    StandinReply::text("num[1]num managername[김]managername num[2]num managername[박]managername")
+                        .after(300));
+    backend->script("/program/qrtableloading.php",
+                    StandinReply::text(table("11", "A1", "Y") + table("12", "A2", "Y")).after(300));
+    QTimer::singleShot(50, [] { Read_직원(); });
+    Read_직원();
+    EXPECT_EQ(gStaffCount, 2);
+    EXPECT_EQ(gStaff, (QStringList{"김", "박"}));
+    QTimer::singleShot(50, [] { Read_좌석(); });
+    Read_좌석();
+    EXPECT_EQ(gSeatCount, 2);
+    EXPECT_EQ(seatNames(), (QStringList{"11:A1", "12:A2"}));
 }
 
 TEST_F(StaffAndTables, StaffNamesWithoutRecordMarkersGiveNoStaff)
