@@ -27,6 +27,9 @@ void frmMainMDI::startTimers()
     m_clockTicks = 0;
     Start_Timer = new QTimer(this);
     Start_Timer->setInterval(kStartDelayMs);
+    // Due before the first activation's one-second wait ends (a coarse timer may fire up to 5 %
+    // late), so that the board opened after the wait draws from the rebuilt cache.
+    Start_Timer->setTimerType(Qt::PreciseTimer);
     QObject::connect(Start_Timer, &QTimer::timeout, this, [this] { Start_Timer_Timer(); });
     Start_Timer->start();
     TimerClock = new QTimer(this);

@@ -166,6 +166,7 @@ void frmMainMDI::connectCommands()
 void frmMainMDI::Form_Load()
 {
     m_EventPrevent = true;
+    startTimers();
     setGeometry(readSetPixels(QStringLiteral("X"), 0), readSetPixels(QStringLiteral("Y"), 0),
                 readSetPixels(QStringLiteral("W"), kMinimumWidth), readSetPixels(QStringLiteral("H"), kMinimumHeight));
     gMDIClientW = (width() - 2) * gTwipsX;
@@ -182,7 +183,6 @@ void frmMainMDI::Form_Load()
     lbl버전->setText("ZLM v" + gVersionText);
     lbl로그아웃->setText(QStringLiteral("로그아웃"));
     setTextColor(*lbl로그아웃, Qt::black);
-    startTimers();
     m_EventPrevent = false;
 }
 

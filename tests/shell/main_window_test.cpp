@@ -109,6 +109,21 @@ TEST_F(MainWindow, OnlyTheFirstActivationDoesItsWork)
     EXPECT_LT(log.indexOf("] Enter"), log.indexOf("] Quit"));
 }
 
+TEST_F(MainWindow, TheCacheIsRebuiltInsideTheFirstActivationsWaitBeforeTheWindowsOpen)
+{
+    StandinFixture backend;
+    frmMainMDI& main = Form<frmMainMDI>();
+    QTest::qWait(20);   // the login's steps between the load and the show
+    main.m_FirstActivated = true;
+    ShowFormModeless(main);
+    const QString log = mainLog();
+    const qsizetype rebuilt = log.indexOf("회원, 예약 Loading ... End !!");
+    ASSERT_GE(rebuilt, 0);
+    EXPECT_LT(rebuilt, log.indexOf("TopCMD_Click Start TopCMD(5)"));
+    EXPECT_LT(rebuilt, log.indexOf("TopCMD_Click Start TopCMD(0)"));
+    gStartLoaded = false;
+}
+
 TEST_F(MainWindow, ACloseFromOutsideOnlyMinimises)
 {
     frmMainMDI& main = load();
