@@ -331,7 +331,7 @@ void frmMainMDI::ShowLoginLink(bool loggedIn)
 
 void frmMainMDI::mnuExit_Click()
 {
-    if (MsgBox(QStringLiteral("종료 하시겠습니까?"), MsgStyle::YesNo + MsgStyle::Question) != MsgResult::Yes)
+    if (MsgBox(QStringLiteral("종료 하시겠습니까?"), MsgStyle::YesNo) != MsgResult::Yes)
         return;
     if (!gShopID.isEmpty() && !gShopPW.isEmpty() && !gStoreName.isEmpty())
         RewriteSavedLoginAccount(gShopID, gShopPW);

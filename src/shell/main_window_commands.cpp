@@ -30,7 +30,7 @@ void writePixels(const QString& key, int pixels)
 void frmMainMDI::lbl로그아웃_Click()
 {
     if (lbl로그아웃->text() == QStringLiteral("로그아웃")) {
-        if (MsgBox(QStringLiteral("로그아웃 하시겠습니까?"), MsgStyle::YesNo + MsgStyle::Question) != MsgResult::Yes)
+        if (MsgBox(QStringLiteral("로그아웃 하시겠습니까?"), MsgStyle::YesNo) != MsgResult::Yes)
             return;
         unloadChildWindows();
         gShopID.clear();

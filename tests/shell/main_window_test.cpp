@@ -154,7 +154,7 @@ TEST_F(MainWindow, TheExitAsksSavesTheLoginAndTheGeometryAndEnds)
         main.setGeometry(30, 40, 1100, 800);
         QTest::mouseClick(main.lblTerminate, Qt::LeftButton);
         EXPECT_EQ(MessageBoxes().texts(), QStringList{"종료 하시겠습니까?"});
-        EXPECT_EQ(MessageBoxes().shown().value(0).style, MsgStyle::YesNo + MsgStyle::Question);
+        EXPECT_EQ(MessageBoxes().shown().value(0).style, MsgStyle::YesNo);
         EXPECT_EQ(savedLogin(), c.expected) << c.stored.toStdString();
         EXPECT_EQ(settingValue("SET", "W"), "1100");
         EXPECT_EQ(settingValue("SET", "Y"), "40");
@@ -196,6 +196,8 @@ TEST_F(MainWindow, LogoutClosesTheWorkWindowsAndEmptiesTheAccount)
 
     QTest::mouseClick(main.lbl로그아웃, Qt::LeftButton);
     EXPECT_EQ(MessageBoxes().texts(), (QStringList{"로그아웃 하시겠습니까?", "로그아웃 하시겠습니까?"}));
+    EXPECT_EQ(MessageBoxes().shown()[1].style, MsgStyle::YesNo);
+    EXPECT_EQ(MessageBoxes().shown()[1].title, "VmrZLM");
     EXPECT_EQ(LoadedFormNames(), QStringList{"frmMainMDI"});
     EXPECT_TRUE(gShopID.isEmpty());
     EXPECT_TRUE(gShopPW.isEmpty());
