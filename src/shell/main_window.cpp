@@ -114,12 +114,12 @@ void frmMainMDI::buildTopBar()
                                                   QColor(64, 64, 64),  QColor(23, 67, 155), QColor(64, 64, 64)};
     for (int i = 0; i < 6; ++i) {
         TopCMD[i] = new PanelButton(BG[1], i);
-        TopCMD[i]->setGeometry(10 + i * 112, 8, 106, 58);
+        TopCMD[i]->setGeometry(1 + i * 120, 0, 120, 32);
         TopCMD[i]->setCaption(captions[i]);
         TopCMD[i]->setTextColor(textColors[i]);
     }
     lbl현재작업 = new PictureLabel(BG[1]);
-    lbl현재작업->setGeometry(690, 20, 320, 34);
+    lbl현재작업->setGeometry(731, 0, 280, 32);
     lbl현재작업->installEventFilter(this);
 }
 
