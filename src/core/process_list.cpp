@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 #include <algorithm>
 #include <csignal>
@@ -21,23 +22,36 @@ QString processFolder()
     return g_folder.isEmpty() ? QStringLiteral("/proc") : g_folder;
 }
 
+// The file name of a path, with "/" or "\\" (a Windows path under a program loader) as separator.
 QString fileNameOf(const QString& path)
 {
-    return path.mid(path.lastIndexOf('/') + 1);
+    return path.mid(std::max(path.lastIndexOf('/'), path.lastIndexOf('\\')) + 1);
 }
 
-// The executable's file name of one process entry: its "exe" link, else the first word of its
-// command line (the kernel's short "comm" name is cut at 15 characters and is never used).
-QString executableName(const QString& entry)
+QString firstCommandWord(const QString& entry)
 {
-    const QString target = QFile::symLinkTarget(entry + "/exe");
-    if (!target.isEmpty())
-        return fileNameOf(target.endsWith(" (deleted)") ? target.chopped(10) : target);
     QFile cmdline(entry + "/cmdline");
     if (!cmdline.open(QIODevice::ReadOnly))
         return QString();
     const QByteArray words = cmdline.readAll();
-    return fileNameOf(QString::fromLocal8Bit(words.left(words.indexOf('\0'))));
+    return QString::fromLocal8Bit(words.left(words.indexOf('\0')));
+}
+
+// The file names one process entry runs under: its "exe" link's and the first word's of its
+// command line, so that a Windows program started through a loader is found by its own name. The
+// kernel's short "comm" name is cut at 15 characters and is never used.
+QStringList executableNames(const QString& entry)
+{
+    QString exe = QFile::symLinkTarget(entry + "/exe");
+    if (exe.endsWith(" (deleted)"))
+        exe.chop(10);
+    const QString command = firstCommandWord(entry);
+    QStringList names;
+    if (!exe.isEmpty())
+        names.append(fileNameOf(exe));
+    if (!command.isEmpty())
+        names.append(fileNameOf(command));
+    return names;
 }
 
 // The ids of the process entries, oldest (lowest) first.
@@ -70,8 +84,7 @@ qint64 IsProcessExist(const QString& sExeName)
         return -1;
     }
     for (const qint64 pid : processIds(folder)) {
-        const QString name = executableName(folder.filePath(QString::number(pid)));
-        if (!name.isEmpty() && QString::compare(name, sExeName, Qt::CaseInsensitive) == 0)
+        if (executableNames(folder.filePath(QString::number(pid))).contains(sExeName, Qt::CaseInsensitive))
             return pid;
     }
     return 0;

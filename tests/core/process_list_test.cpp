@@ -62,6 +62,24 @@ TEST(ProcessList, NamesLongerThanTheKernelsShortNameAreFoundFromTheCommandLine)
     EXPECT_EQ(IsProcessExist("quiet"), 0);
 }
 
+TEST(ProcessList, ProgramsStartedThroughALoaderAreFoundByTheirOwnName)
+{
+    struct Case {
+        QStringList words;
+        QString executable;
+        bool found;
+    };
+    const Case cases[] = {
+        {{"C:\\shop\\robot\\VMRRobotMain.exe"}, "/usr/bin/wine64-preloader", true},
+        {{"vim", "VMRRobotMain.exe"}, "/usr/bin/vim", false},
+    };
+    for (const Case& c : cases) {
+        FakeProcessList processes;
+        processes.add(930, (c.words.join(QChar(0)) + QChar(0)).toUtf8(), c.executable);
+        EXPECT_EQ(IsProcessExist("vmrrobotmain.exe"), c.found ? 930 : 0) << c.words.join(' ').toStdString();
+    }
+}
+
 TEST(ProcessList, AnUnreadableProcessListAnswersMinusOneAndLogsIt)
 {
     TempProgramDir dir;

@@ -10,7 +10,8 @@ class FakeProcessList
 public:
     FakeProcessList();
     ~FakeProcessList();
-    void add(qint64 pid, const QByteArray& commandLine);
+    // A process with its command line (words ended by NUL) and, when given, its "exe" link.
+    void add(qint64 pid, const QByteArray& commandLine, const QString& executable = QString());
     QString path() const { return m_dir.path(); }
 
 private:
