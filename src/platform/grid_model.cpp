@@ -94,6 +94,8 @@ void GridModel::ResizeColumns(int cols)
             row.cells[c] = header ? m_headerStyle.style() : m_cols[c].style.style();
         row.left.resize(cols + 2);
         row.top.resize(cols + 1);
+        if (cols == 0)
+            row.left[1] = {};   // the left edge of the old first column
     }
     m_bottom.resize(cols + 1);
 }

@@ -1,4 +1,5 @@
 #include "core/url_picture.h"
+#include "support/loopback_port.h"
 #include "support/program_dir.h"
 #include "support/seams.h"
 #include "support/standin_fixture.h"
@@ -6,7 +7,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
-#include <QTcpServer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,14 +27,6 @@ QByteArray FileBytes(const QString& path)
     QFile f(path);
     f.open(QIODevice::ReadOnly);
     return f.readAll();
-}
-
-// A loopback port that nothing listens on.
-quint16 ClosedPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost);
-    return server.serverPort();
 }
 
 } // namespace
@@ -73,7 +65,7 @@ TEST(LoadURLPicture2, NoAnswerLogsOneLineAndLeavesTheFile)
     ScopedFakeClock clock(QDateTime(QDate(2024, 4, 26), QTime(9, 0, 0, 7)));
     dir.write("linkimage.png", "old");
     QLabel image;
-    const QString url = "http://127.0.0.1:" + QString::number(ClosedPort()) + "/qrmainimg/1__a-1.png";
+    const QString url = "http://127.0.0.1:" + QString::number(FreeLoopbackPort()) + "/qrmainimg/1__a-1.png";
     EXPECT_FALSE(LoadURLPicture2(url, dir.file("linkimage.png"), image));
     EXPECT_EQ(dir.read("linkimage.png"), "old");
     const QStringList lines = dir.read("240426.log").split("\r\n", Qt::SkipEmptyParts);

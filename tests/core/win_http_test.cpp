@@ -1,13 +1,13 @@
 #include "core/log.h"
 #include "core/login_values.h"
 #include "core/win_http.h"
+#include "support/loopback_port.h"
 #include "support/program_dir.h"
 #include "support/standin_fixture.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
-#include <QTcpServer>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -25,13 +25,6 @@ QString withoutFigures(QString log)
     log.remove(QRegularExpression("\\[\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d\\]"));
     log.replace(QRegularExpression("\\d+ms 걸림"), "Nms 걸림");
     return log;
-}
-
-quint16 closedPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    return probe.serverPort();
 }
 
 } // namespace
@@ -95,7 +88,7 @@ TEST(WinHttp, AnswerCutOffReturnsWhatCameAndTheErrorLine)
 TEST(WinHttp, NoAnswerGivesEmptyTextAndTheErrorLine)
 {
     TempProgramDir dir;
-    const QString url = "http://127.0.0.1:" + QString::number(closedPort()) + "/program/logins.php";
+    const QString url = "http://127.0.0.1:" + QString::number(FreeLoopbackPort()) + "/program/logins.php";
 
     EXPECT_EQ(GetWinHttp(url, "ID=a&PassWord=b"), "");
     EXPECT_EQ(withoutFigures(httpLog()), "e)lib_misc->GetWinHttp[Erl:=7, Eno:=1]\r\n   Connection refused\r\n");

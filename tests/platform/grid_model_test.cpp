@@ -155,6 +155,19 @@ TEST_F(GridModelTest, MaxRowsAndMaxColsZeroWipeEverything)
     EXPECT_EQ(grid.TopEdge(4, 3).style, 0);
 }
 
+TEST_F(GridModelTest, MaxColsZeroAloneWipesTheEdgesOfTheRowsItKeeps)
+{
+    grid.SetCellBorder(1, 2, 1, 2, 16, VbRGB(68, 114, 196), 1);
+
+    grid.SetMaxCols(0);
+    grid.SetMaxCols(10);
+
+    EXPECT_EQ(grid.LeftEdge(1, 2).style, 0);
+    EXPECT_EQ(grid.LeftEdge(2, 2).style, 0);
+    EXPECT_EQ(grid.TopEdge(1, 2).style, 0);
+    EXPECT_EQ(grid.TopEdge(1, 3).style, 0);
+}
+
 TEST_F(GridModelTest, MaxRowsZeroKeepsTheColumnSettingsForNewRows)
 {
     grid.SetRow(-1);

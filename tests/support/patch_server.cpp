@@ -1,5 +1,6 @@
 #include "support/patch_server.h"
 
+#include "support/loopback_port.h"
 #include "support/scoped_env.h"
 
 #include <QDeadlineTimer>
@@ -46,13 +47,6 @@ const QStringList kSchema = {
 };
 
 } // namespace
-
-int FreeLoopbackPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
 
 ThrowawayPatchServer::ThrowawayPatchServer()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/loopback_port.h"
+
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QString>
@@ -55,9 +57,6 @@ private:
     QString m_error;
     std::vector<std::unique_ptr<ScopedEnv>> m_environment;
 };
-
-// A loopback port on which nothing listens.
-int FreeLoopbackPort();
 
 // A test suite against one throwaway patch server, started for the suite; each test starts with
 // empty tables and fails when the server could not be set up.
