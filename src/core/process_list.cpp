@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <limits>
 #include <sys/types.h>
 
 namespace {
@@ -78,7 +79,8 @@ qint64 IsProcessExist(const QString& sExeName)
 
 void KillProcess(qint64 pid)
 {
-    if (pid <= 0 || pid == QCoreApplication::applicationPid())
+    // A pid beyond the system's range would wrap to 0 or -1 (the own group, every process).
+    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max() || pid == QCoreApplication::applicationPid())
         return;
     ::kill(static_cast<pid_t>(pid), SIGKILL);
 }

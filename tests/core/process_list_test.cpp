@@ -78,3 +78,12 @@ TEST(ProcessList, KillRefusesUnsafePids)
     KillProcess(QCoreApplication::applicationPid());
     SUCCEED();   // still running: neither the process group nor the program was signalled
 }
+
+TEST(ProcessList, KillRefusesPidsBeyondTheSystemsRange)
+{
+    // Cut to 32 bits, such a pid would name the child itself (or 0 / -1: the group, everything).
+    NamedProcess child("VMRTestWrap" + QString::number(QCoreApplication::applicationPid()));
+    ASSERT_GT(child.pid(), 0);
+    KillProcess((qint64(1) << 32) + child.pid());
+    EXPECT_FALSE(child.process().waitForFinished(300));
+}
