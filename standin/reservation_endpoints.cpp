@@ -100,7 +100,8 @@ QString historyHead(const QList<const StandinRecord*>& history)
     return Fields(head, {"totalcount", "totalpersoncount", "recentzzim", "noshowcount"});
 }
 
-// The group name is percent-encoded and closes with "]requestoz".
+// The group name is percent-encoded and closes with "]requestoz". The request text and the menu
+// come as plain text: the readers of the history store and show them without unescaping.
 QString historyRecord(const StandinRecord& r)
 {
     StandinRecord record{{"zzim_num", r.value("num")},
@@ -110,8 +111,8 @@ QString historyRecord(const StandinRecord& r)
                          {"zzim_table", r.value("table")},
                          {"zzim_APP", r.value("zzim_APP")},
                          {"zzim_managername", r.value("zzim_managername")},
-                         {"zzim_memo", VmrEncodeAA(r.value("memo"))},
-                         {"zzim_menu", VmrEncodeAA(r.value("menu"))},
+                         {"zzim_memo", r.value("memo")},
+                         {"zzim_menu", r.value("menu")},
                          {"zzim_state", stateWord(r.value("YN"))},
                          {"zzim_person", PartyBlock(r)}};
     return Fields(record, {"zzim_num", "zzim_regdate", "finishscheduleTime", "zzim_request"}) + "zzim_oz["

@@ -12,6 +12,19 @@ namespace {
 
 const QString kSpreadsheetNs = QStringLiteral("urn:schemas-microsoft-com:office:spreadsheet");
 
+// XML has no place for most control characters; a text keeps everything else.
+QString XmlText(const QString& text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (QChar ch : text) {
+        const char16_t code = ch.unicode();
+        if (code >= 0x20 ? code < 0xFFFE : (code == '\t' || code == '\n' || code == '\r'))
+            kept.append(ch);
+    }
+    return kept;
+}
+
 void WriteCell(QXmlStreamWriter& xml, const GridCell& cell)
 {
     bool number = false;
@@ -20,7 +33,7 @@ void WriteCell(QXmlStreamWriter& xml, const GridCell& cell)
     xml.writeStartElement(kSpreadsheetNs, "Cell");
     xml.writeStartElement(kSpreadsheetNs, "Data");
     xml.writeAttribute(kSpreadsheetNs, "Type", number ? "Number" : "String");
-    xml.writeCharacters(number ? cell.text.trimmed() : cell.text);
+    xml.writeCharacters(number ? cell.text.trimmed() : XmlText(cell.text));
     xml.writeEndElement();
     xml.writeEndElement();
 }

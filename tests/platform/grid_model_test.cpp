@@ -373,3 +373,24 @@ TEST(GridModelExport, ReportsAFileThatCannotBeWritten)
     EXPECT_FALSE(grid.ExportToExcel(dir.file("missing/out.xls"), "Sheet1", dir.file("out.log")));
     EXPECT_TRUE(dir.read("out.log").contains("Error"));
 }
+
+TEST(GridModelExport, TextsWithControlCharactersStillExport)
+{
+    TempProgramDir dir;
+    GridModel grid;
+    grid.SetMaxCols(1);
+    grid.SetMaxRows(1);
+    grid.SetText(1, 1, QString("창가\x01자리\x0b요청\t2명\r\n"));
+
+    ASSERT_TRUE(grid.ExportToExcel(dir.file("out.xls"), "Sheet1", dir.file("out.log")));
+    QFile file(dir.file("out.xls"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QStringList texts;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"Data")
+            texts << xml.readElementText();
+    }
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(texts.value(1), "창가자리요청\t2명\n");
+}

@@ -140,6 +140,8 @@ TEST(StandinReservations, HistoryReadsBackWithItsCountersAndMarkers)
         EXPECT_EQ(r.get(" zzim_person[", "]zzim_person"), partyBlockOf(e));
         EXPECT_TRUE(r.has(" zzim_memo[", "]zzim_memo"));
         EXPECT_TRUE(r.has(" zzim_menu[", "]zzim_menu"));
+        EXPECT_EQ(r.get(" zzim_memo[", "]zzim_memo"), e.value("memo"));
+        EXPECT_EQ(r.get(" zzim_menu[", "]zzim_menu"), e.value("menu"));
         EXPECT_TRUE(QStringList({"답변대기", "접수완료", "예약거절", "접수취소", "NOSHOW", "계산완료"})
                         .contains(r.field(" zzim_state[", "]zzim_state")));
     }

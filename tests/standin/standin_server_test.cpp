@@ -57,6 +57,16 @@ TEST(Standin, ParsesTheFormAsAFormParserDoes)
     EXPECT_EQ(form.value("x"), "2");
 }
 
+TEST(Standin, KeepsAPercentSignWithoutTwoHexDigitsAfterIt)
+{
+    // A staff name escaped for the backend keeps its "%" raw; form parsers leave such a sign alone.
+    const FormFields form("a=100%&b=50%할인&c=%zz%4&d=%41%4g%2b");
+    EXPECT_EQ(form.value("a"), "100%");
+    EXPECT_EQ(form.value("b"), "50%할인");
+    EXPECT_EQ(form.value("c"), "%zz%4");
+    EXPECT_EQ(form.value("d"), "A%4g+");
+}
+
 TEST(Standin, ReadsARequestThatArrivesInPiecesAndClosesTlsAtOnce)
 {
     StandinFixture backend;
