@@ -46,7 +46,9 @@ class RealMessageBoxes : public MessageBoxService
 public:
     int show(const QString& text, const QString& title, int style) override
     {
-        QMessageBox box(iconOf(style), title, text, buttonsOf(style), QApplication::activeWindow());
+        QString shown = text;
+        shown.replace("\r\n", "\n");
+        QMessageBox box(iconOf(style), title, shown, buttonsOf(style), QApplication::activeWindow());
         return resultOf(box.exec());
     }
 };
@@ -59,10 +61,7 @@ int MsgBox(const QString& text, int style, const QString& title)
 {
     static RealMessageBoxes real;
     MessageBoxService* service = g_service ? g_service : &real;
-    const QString shownTitle = title.isEmpty() ? QStringLiteral("VmrZLM") : title;
-    QString shownText = text;
-    shownText.replace("\r\n", "\n");
-    return service->show(g_service ? text : shownText, shownTitle, style);
+    return service->show(text, title.isEmpty() ? QStringLiteral("VmrZLM") : title, style);
 }
 
 void SetMessageBoxService(MessageBoxService* service)
