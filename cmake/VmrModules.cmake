@@ -4,6 +4,13 @@ function(vmr_module name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.h)
+  if(NOT sources)
+    # A folder whose first file has not been written yet: a library with nothing to build.
+    add_library(vmr_${name} INTERFACE)
+    target_include_directories(vmr_${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(vmr_${name} INTERFACE ${ARG_DEPS})
+    return()
+  endif()
   add_library(vmr_${name} STATIC ${sources})
   target_include_directories(vmr_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(vmr_${name} PUBLIC ${ARG_DEPS})

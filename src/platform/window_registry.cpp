@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QHash>
 #include <QPointer>
 
 namespace {
@@ -25,6 +26,12 @@ int IndexOf(const QString& name)
         if (entries[i].name == name && entries[i].window)
             return i;
     return -1;
+}
+
+QHash<QString, FormMaker>& Makers()
+{
+    static QHash<QString, FormMaker> makers;
+    return makers;
 }
 
 void DropDeleted()
@@ -80,6 +87,30 @@ bool RegisterForm(const QString& name, QWidget* window)
     if (auto* events = dynamic_cast<FormEvents*>(window))
         events->Form_Load();
     return true;
+}
+
+void RegisterFormFactory(const QString& name, FormMaker maker)
+{
+    Makers().insert(name, std::move(maker));
+}
+
+QWidget* FormByName(const QString& name)
+{
+    if (QWidget* loaded = FindForm(name))
+        return loaded;
+    const auto maker = Makers().constFind(name);
+    if (maker == Makers().constEnd() || !*maker)
+        return nullptr;
+    QWidget* window = (*maker)();
+    if (!window)
+        return nullptr;
+    RegisterForm(name, window);
+    return window;
+}
+
+FormEvents* FormEventsByName(const QString& name)
+{
+    return dynamic_cast<FormEvents*>(FormByName(name));
 }
 
 void UnloadForm(const QString& name)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 // The events every window of the program may handle. A window class derives from a Qt widget class
 // and from this; the registry calls Form_Load once after creating it, the show functions below
 // call Form_Activate after every show or raise.
@@ -41,6 +43,19 @@ W& Form()
     RegisterForm(W::FormName(), window);
     return *window;
 }
+
+// Windows reached by name only: a window that must open another without including its header
+// asks for it by name. The start-up registers a maker for every window the program links; tests
+// register fakes under the same names. A later maker under the same name replaces the earlier.
+using FormMaker = std::function<QWidget*()>;
+void RegisterFormFactory(const QString& name, FormMaker maker);
+
+// The loaded window of that name, or one made by its registered maker and loaded now; nullptr
+// when it is not loaded and no maker is known.
+QWidget* FormByName(const QString& name);
+
+// The same, as the window's events (nullptr when the window has none).
+FormEvents* FormEventsByName(const QString& name);
 
 // Runs Form_Unload, hides the window and deletes it once control is back in the event loop. A
 // later reference creates a new window. Unloading a window that is not loaded does nothing.

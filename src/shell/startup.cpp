@@ -14,6 +14,7 @@
 #include "shell/schema_upgrade.h"
 #include "shell/second_copy.h"
 #include "shell/shell_globals.h"
+#include "shell/window_makers.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -86,6 +87,7 @@ void Main()
     Upgrade_자료구조변경(AppPath());
     ReadCallerIdSettings();
     pruneLogs();
+    RegisterWindowMakers();
 
     frmLogin::m_ReLogin = false;
     frmLogin& login = Form<frmLogin>();

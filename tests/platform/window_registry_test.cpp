@@ -91,6 +91,25 @@ TEST_F(WindowRegistry, UnloadForgetsTheWindowAndTheNextReferenceLoadsAFreshOne)
     EXPECT_EQ(LoadedForms().size(), 2);
 }
 
+TEST_F(WindowRegistry, AWindowByNameIsMadeByItsMakerOnceAndUnknownNamesGiveNothing)
+{
+    EXPECT_EQ(FormByName("frm첫째"), nullptr);
+    int made = 0;
+    RegisterFormFactory("frm첫째", [&made]() -> QWidget* {
+        ++made;
+        return new frmFirst();
+    });
+    QWidget* window = FormByName("frm첫째");
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(FormByName("frm첫째"), window);
+    EXPECT_EQ(&Form<frmFirst>(), window);
+    EXPECT_NE(FormEventsByName("frm첫째"), nullptr);
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(Events(), QStringList{"frm첫째 load"});
+    EXPECT_EQ(FormByName("frmUnknown"), nullptr);
+    RegisterFormFactory("frm첫째", nullptr);
+}
+
 TEST_F(WindowRegistry, AWindowDeletedElsewhereIsNoLongerLoaded)
 {
     delete &Form<frmFirst>();

@@ -1,0 +1,29 @@
+#include "shell/window_makers.h"
+
+#include "board/board_window.h"
+#include "config/reservation_settings_window.h"
+#include "config/tables_window.h"
+#include "messaging/instant_sms_window.h"
+#include "platform/window_registry.h"
+#include "requests/table_requests_window.h"
+#include "stats/statistics_window.h"
+
+namespace {
+
+template <class W>
+void registerMaker()
+{
+    RegisterFormFactory(W::FormName(), [] { return new W(); });
+}
+
+} // namespace
+
+void RegisterWindowMakers()
+{
+    registerMaker<frmB예약관리>();
+    registerMaker<frmz즉시문자>();
+    registerMaker<frmB좌석설정>();
+    registerMaker<frmB설정>();
+    registerMaker<frmz통계B>();
+    registerMaker<frmz승인_고객요청>();
+}
