@@ -2,11 +2,11 @@
 // "sound" folder:  vmr_make_skin <skin folder> <sound folder>
 
 #include "skin_drawing.h"
+#include "top_bar.h"
 #include "wave_file.h"
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QPainter>
 #include <cstdio>
 #include <functional>
 
@@ -22,41 +22,6 @@ struct Picture {
 QImage WithPanel(QImage image, const QRect& panel)
 {
     Field(image, panel);
-    return image;
-}
-
-QImage Strip(int width, int height, const QColor& color)
-{
-    QImage image(width, height, QImage::Format_ARGB32);
-    image.fill(color);
-    QPainter p(&image);
-    p.fillRect(0, height - 2, width, 2, kBlue);
-    return image;
-}
-
-QImage CallerCard()
-{
-    QImage image = Strip(350, 81, Qt::white);
-    QPainter p(&image);
-    p.fillRect(0, 0, 84, 81, kNavy);
-    p.setPen(kBorder);
-    p.drawRect(0, 0, 349, 80);
-    p.end();
-    Caption(image, QRect(0, 8, 84, 40), "ZLM", Qt::white, 20, true);
-    return image;
-}
-
-QImage MiniIcon()
-{
-    QImage image = Strip(72, 59, kNavy);
-    Caption(image, QRect(0, 0, 72, 57), "ZLM", Qt::white, 20, true);
-    return image;
-}
-
-QImage TopStrip()
-{
-    QImage image = Strip(1920, 39, kNavy);
-    Caption(image, QRect(14, 0, 200, 37), "ZLM", Qt::white, 22, true, Qt::AlignLeft | Qt::AlignVCenter);
     return image;
 }
 
@@ -82,6 +47,9 @@ QList<Picture> Pictures()
         {"btnC01.gif", [] { return Button(94, 44, "시간표", kBlue); }},
         {"btnC02.gif", [] { return Button(94, 44, "목  록", kDarkBlue); }},
         {"0501.gif", [] { return TopStrip(); }},
+        {"top_commands.gif", [] { return TopCommands(); }},
+        {"top_status.gif", [] { return TopStatus(); }},
+        {"top_filler.gif", [] { return TopFiller(); }},
         {"0502.gif", [] { return CallerCard(); }},
         {"0503.gif", [] { return MiniIcon(); }},
         {"0504.gif", [] { return Button(38, 70, "☎", kBlue); }},
@@ -90,9 +58,9 @@ QList<Picture> Pictures()
         {"0507.gif", [] { return Button(38, 70, "☎", kNavy, true); }},
         {"0508.gif", [] { return Button(38, 70, "▲", kGrey); }},
         {"0509.gif", [] { return Button(38, 70, "▲", kGrey, true); }},
-        {"alarm.gif", [] { return Symbol(36, kOrange, "!"); }},
-        {"refresh_on.gif", [] { return Symbol(36, kGreen, "자동"); }},
-        {"refresh_off.gif", [] { return Symbol(36, kGrey, "수동"); }},
+        {"alarm.gif", [] { return Symbol(30, kOrange, "!"); }},
+        {"refresh_on.gif", [] { return Symbol(30, kGreen, "자동"); }},
+        {"refresh_off.gif", [] { return Symbol(30, kGrey, "수동"); }},
     };
     for (int i = 1; i <= 4; ++i)
         list.append({QString("btnD%1.gif").arg(i, 2, 10, QChar('0')), [i] { return Check(20, i % 2 == 0, i > 2); }});
