@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, lays out a program folder, starts the stand-in backend with its
-# sample shop in the background and runs the program against it. The stand-in stops when the
-# program ends. Needs a display, or QT_QPA_PLATFORM=offscreen to run headless.
+# Installs what is missing, builds the program, the stand-in and the build-time pictures (not the
+# tests), lays out a program folder, starts the stand-in backend with its sample shop and a
+# throwaway patch server in the background and runs the program against them. Both stop when the
+# program ends or the script is interrupted. Needs a display, or QT_QPA_PLATFORM=offscreen to run
+# headless.
 #   VMR_DEMO_DIR      program folder (default: build/demo)
 #   VMR_STANDIN_PORT  the stand-in's port on 127.0.0.1 (default: 8780)
 set -euo pipefail
@@ -9,20 +11,35 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${VMR_BUILD_DIR:-$root/build}"
 program="${VMR_DEMO_DIR:-$build/demo}"
 port="${VMR_STANDIN_PORT:-8780}"
+# shellcheck source=demo_patch_server.sh
+source "$root/scripts/demo_patch_server.sh"
 
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh"
+"$root/scripts/build.sh" --target vmr_program
 cmake --install "$build" --prefix "$program" >/dev/null
+
+standin=""
+stop_demo() {
+  [ -z "$standin" ] || { kill "$standin" 2>/dev/null || true; wait "$standin" 2>/dev/null || true; }
+  demo_stop_patch_server
+}
+trap stop_demo EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 
 "$program/vmr-standin" --port "$port" --data "$program/standin" &
 standin=$!
-trap 'kill "$standin" 2>/dev/null || true; wait "$standin" 2>/dev/null || true' EXIT
 
 for _ in $(seq 50); do
   (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null && break
   kill -0 "$standin" 2>/dev/null || { echo "demo: the stand-in did not start" >&2; exit 1; }
   sleep 0.1
 done
+
+if ! demo_start_patch_server; then
+  demo_stop_patch_server
+  echo "demo: no patch server (mariadbd did not start): each login says it cannot reach it" >&2
+fi
 
 echo "demo: sample shop login: ID vmrdemo, password demo1234"
 VMR_PROGRAM_DIR="$program" VMR_BACKEND_HOST="127.0.0.1:$port" "$program/VmrZLM" "$@"
