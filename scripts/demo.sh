@@ -6,12 +6,13 @@
 # headless.
 #   VMR_DEMO_DIR      program folder (default: build/demo)
 #   VMR_STANDIN_PORT  the stand-in's port on 127.0.0.1 (default: 8780)
+#   VMR_PATCH_HOST    another patch server (with VMR_PATCH_USER, VMR_PATCH_PASSWORD): none is started
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${VMR_BUILD_DIR:-$root/build}"
 program="${VMR_DEMO_DIR:-$build/demo}"
 port="${VMR_STANDIN_PORT:-8780}"
-# shellcheck source=demo_patch_server.sh
+# shellcheck source=scripts/demo_patch_server.sh
 source "$root/scripts/demo_patch_server.sh"
 
 "$root/scripts/setup.sh"
@@ -19,8 +20,12 @@ source "$root/scripts/demo_patch_server.sh"
 cmake --install "$build" --prefix "$program" >/dev/null
 
 standin=""
+app=""
 stop_demo() {
-  [ -z "$standin" ] || { kill "$standin" 2>/dev/null || true; wait "$standin" 2>/dev/null || true; }
+  for pid in $app $standin; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
   demo_stop_patch_server
 }
 trap stop_demo EXIT
@@ -36,10 +41,15 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
-if ! demo_start_patch_server; then
+if [ -n "${VMR_PATCH_HOST:-}" ]; then
+  echo "demo: patch server $VMR_PATCH_HOST"
+elif ! demo_start_patch_server; then
   demo_stop_patch_server
   echo "demo: no patch server (mariadbd did not start): each login says it cannot reach it" >&2
 fi
 
 echo "demo: sample shop login: ID vmrdemo, password demo1234"
-VMR_PROGRAM_DIR="$program" VMR_BACKEND_HOST="127.0.0.1:$port" "$program/VmrZLM" "$@"
+# In the background, so that an interrupt reaches the traps at once.
+VMR_PROGRAM_DIR="$program" VMR_BACKEND_HOST="127.0.0.1:$port" "$program/VmrZLM" "$@" &
+app=$!
+wait "$app"

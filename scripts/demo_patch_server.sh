@@ -1,3 +1,5 @@
+# shellcheck shell=bash
+# shellcheck disable=SC2154  # root and build are demo.sh's
 # Sourced by demo.sh: a throwaway patch server for the demo. mariadbd on a free loopback port with
 # its data folder under the build folder, the patch tables of data/patch/patch_tables.sql (the
 # tests' schema) and one published build equal to the program's version, so that the login's update
