@@ -1,8 +1,8 @@
 #include "config/table_order_window.h"
 
 #include "config/table_list.h"
-#include "core/backend_request.h"
 #include "core/answer_grammar.h"
+#include "core/backend_request.h"
 #include "core/button_guard.h"
 #include "core/error_line.h"
 #include "core/grid_helpers.h"

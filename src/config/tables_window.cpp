@@ -1,16 +1,16 @@
 #include "config/tables_window.h"
 
+#include "core/button_guard.h"
 #include "core/error_line.h"
 #include "core/grid_helpers.h"
 #include "core/list_grid.h"
 #include "core/screen_values.h"
 #include "platform/blue_button.h"
 #include "platform/header_cell.h"
-#include "platform/message_box.h"
 #include "platform/mdi_child.h"
+#include "platform/message_box.h"
 #include "server/server_globals.h"
 #include "server/table_loader.h"
-#include "core/button_guard.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
