@@ -3,6 +3,7 @@
 #include "platform/message_box.h"
 #include "support/seams.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -148,6 +149,21 @@ TEST_F(TableOrder, TheCloseAreaSendsNothingAndTheTablesWindowStillReloads)
     EXPECT_TRUE(backend->requestsTo(kSortPath).isEmpty());
     EXPECT_EQ(requestsSinceOpening(), QStringList({"Load_설정(1)", "Load_설정(1)", "Read_좌석()"}));
     EXPECT_EQ(ColumnTexts(*Form<frmB좌석설정>().SPR[0], 1), QStringList({"101", "102", "103"}));
+}
+
+TEST_F(TableOrder, EnterEndsTheNumberBeingTyped)
+{
+    QString typed;
+    order([&](frmB좌석설정_순서변경& window) {
+        QApplication::setActiveWindow(&window);
+        SpreadGrid& grid = *window.SPR[0];
+        TypeOrder(grid, 3, "77");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+        typed = grid.GetText(3, 3);
+        QTest::mouseClick(window.lblTerminate, Qt::LeftButton);
+    });
+    EXPECT_EQ(typed, "77");
 }
 
 TEST_F(TableOrder, PressesWhileTheOrderIsSentDoNothing)
