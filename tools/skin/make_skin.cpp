@@ -25,6 +25,14 @@ QImage WithPanel(QImage image, const QRect& panel)
     return image;
 }
 
+// A pop-up whose title band carries a close mark in its top-right corner (the window writes the title).
+QImage PopUpWithClose(int width, int height, int bandHeight)
+{
+    QImage image = Background(width, height, QString(), bandHeight);
+    Caption(image, QRect(width - 60, 0, 60, bandHeight), "✕", Qt::white, 22, true);
+    return image;
+}
+
 QList<Picture> Pictures()
 {
     QList<Picture> list = {
@@ -36,7 +44,7 @@ QList<Picture> Pictures()
         {"btn2.jpg", [] { return Button(65, 29, "종  료", kDarkBlue); }},
         {"MDI_InnerA.gif", [] { return Background(1022, 654, QString(), 0); }},
         {"0401a.gif", [] { return Background(670, 710, "예약", 40); }},
-        {"0411a.gif", [] { return Background(420, 600, "테이블 순서", 40); }},
+        {"0411a.gif", [] { return PopUpWithClose(680, 600, 55); }},
         {"0414a.gif", [] { return WithPanel(Background(920, 620, "문자 보내기", 40), QRect(600, 50, 310, 560)); }},
         {"0414c.gif", [] { return WithPanel(Background(600, 450, "발신번호 표시 설정", 40), QRect(10, 50, 580, 390)); }},
         {"0416a.gif", [] { return Background(850, 750, "문자 발송 내역", 40); }},
