@@ -19,6 +19,19 @@ QString oneLine(QString text)
 
 } // namespace
 
+int MinutesOfDay(const QString& hhnn)
+{
+    if (hhnn.size() != 5 || hhnn[2] != QChar(':'))
+        return -1;
+    bool hourOk = false;
+    bool minuteOk = false;
+    const int hour = QStringView(hhnn).left(2).toInt(&hourOk);
+    const int minute = QStringView(hhnn).right(2).toInt(&minuteOk);
+    if (!hourOk || !minuteOk || hour < 0 || hour > 23 || minute < 0 || minute > 59 || !hhnn[0].isDigit())
+        return -1;
+    return hour * 60 + minute;
+}
+
 QString BookingTablesText(const QString& seats)
 {
     const QStringList parts = seats.split(QChar(';'));

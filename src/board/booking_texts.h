@@ -4,6 +4,9 @@
 
 // The texts the timetable shows for a booking of the cache.
 
+// The minutes since midnight of a time "hh:nn" (24-hour); -1 for any other text.
+int MinutesOfDay(const QString& hhnn);
+
 // The tables of a "좌석" value (names and numbers alternating, ";" between): a single part as it
 // stands, else the names joined by ", " ("A1;4;A2;2" gives "A1, A2").
 QString BookingTablesText(const QString& seats);

@@ -1,13 +1,12 @@
 #include "board/board_window.h"
 
 #include "board/board_globals.h"
+#include "board/booking_texts.h"
 #include "core/converters.h"
 #include "core/grid_helpers.h"
 #include "core/screen_values.h"
 #include "platform/clock.h"
 #include "server/server_globals.h"
-
-#include <QTime>
 
 // The day timetable: one row per table, one column per ten minutes from the first to the last
 // hour, two header rows, the hour lines and the current time marked.
@@ -24,6 +23,15 @@ const OleColor kHourLine = VbRGB(166, 220, 221);
 const OleColor kTableLine = VbRGB(204, 204, 204);
 const OleColor kNowPink = VbRGB(255, 184, 189);
 const OleColor kNowRed = VbRGB(255, 0, 0);
+
+// The whole number of a two-character part of a time; the plain digits are read directly, as the
+// timetable reads them hundreds of times per build.
+int wholeNumber(const QString& part)
+{
+    bool ok = false;
+    const int value = part.toInt(&ok);
+    return ok ? value : ToLong(part);
+}
 
 // A span of cols columns from col in a header row; nothing for an empty or negative width.
 void headerSpan(GridModel& grid, int col, int row, int cols, const QString& text)
@@ -78,8 +86,8 @@ int frmB예약관리::GetScheduleColumn(const QString& timeT, int roundUp) const
 {
     if (timeT.size() != 5)
         return 0;
-    const int hh = ToLong(timeT.left(2));
-    const int mm = ToLong(timeT.right(2));
+    const int hh = wholeNumber(timeT.left(2));
+    const int mm = wholeNumber(timeT.right(2));
     if (hh < gSchHour[0])
         return 0;
     const int m = roundUp == 0 ? mm / 10 : (mm + 9) / 10;
@@ -88,12 +96,12 @@ int frmB예약관리::GetScheduleColumn(const QString& timeT, int roundUp) const
 
 QString frmB예약관리::GetTimeAdd(const QString& timeT, int minutes)
 {
-    if (timeT.size() != 5)
+    const int start = MinutesOfDay(timeT);
+    if (start < 0)
         return QString();
-    const QTime time = QTime::fromString(timeT, QStringLiteral("HH:mm"));
-    if (!time.isValid())
-        return QString();
-    return time.addSecs(qint64(minutes) * 60).toString(QStringLiteral("HH:mm"));
+    const int day = 24 * 60;
+    const int later = ((start + minutes) % day + day) % day;
+    return QStringLiteral("%1:%2").arg(later / 60, 2, 10, QChar('0')).arg(later % 60, 2, 10, QChar('0'));
 }
 
 bool frmB예약관리::DrawShedule()

@@ -9,8 +9,6 @@
 #include "platform/program_folder.h"
 #include "server/server_globals.h"
 
-#include <QDateTime>
-
 // The day's bookings of the local cache on the timetable: a span per table from start to end on
 // the booking's colour, outlined in blue, each cell carrying the booking's note.
 
@@ -37,15 +35,10 @@ QString fieldText(const JetRecordset& rs, const QString& name)
 // end falls on a later day than the visit.
 QString bookingEnd(const QString& day, const QString& start, const QString& storedEnd)
 {
-    const QDate visit = QDate::fromString(day, QStringLiteral("yyyy-MM-dd"));
-    if (!Trim(storedEnd).isEmpty()) {
-        const QDate endDay = QDate::fromString(storedEnd.left(10), QStringLiteral("yyyy-MM-dd"));
-        if (endDay.isValid() && visit.isValid() && endDay > visit)
-            return QStringLiteral("23:59");
-        return storedEnd.mid(11, 5);
-    }
-    const QTime begin = QTime::fromString(start, QStringLiteral("HH:mm"));
-    if (begin.isValid() && begin.msecsSinceStartOfDay() / 60000 + gRequireTime >= 24 * 60)
+    if (!Trim(storedEnd).isEmpty())
+        return storedEnd.left(10) > day ? QStringLiteral("23:59") : storedEnd.mid(11, 5);
+    const int begin = MinutesOfDay(start);
+    if (begin >= 0 && begin + gRequireTime >= 24 * 60)
         return QStringLiteral("23:59");
     return frmB예약관리::GetTimeAdd(start, gRequireTime);
 }
@@ -87,7 +80,8 @@ bool frmB예약관리::Load_DayData(const QString& DateT)
         LogDbOpenError(kWindow, QStringLiteral("Load_DayData"), path);
         return false;
     }
-    const JetSql sql(QStringLiteral("SELECT * FROM 예약 WHERE 방문일 = ? ORDER BY 예약일시"), {DateT});
+    const JetSql sql(QStringLiteral("SELECT NUM, 예약일시, 종료일시, 예약자, 모임명, cPhoneT, 좌석, 인원, 요청사항"
+                                    " FROM 예약 WHERE 방문일 = ? ORDER BY 예약일시"), {DateT});
     JetRsPtr rs;
     if (!JetOpenRST(*db, rs, sql, dbOpenDynaset)) {
         LogRsOpenError(kWindow, QStringLiteral("Load_DayData"), sql.display());
