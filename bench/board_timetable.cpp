@@ -4,6 +4,7 @@
 // read); and the month calendar beside the month's grouped query alone. Prints the times and the
 // ratios; the timetable is to stay within 2 times its floor.
 //   build/bench/bench_board_timetable
+#include "median_timing.h"
 #include "board/board_globals.h"
 #include "board/board_window.h"
 #include "board/booking_texts.h"
@@ -228,22 +229,6 @@ double monthQueryMs()
         }
         QSqlDatabase::removeDatabase("month");
     });
-}
-
-template <double (*Measure)()>
-void Timed(benchmark::State& state)
-{
-    for (auto _ : state)
-        state.SetIterationTime(Measure() / 1000.0);
-}
-
-double median(double (*measure)(), int runs)
-{
-    QList<double> times;
-    for (int i = 0; i < runs; ++i)
-        times.append(measure());
-    std::sort(times.begin(), times.end());
-    return times.at(runs / 2);
 }
 
 } // namespace
