@@ -67,6 +67,7 @@ frmB예약_등록B::frmB예약_등록B() : QWidget(nullptr, Qt::Window | Qt::Fra
         picFrame[4]->hide();
         picFrame[3]->show();
     });
+    connectInputs();
     qApp->installEventFilter(this);
 }
 
@@ -306,10 +307,21 @@ void frmB예약_등록B::CMD2_Click(int index)
         OpenMemberPanelB();
 }
 
-void frmB예약_등록B::SPR_Click(int index, int, int row)
+void frmB예약_등록B::SPR_Click(int index, int col, int row)
 {
+    if (index < 0 || index > 1)
+        return;
+    const SpreadGrid& grid = *SPR[index];
+    if (row < 1 || row > grid.MaxRows() || col < 1 || col > grid.MaxCols())
+        return;
+    QPointer<frmB예약_등록B> self(this);
+    QCoreApplication::processEvents();
+    if (!self)
+        return;
     if (index == 0)
         MemberRowClicked(row);
+    else
+        history_Click(row);
 }
 
 void frmB예약_등록B::lblTerminate_Click()
@@ -345,6 +357,8 @@ bool frmB예약_등록B::Form_KeyPress(QWidget* focused)
 
 bool frmB예약_등록B::eventFilter(QObject* watched, QEvent* event)
 {
+    if (partyKeyPress(watched, event))
+        return true;
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
     auto* widget = static_cast<QWidget*>(watched);
@@ -369,15 +383,6 @@ void frmB예약_등록B::mouseReleaseEvent(QMouseEvent*)
     m_drag.release();
 }
 
-void frmB예약_등록B::예약등록_초기화()
-{
-    picFrame[4]->hide();
-    picFrame[3]->show();
-}
-
-void frmB예약_등록B::종료시간_계산() {}
-
-void frmB예약_등록B::Load_예약데이터() {}
 
 QDate frmB예약_등록B::예약일() const { return 예약일Box->date(); }
 QDate frmB예약_등록B::종료일() const { return 종료일Box->date(); }

@@ -70,6 +70,9 @@ public:
     void Form_Activate() override;
 
     void lblTerminate_Click();
+    // The start combos: the end follows unless the window is setting itself up.
+    void 예약시_Click();
+    void 예약분_Click();
     void CMD2_Click(int index);
     void lblCMD_Click();
     // The caution flag: "N" turns "Y", anything else "N", with picture 1 or 2 of ImgBtn.
@@ -112,6 +115,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void connectInputs();
+    void connectMemoBox(CrLfTextBox& box, bool panelA);
+    void history_Click(int row);
+    void loadTables(const QString& tables);
+    bool partyKeyPress(QObject* watched, QEvent* event) const;
     void buildControls();
     void buildLeftColumn();
     void buildMemberPanelB(QWidget& panel);
@@ -127,6 +135,8 @@ private:
     void setModeCaption();
     void focusAfterOpening();
     bool Form_KeyPress(QWidget* focused);
+
+    QList<QLineEdit*> partyBoxes() const;
 
     QLabel* m_background = nullptr;
     WindowDrag m_drag;

@@ -60,19 +60,21 @@ using EntryOpening = EntryWindowTest;
 TEST_F(EntryOpening, EditModeLoadsTheMemberItsCarsAndHistory)
 {
     frmB예약_등록B& w = open(1, "20105", "01054787890");
-    EXPECT_EQ(paths(), QStringList({kSearch, kDetail, kCars, kHistory}));
+    EXPECT_EQ(paths(), QStringList({kSearch, kDetail, kCars, kHistory, "/Admin/zzimstateload.php"}));
+    EXPECT_EQ(body("/Admin/zzimstateload.php"), account() + "&zzimnum=20105");
     EXPECT_EQ(body(kSearch), account() + "&textz=01054787890");
     EXPECT_EQ(body(kDetail), account() + "&numt=9011");
     EXPECT_EQ(body(kCars), account() + "&numt=9011");
     EXPECT_EQ(body(kHistory), account() + "&numt=9011");
     QStringList log = LogEntries("_WinHttp");
     log.removeIf([](const QString& entry) { return entry.startsWith("GetWinHttp"); });
-    ASSERT_EQ(log.size(), 8);
+    ASSERT_EQ(log.size(), 10);
     EXPECT_TRUE(log[0].startsWith("회원검색A() ... " + backend->baseUrl() + kSearch + "?" + account()));
     EXPECT_TRUE(log[1].startsWith("회원검색A() ... ResponseStr:\r\n"));
     EXPECT_TRUE(log[2].startsWith("회원정보AB_NumT(1) ... "));
     EXPECT_TRUE(log[4].startsWith("회원정보AB_NumT(2) ... "));
     EXPECT_TRUE(log[6].startsWith("예약이력A() ... "));
+    EXPECT_TRUE(log[8].startsWith("Load_예약데이터() ... "));
 
     EXPECT_EQ(w.m_MemNumT, "9011");
     EXPECT_EQ(w.m_MemLevelNumT, "2");
@@ -238,10 +240,8 @@ TEST_F(EntryOpening, TheCloseLabelEndsTheModalShowAfterATenthOfASecond)
     w.m_ModeA = 0;
     w.m_CustPhoneT.clear();
     QElapsedTimer clock;
-    QTimer::singleShot(0, &w, [&] {
-        clock.start();
-        QTest::mouseClick(w.lblTerminate, Qt::LeftButton);
-    });
+    clock.start();
+    QTimer::singleShot(0, &w, [&] { QTest::mouseClick(w.lblTerminate, Qt::LeftButton); });
     ShowFormModal(w);
     EXPECT_GE(clock.elapsed(), 100);
     EXPECT_TRUE(w.isHidden());
@@ -353,8 +353,8 @@ TEST_F(EntryOpening, APictureListWithoutItsFirstFileMovesTheOthersUp)
 {
     const QString skin = program.file("skin");
     QDir().mkpath(skin);
-    for (const QString& name : {"btnD02.gif", "btnD03.gif", "btnD04.gif"})
-        QFile::copy(gSkinPath + "/" + name, skin + "/" + name);
+    for (const char* name : {"btnD02.gif", "btnD03.gif", "btnD04.gif"})
+        QFile::copy(gSkinPath + "/" + name, skin + "/" + QString(name));
     const QImage second(gSkinPath + "/btnD02.gif");
     gSkinPath = skin;
     frmB예약_등록B& w = window();
