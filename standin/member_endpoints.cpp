@@ -110,6 +110,33 @@ QString memberCars(ShopState& shop, const FormFields& form)
     return answer;
 }
 
+// An associate member registered by phone: "이미가입" when a member has those digits.
+QString registerAssociate(ShopState& shop, const FormFields& form)
+{
+    if (!IsShopRequest(shop, form))
+        return WrongAccountAnswer();
+    const QString phone = digitsOf(form.value("phonet"));
+    if (phone.isEmpty())
+        return QStringLiteral("실패");
+    qlonglong highest = 0;
+    for (const StandinRecord& member : shop.members) {
+        if (digitsOf(member.value("phone")) == phone)
+            return QStringLiteral("이미가입");
+        highest = qMax(highest, member.value("num").toLongLong());
+    }
+    StandinRecord member{{"num", QString::number(highest + 1)},
+                         {"name", "임시"},
+                         {"name2", form.value("name2")},
+                         {"phone", phone},
+                         {"level", "준회원"},
+                         {"memo", VmrDecodeAA(form.value("memotext"))}};
+    for (const char* extra : {"add_phone1", "add_phone2", "add_phone3"})
+        if (form.contains(extra))
+            member.insert(extra, form.value(extra));
+    shop.members.append(member);
+    return QStringLiteral("성공");
+}
+
 QString messageCredit(ShopState& shop, const FormFields& form)
 {
     if (!IsShopRequest(shop, form))
@@ -126,4 +153,5 @@ void AddMemberEndpoints(EndpointMap& endpoints)
     endpoints.insert("/program/SearchMember1.php", memberSearch);
     endpoints.insert("/program/SearchMember1Detail2.php", memberDetail);
     endpoints.insert("/vbPHP/MemberCarLoad.php", memberCars);
+    endpoints.insert("/program/RecommendPhoneShopMoveNoSMS.php", registerAssociate);
 }

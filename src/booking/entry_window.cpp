@@ -63,10 +63,11 @@ frmB예약_등록B::frmB예약_등록B() : QWidget(nullptr, Qt::Window | Qt::Fra
     QObject::connect(picA[0], &PictureLabel::clicked, this, [this] { picA_Click(); });
     for (PanelButton* b : CMD2)
         QObject::connect(b, &PanelButton::clicked, this, [this, b] { CMD2_Click(b->index()); });
-    QObject::connect(CMD[3], &PanelButton::clicked, this, [this] {
-        picFrame[4]->hide();
-        picFrame[3]->show();
-    });
+    for (PanelButton* b : CMD)
+        QObject::connect(b, &PanelButton::clicked, this, [this, b] { CMD_Click(b->index()); });
+    for (PanelButton* b : CMD3)
+        QObject::connect(b, &PanelButton::clicked, this, [this, b] { CMD3_Click(b->index()); });
+    connectButtonLooks();
     connectInputs();
     qApp->installEventFilter(this);
 }
@@ -303,6 +304,8 @@ void frmB예약_등록B::CMD2_Click(int index)
         return;
     if (index == 0)
         회원검색A(false);
+    else if (index == 1 || index == 2)
+        cancelOrNoShow(guard, index == 1);
     else if (index == 3)
         OpenMemberPanelB();
 }

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class CrLfTextBox;
 class PanelButton;
@@ -75,11 +76,17 @@ public:
     void 예약분_Click();
     void CMD2_Click(int index);
     void lblCMD_Click();
+    void CMD_Click(int index);
+    void CMD3_Click(int index);
     // The caution flag: "N" turns "Y", anything else "N", with picture 1 or 2 of ImgBtn.
     void picA_Click();
     void SPR_Click(int index, int col, int row);
     // Opens member panel B for the member shown.
     void OpenMemberPanelB();
+
+    // Adds the cached row of a new reservation saved for a customer who is no loaded member, under
+    // the number -1. False when the cache could not be opened or refused the row.
+    bool MDB_Update_예약B();
 
     // What the cache reads of a saved reservation.
     QDate 예약일() const override;
@@ -115,6 +122,27 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void connectButtonLooks();
+    void saveReservation(class ButtonGuard& guard);
+    bool registerFromPanelA();
+    bool 준회원등록B();
+    bool 시간_체크() const;
+    bool 중복_체크();
+    bool 예약등록(bool confirmed);
+    bool editChain();
+    int sendEdit(const QString& procedure, const QString& path, const std::function<void(class BackendRequest&)>& fields);
+    int 예약수정_이름();
+    int 예약수정_예약일시();
+    int 예약수정_종료일시();
+    int 예약수정_좌석();
+    int 예약수정_인원();
+    int 예약수정_모임명();
+    int 예약수정_요청사항();
+    int 예약수정_매니저명();
+    bool changeState(const QString& procedure, const QString& state, const QString& reason);
+    void cancelOrNoShow(class ButtonGuard& guard, bool cancel);
+    void hideEnd(class ButtonGuard& guard);
+    void showWait();
     void connectInputs();
     void connectMemoBox(CrLfTextBox& box, bool panelA);
     void history_Click(int row);

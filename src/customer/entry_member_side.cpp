@@ -194,7 +194,7 @@ bool EntryMemberSide::회원검색A(bool)
         예약이력A(m_MemNumT);
         if (!window)
             return false;
-        if (EntryMode() == 0) {
+        if (EntryMode() == 0 && !m_SearchKeepsBooking) {
             예약등록_초기화();
             종료시간_계산();
         } else if (EntryMode() == 1) {
@@ -213,8 +213,10 @@ void EntryMemberSide::settleOnNobody()
     const QString text = Trim(BoxValue(*txtS[0]));
     ShowNewMemberLook();
     SetEntryMode(0);
-    예약등록_초기화();
-    종료시간_계산();
+    if (!m_SearchKeepsBooking) {
+        예약등록_초기화();
+        종료시간_계산();
+    }
     if (!window)
         return;
     txtS[0]->clear();

@@ -75,6 +75,9 @@ public:
     bool 회원정보AB_Clear();
     // Searches the text of txtS(0) and settles on one member, several or nobody.
     bool 회원검색A(bool bAll);
+    // Set while a save registers a new customer and searches it again: the search then leaves the
+    // reservation's start, end and tables as the user entered them.
+    bool m_SearchKeepsBooking = false;
     // Loads one member's detail and cars and shows the member.
     void 회원정보AB_NumT(const QString& memberNumber, bool reset);
     // Loads the member's counters and reservation history into SPR(1).
