@@ -17,6 +17,8 @@
 #include <QSqlQuery>
 #include <benchmark/benchmark.h>
 
+#include "manual_timing.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -58,11 +60,6 @@ QString fetchList()
         .add("noshowt", "N")
         .add("select", "all")
         .send();
-}
-
-double elapsedMs(const QElapsedTimer& timer)
-{
-    return timer.nsecsElapsed() / 1e6;
 }
 
 double rebuildMs()
