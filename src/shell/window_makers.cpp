@@ -1,6 +1,7 @@
 #include "shell/window_makers.h"
 
 #include "board/board_window.h"
+#include "callerid/settings_window.h"
 #include "config/reservation_settings_window.h"
 #include "config/tables_window.h"
 #include "messaging/instant_sms_window.h"
@@ -26,4 +27,5 @@ void RegisterWindowMakers()
     registerMaker<frmB설정>();
     registerMaker<frmz통계B>();
     registerMaker<frmz승인_고객요청>();
+    registerMaker<frmzCID_설정>();
 }
