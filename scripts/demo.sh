@@ -4,17 +4,28 @@
 # program ends. Needs a display, or QT_QPA_PLATFORM=offscreen to run headless.
 #   VMR_DEMO_DIR      program folder (default: build/demo)
 #   VMR_STANDIN_PORT  the stand-in's port on 127.0.0.1 (default: 8780)
+#   VMR_STANDIN_KT_PORT, VMR_STANDIN_LG_PORT  its caller-ID services' ports (default: 8781, 8782)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${VMR_BUILD_DIR:-$root/build}"
 program="${VMR_DEMO_DIR:-$build/demo}"
 port="${VMR_STANDIN_PORT:-8780}"
+kt_port="${VMR_STANDIN_KT_PORT:-8781}"
+lg_port="${VMR_STANDIN_LG_PORT:-8782}"
 
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
 cmake --install "$build" --prefix "$program" >/dev/null
 
-"$program/vmr-standin" --port "$port" --data "$program/standin" &
+# The sample shop's caller-ID accounts, so that both services log in at the first activation.
+settings="$program/Frshop.cfg"
+if ! grep -qi '^\[CID\]' "$settings" 2>/dev/null; then
+  printf '%s\r\n' '[CID]' 'CIDUseKT=True' 'CIDUseLG=True' 'ID=vmrkt' 'PW=kt1234' 'KTOAPI_AutoLogin=True' \
+    'LGID=vmrlg1' 'LGPW=lg1111' 'LGIP=' 'LGID1=vmrlg2' 'LGPW1=lg2222' 'LGID2=' 'LGPW2=' 'LGID3=' 'LGPW3=' \
+    'LGOAPI_AutoLogin=True' >>"$settings"
+fi
+
+"$program/vmr-standin" --port "$port" --kt-port "$kt_port" --lg-port "$lg_port" --data "$program/standin" &
 standin=$!
 trap 'kill "$standin" 2>/dev/null || true; wait "$standin" 2>/dev/null || true' EXIT
 
@@ -25,4 +36,6 @@ for _ in $(seq 50); do
 done
 
 echo "demo: sample shop login: ID vmrdemo, password demo1234"
-VMR_PROGRAM_DIR="$program" VMR_BACKEND_HOST="127.0.0.1:$port" "$program/VmrZLM" "$@"
+echo "demo: ring a call with: $program/vmr-standin --port $port ring KT 01078411465 (or ring LG ...)"
+VMR_PROGRAM_DIR="$program" VMR_BACKEND_HOST="127.0.0.1:$port" VMR_CID_KT_HOST="127.0.0.1:$kt_port" \
+  VMR_CID_LG_HOST="127.0.0.1:$lg_port" "$program/VmrZLM" "$@"

@@ -90,9 +90,10 @@ frmzCID_설정::frmzCID_설정() : QWidget(nullptr, Qt::Window | Qt::FramelessWi
     setWindowTitle(QStringLiteral("CID 설정"));
     m_background = new QLabel(this);
     m_background->setGeometry(0, 0, 600, 450);
-    m_background->setStyleSheet(QStringLiteral("background: white; border: 1px solid rgb(210, 210, 210);"));
+    m_background->setStyleSheet(QStringLiteral("background: white; border: 1px solid rgb(210, 210, 210); border-top: 40px solid rgb(28, 46, 92);"));
     lblTitle = caption(this, QString(), QRect(20, 12, 300, 26));
     lblTitle->setFont(QFont(QStringLiteral("나눔고딕"), 13, QFont::Bold));
+    setTextColor(*lblTitle, Qt::white);
     lblTerminate = new PictureLabel(this);
     lblTerminate->setGeometry(556, 6, 36, 36);
     QObject::connect(lblTerminate, &PictureLabel::clicked, this, [this] { lblTerminate_Click(); });

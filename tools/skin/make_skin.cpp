@@ -25,6 +25,13 @@ QImage WithPanel(QImage image, const QRect& panel)
     return image;
 }
 
+// A close mark ("✕") on the band, where the window's close area lies.
+QImage WithClose(QImage image, const QRect& area)
+{
+    Caption(image, area, "✕", Qt::white, 16, true);
+    return image;
+}
+
 QImage Strip(int width, int height, const QColor& color)
 {
     QImage image(width, height, QImage::Format_ARGB32);
@@ -73,9 +80,9 @@ QList<Picture> Pictures()
         {"0401a.gif", [] { return Background(670, 710, "예약", 40); }},
         {"0411a.gif", [] { return Background(420, 600, "테이블 순서", 40); }},
         {"0414a.gif", [] { return WithPanel(Background(920, 620, "문자 보내기", 40), QRect(600, 50, 310, 560)); }},
-        {"0414c.gif", [] { return WithPanel(Background(600, 450, "발신번호 표시 설정", 40), QRect(10, 50, 580, 390)); }},
+        {"0414c.gif", [] { return WithClose(WithPanel(Background(600, 450, QString(), 40), QRect(10, 50, 580, 390)), QRect(556, 2, 36, 36)); }},
         {"0416a.gif", [] { return Background(850, 750, "문자 발송 내역", 40); }},
-        {"0417.gif", [] { return Background(290, 230, "회선 추가", 30); }},
+        {"0417.gif", [] { return WithClose(Background(498, 279, "회선 추가", 34), QRect(458, 2, 36, 30)); }},
         {"02001.gif", [] { return WithPanel(Background(260, 36, QString(), 0), QRect(148, 1, 59, 34)); }},
         {"QA0013.gif", [] { return WithPanel(Background(406, 256, QString(), 0), QRect(20, 20, 366, 216)); }},
         {"QA0014.gif", [] { return Background(500, 570, "요청 확인", 40); }},
