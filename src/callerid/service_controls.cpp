@@ -3,6 +3,8 @@
 #include "callerid/connection_events.h"
 #include "core/install_values.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <memory>
 
@@ -11,11 +13,21 @@ namespace {
 std::unique_ptr<KtCidControl> gKt;
 std::array<std::unique_ptr<LgCidLine>, 4> gLg;
 
+// The controls' connections end with the application, not after it.
+void endWithTheApplication()
+{
+    static bool registered = false;
+    if (!registered)
+        qAddPostRoutine(ResetCallerIdControls);
+    registered = true;
+}
+
 } // namespace
 
 KtCidControl& KTOpenAPIX()
 {
     if (!gKt) {
+        endWithTheApplication();
         gKt = std::make_unique<KtCidControl>(CidKtHost());
         gKt->ConnectEvent = KTOpenAPIX_ConnectEvent;
         gKt->LoginEvent = KTOpenAPIX_LoginEvent;
@@ -27,6 +39,7 @@ LgCidLine& LGUBaseOpenApiX(int index)
 {
     std::unique_ptr<LgCidLine>& line = gLg.at(index);
     if (!line) {
+        endWithTheApplication();
         line = std::make_unique<LgCidLine>(CidLgHost());
         line->StatusEvent = [index](const QString& data) { LGUBaseOpenApiX_StatusEvent(index, data); };
         line->SendNetworkErrorEvent = [index] { LGUBaseOpenApiX_SendNetworkErrorEvent(index); };

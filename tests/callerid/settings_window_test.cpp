@@ -14,6 +14,7 @@
 #include "shell/window_makers.h"
 #include "support/seams.h"
 
+#include <QApplication>
 #include <QTest>
 #include <QTimer>
 
@@ -85,6 +86,16 @@ TEST_F(SettingsWindow, LoadsTheValuesAndShowsItsParts)
     click(window.CMD[9]);
     click(window.cmd회선추가);
     EXPECT_FALSE(window.picLGU->isVisible());
+    QTest::mouseClick(window.CMD[9], Qt::LeftButton);
+    QTest::mouseDClick(window.CMD[9], Qt::LeftButton);
+    QTest::mouseRelease(window.CMD[9], Qt::LeftButton);
+    EXPECT_TRUE(window.picLGU->isVisible());
+
+    QApplication::setActiveWindow(&window);
+    window.kt_open_api_ID->setFocus();
+    QTest::keyClick(window.kt_open_api_ID, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), window.kt_open_api_PW);
 
     QTest::mousePress(window.CMD[3], Qt::LeftButton);
     EXPECT_EQ(window.CMD[3]->faceColor(), QColor(Qt::white));
@@ -303,6 +314,8 @@ TEST_F(SettingsWindow, TheMainWindowsLabelOpensItOverTheHalfTransparentWindow)
         ASSERT_NE(window, nullptr);
         EXPECT_TRUE(window->isVisible());
         EXPECT_TRUE(mainLog().contains("  [frmzCID_설정→Form_Activate] Enter"));
+        EXPECT_EQ(window->geometry().center().x(), main.geometry().center().x());
+        EXPECT_EQ(window->y(), main.y() + (main.height() - 450) / 2 + 10);
         titleMeanwhile = main.lbl현재작업->text();
         alphaMeanwhile = WindowAlpha(main);
         click(window->lblTerminate);
