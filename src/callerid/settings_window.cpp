@@ -95,7 +95,7 @@ frmzCID_설정::frmzCID_설정() : QWidget(nullptr, Qt::Window | Qt::FramelessWi
     lblTitle->setFont(QFont(QStringLiteral("나눔고딕"), 13, QFont::Bold));
     setTextColor(*lblTitle, Qt::white);
     lblTerminate = new PictureLabel(this);
-    lblTerminate->setGeometry(556, 6, 36, 36);
+    lblTerminate->setGeometry(540, 0, 60, 40);
     QObject::connect(lblTerminate, &PictureLabel::clicked, this, [this] { lblTerminate_Click(); });
     buildKtColumn();
     buildLgColumn();
@@ -148,8 +148,9 @@ void frmzCID_설정::buildExtraLines()
     picLGU = new QLabel(this);
     picLGU->setAutoFillBackground(true);
     picLGU->setStyleSheet(QStringLiteral("background: rgb(244, 246, 250);"));
+    setTextColor(*caption(picLGU, QStringLiteral("회선 추가"), QRect(16, 0, 300, 34)), Qt::white);
     cmd회선추가 = new PictureLabel(picLGU);
-    cmd회선추가->setGeometry(458, 4, 36, 30);
+    cmd회선추가->setGeometry(438, 0, 60, 34);
     QObject::connect(cmd회선추가, &PictureLabel::clicked, this, [this] { cmd회선추가_Click(); });
     for (int line = 1; line < kLines; ++line) {
         const int top = 40 + (line - 1) * 78;

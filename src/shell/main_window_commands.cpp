@@ -161,6 +161,7 @@ void frmMainMDI::toMiniIcon()
     SetTopMost(*this);
     BG[0]->resize(BG[0]->width(), 59);
     BG[0]->showPicture(ImgIcon, 3);
+    BG[1]->hide();
     if (ImgIcon.Has(4))
         CMD[0]->setPicture(ImgIcon.Item(4));
     sspTEL->show();
@@ -179,6 +180,7 @@ void frmMainMDI::toFullWindow()
     SetNoTopMost(*this);
     BG[0]->resize(BG[0]->width(), 39);
     BG[0]->showPicture(ImgIcon, 1);
+    BG[1]->show();
     sspTEL->hide();
     CMD[0]->hide();
     CMD[1]->hide();

@@ -3,6 +3,7 @@
 #include "board/board_window.h"
 #include "callerid/settings_window.h"
 #include "config/reservation_settings_window.h"
+#include "config/table_order_window.h"
 #include "config/tables_window.h"
 #include "messaging/instant_sms_window.h"
 #include "platform/window_registry.h"
@@ -24,6 +25,7 @@ void RegisterWindowMakers()
     registerMaker<frmB예약관리>();
     registerMaker<frmz즉시문자>();
     registerMaker<frmB좌석설정>();
+    registerMaker<frmB좌석설정_순서변경>();
     registerMaker<frmB설정>();
     registerMaker<frmz통계B>();
     registerMaker<frmz승인_고객요청>();
