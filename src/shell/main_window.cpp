@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include "callerid/service_control.h"
 #include "core/converters.h"
 #include "core/error_line.h"
 #include "core/file_exists.h"
@@ -13,7 +14,6 @@
 #include "platform/program_exit.h"
 #include "platform/vb_color.h"
 #include "platform/window_effects.h"
-#include "shell/caller_id_restart.h"
 #include "shell/saved_login.h"
 #include "shell/shell_globals.h"
 

@@ -84,8 +84,14 @@ void frmMainMDI::lbl문자내역_Click()
 
 void frmMainMDI::lblCID설정_Click()
 {
-    // The caller-ID settings window is not part of this build yet.
-    showOverHalfTransparent(QStringLiteral("[ CID 설정 ]"), [] {});
+    showOverHalfTransparent(QStringLiteral("[ CID 설정 ]"), [] {
+        const QString name = QStringLiteral("frmzCID_설정");
+        QWidget* window = FormByName(name);
+        if (!window)
+            return;
+        FormEventsByName(name)->m_FirstActivated = true;
+        ShowFormModal(*window);
+    });
 }
 
 void frmMainMDI::lbl다운로드_Click()

@@ -2,6 +2,7 @@
 
 #include "board/board_window.h"
 #include "booking/entry_window.h"
+#include "callerid/settings_window.h"
 #include "config/reservation_settings_window.h"
 #include "config/table_order_window.h"
 #include "config/tables_window.h"
@@ -30,4 +31,5 @@ void RegisterWindowMakers()
     registerMaker<frmB설정>();
     registerMaker<frmz통계B>();
     registerMaker<frmz승인_고객요청>();
+    registerMaker<frmzCID_설정>();
 }
