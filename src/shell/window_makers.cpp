@@ -3,7 +3,9 @@
 #include "board/board_window.h"
 #include "config/reservation_settings_window.h"
 #include "config/tables_window.h"
+#include "messaging/canned_phrases_window.h"
 #include "messaging/instant_sms_window.h"
+#include "messaging/message_history_window.h"
 #include "platform/window_registry.h"
 #include "requests/table_requests_window.h"
 #include "stats/statistics_window.h"
@@ -22,6 +24,8 @@ void RegisterWindowMakers()
 {
     registerMaker<frmB예약관리>();
     registerMaker<frmz즉시문자>();
+    registerMaker<frmz문자내역>();
+    registerMaker<frmzComment>();
     registerMaker<frmB좌석설정>();
     registerMaker<frmB설정>();
     registerMaker<frmz통계B>();
