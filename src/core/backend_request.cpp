@@ -3,7 +3,6 @@
 #include "core/text_escapes.h"
 #include "core/log.h"
 #include "core/login_values.h"
-#include "core/win_http.h"
 
 BackendRequest::BackendRequest(const QString& label, const QString& path)
     : m_label(label), m_path(path), m_id(gShopID), m_password(gShopPW), m_suffix(QStringLiteral("_WinHttp"))
@@ -44,22 +43,22 @@ QString BackendRequest::body() const
     return "ID=" + FormValue(m_id) + "&PassWord=" + FormValue(m_password) + m_pairs;
 }
 
-QString BackendRequest::send()
+QString BackendRequest::send(HttpOutcome* outcome)
 {
-    return sendWith(&GetWinHttp);
+    return sendWith(&GetWinHttp, outcome);
 }
 
-QString BackendRequest::sendOnce()
+QString BackendRequest::sendOnce(HttpOutcome* outcome)
 {
-    return sendWith(&GetWinHttpOnce);
+    return sendWith(&GetWinHttpOnce, outcome);
 }
 
-QString BackendRequest::sendWith(QString (*transport)(const QString&, const QString&, bool))
+QString BackendRequest::sendWith(Transport transport, HttpOutcome* outcome)
 {
     const QString address = url();
     const QString form = body();
     WriteLog(m_label + address + "?" + form, m_suffix);
-    const QString answer = transport(address, form, true);
-    WriteLog(m_label + "ResponseStr:\r\n" + answer, m_suffix);
+    const QString answer = transport(address, form, true, outcome);
+    WriteLog(m_label + "ResponseStr:\r\n" + LoggedAnswer(answer), m_suffix);
     return answer;
 }
