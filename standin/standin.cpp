@@ -140,18 +140,19 @@ void Standin::send(QTcpSocket* socket, const StandinReply& reply)
         socket->disconnectFromHost();
         return;
     case StandinReply::Ending::Drip:
-        drip(socket, HttpResponse(reply.status, reply.body), reply.dripMs);
+        socket->write(HttpResponseHead(reply.status, reply.body.size()));
+        drip(socket, reply.body, reply.dripMs);
         return;
     }
 }
 
-void Standin::drip(QTcpSocket* socket, const QByteArray& response, int everyMs)
+void Standin::drip(QTcpSocket* socket, const QByteArray& body, int everyMs)
 {
     auto* timer = new QTimer(socket);
     auto sent = std::make_shared<qsizetype>(0);
-    QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, response, sent] {
-        socket->write(response.mid((*sent)++, 1));
-        if (*sent < response.size())
+    QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, body, sent] {
+        socket->write(body.mid((*sent)++, 1));
+        if (*sent < body.size())
             return;
         timer->stop();
         socket->disconnectFromHost();

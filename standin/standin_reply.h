@@ -5,7 +5,7 @@
 
 // What the stand-in sends for one request, after an optional delay: a status and a body (any
 // bytes, NUL included); nothing at all, the connection dropped; or a body cut off, the connection
-// dropped after part of it; or a trickle, one byte of the response at a time.
+// dropped after part of it; or a trickle, the head at once and then the body one byte at a time.
 struct StandinReply {
     enum class Ending { Complete, Dropped, CutOff, Drip };
 
@@ -22,7 +22,7 @@ struct StandinReply {
     static StandinReply drop() { return {0, {}, 0, Ending::Dropped}; }
     // The head announces one byte more than the body; the connection closes after the body.
     static StandinReply cutOff(const QString& body) { return {200, body.toUtf8(), 0, Ending::CutOff}; }
-    // The whole response, head included, one byte every so many milliseconds.
+    // The head at once, then the body one byte every so many milliseconds.
     static StandinReply drip(const QString& body, int everyMs) { return {200, body.toUtf8(), 0, Ending::Drip, everyMs}; }
     StandinReply after(int ms) const
     {

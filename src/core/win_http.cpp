@@ -106,8 +106,10 @@ QString post(const Variant& variant, const QString& url, const QString& body, Ht
         wait.exec(QEventLoop::ExcludeUserInputEvents);
     }
 
+    // A request that ran out of time brings no answer, even when part of one had come.
+    const HttpOutcome ended = outcomeOf(*reply);
     QString answer;
-    if (!hasStatus(*reply)) {
+    if (!hasStatus(*reply) || ended == HttpOutcome::TimedOut) {
         logFailure(variant, *reply, 7, url, start);
     } else {
         answer = IniUtil::CutAtNull(UTF8ToString(reply->readAll()));
@@ -117,7 +119,7 @@ QString post(const Variant& variant, const QString& url, const QString& body, Ht
             logOutcome(variant, *reply, url, body, start);
     }
     if (outcome)
-        *outcome = outcomeOf(*reply);
+        *outcome = ended;
     return answer;
 }
 

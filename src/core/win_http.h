@@ -5,7 +5,7 @@
 // One POST of a form body to the backend, waited for in a nested event loop (timers, sockets and
 // further requests run meanwhile; user input waits for the answer). Each call has its own network manager: no connection or
 // cookie survives it. Returns the answer decoded from UTF-8 and cut at its first NUL, whatever
-// the status; empty text when no answer arrived. Writes its outcome line to the "_WinHttp" log.
+// the status; empty text when no answer arrived or the request ran out of time. Writes its outcome line to the "_WinHttp" log.
 // There is no second attempt. The flag is kept for the callers, which all pass true; the call
 // always waits for its answer.
 

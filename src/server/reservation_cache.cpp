@@ -151,8 +151,9 @@ bool Store_예약_전체(const QString& answer, const QString& path)
 
 bool Load_예약_DAY(const QString& day)
 {
-    const QString answer = fetchList("Load_예약_DAY", day, day);
-    if (answer.isEmpty())
+    HttpOutcome outcome = HttpOutcome::Failed;
+    const QString answer = fetchList("Load_예약_DAY", day, day, &outcome);
+    if (answer.isEmpty() || outcome != HttpOutcome::Complete)
         return false;
     if (!answer.contains(kSeparator))
         return true;

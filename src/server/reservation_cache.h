@@ -20,6 +20,7 @@ bool Load_예약_전체();
 bool Store_예약_전체(const QString& answer, const QString& path);
 
 // Replaces the rows of one day ("yyyy-MM-dd") with the backend's reservations of that day. An
-// empty answer (none arrived) changes nothing and returns false, so that a time-out never makes a
-// day look free; an answer without a record separator changes nothing and returns true.
+// empty answer (none arrived) or one cut short changes nothing and returns false, so that a
+// failed request never makes a day look free; an answer without a record separator changes
+// nothing and returns true.
 bool Load_예약_DAY(const QString& day);

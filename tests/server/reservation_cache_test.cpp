@@ -284,6 +284,10 @@ TEST_F(CacheTest, DayReloadWithoutAnswerKeepsTheDay)
         EXPECT_EQ(Load_예약_DAY("2024-05-03"), !answer.isEmpty());
         EXPECT_EQ(rows("NUM, 예약일시"), before);
     }
+    // An answer cut short would make the day look freer than it is.
+    backend->script("/vbPHP/zzimorderload.php", StandinReply::cutOff(ListAnswer({Reservation("79")})));
+    EXPECT_FALSE(Load_예약_DAY("2024-05-03"));
+    EXPECT_EQ(rows("NUM, 예약일시"), before);
 }
 
 } // namespace
