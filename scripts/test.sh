@@ -30,7 +30,7 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 cd "$build"
-# Leaks are not looked for: Qt, fontconfig and the GL stubs keep what they allocate until exit.
-export ASAN_OPTIONS="halt_on_error=1:detect_leaks=0:abort_on_error=0"
-export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+# Options already in the environment come last and win (ASAN_OPTIONS=detect_leaks=0, for one).
+export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" "$@"
