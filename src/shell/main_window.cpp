@@ -313,13 +313,12 @@ bool frmMainMDI::eventFilter(QObject* watched, QEvent* event)
     const bool miniView = watched == lbMiniView;
     if (!miniView && watched != BG[0] && watched != BG[1] && watched != lbl현재작업)
         return QWidget::eventFilter(watched, event);
-    const auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        m_drag.press(*this, mouse->globalPosition().toPoint());
+        m_drag.press(*this, static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
     case QEvent::MouseMove:
-        m_drag.move(mouse->globalPosition().toPoint());
+        m_drag.move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
     case QEvent::MouseButtonRelease:
         if (!m_drag.release() && miniView)
