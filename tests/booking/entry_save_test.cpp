@@ -106,6 +106,23 @@ TEST_F(EntrySave, WithoutAMemberTheCachedRowCarriesEveryColumn)
                            + dayText() + " 18:30|" + dayText() + " 20:00|손님|모임|A1;1|T;4|4|a\r\nb");
 }
 
+TEST_F(EntrySave, AMissingCacheWritesNoRowAndTheWindowStillHides)
+{
+    QFile::remove(program.file("VmrBooking.mdb"));
+    frmB예약_등록B& w = open(0, "", "", at("18:30"), "");
+    w.txtS[0]->setText("김민수");
+    QTest::mouseClick(w.CMD2[0], Qt::LeftButton);
+    w.txt성함Box->setText("손님");
+    w.txt인원_총인원Box->setText("2");
+    save(w);
+    EXPECT_EQ(backend->requestsTo(kOrder).size(), 1);
+    ASSERT_EQ(messages().size(), 2);
+    EXPECT_TRUE(messages()[1].contains("VmrBooking.mdb"));
+    EXPECT_FALSE(LogEntries().filter("E)frmB예약_등록B->MDB_Update_예약B DB OPEN Error: '").isEmpty());
+    EXPECT_FALSE(QFile::exists(program.file("VmrBooking.mdb")));
+    EXPECT_TRUE(w.isHidden());
+}
+
 TEST_F(EntrySave, ANewCustomerIsRegisteredFirst)
 {
     frmB예약_등록B& w = open(0, "", "", at("18:30"), "A1");
