@@ -53,6 +53,9 @@ void frmMainMDI::toCallerCard(const QString& number)
     QPointer<frmMainMDI> self(this);
     if (isMaximized())
         showNormal();
+    // From the full window its place is kept for the way back, as the mini icon does.
+    if (!m_FloatingButton)
+        saveFullGeometry();
     m_FloatingButton = true;
     BG[0]->resize(BG[0]->width(), kCardHeight);
     resize(kCardWidth, kCardHeight);

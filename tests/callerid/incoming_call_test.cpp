@@ -17,13 +17,18 @@
 #include "support/template_databases.h"
 
 #include <QDateTime>
+#include <type_traits>
 #include <QRegularExpression>
 #include <QTest>
 
 namespace {
 
+// The board's part that caller ID calls, unless the board has it already.
+struct NoFurtherBase {};
+using CallerIdPart = std::conditional_t<std::is_base_of_v<CallerIdBoard, frmB예약관리>, NoFurtherBase, CallerIdBoard>;
+
 // The board as caller ID sees it, recording what is done to it.
-class RecordingBoard : public frmB예약관리, public CallerIdBoard
+class RecordingBoard : public frmB예약관리, public CallerIdPart
 {
 public:
     bool Load_CID(const QDate& day, bool) override
@@ -321,9 +326,23 @@ TEST_F(IncomingCall, TheCardsButtonBringsBackTheWindowAndTheBoard)
     EXPECT_EQ(hidden.search, "01090554833");
     EXPECT_TRUE(hidden.calls.contains("Blink"));
 
+    // After a table-request notice the button opens the board and searches nothing.
+    main.lbMiniView_DblClick();
+    main.sspTEL->setTag("REQ");
+    hidden.hide();
+    hidden.calls.clear();
+    QTest::mouseClick(main.CMD[0], Qt::LeftButton);
+    EXPECT_GE(main.width(), 1024);
+    EXPECT_TRUE(hidden.isVisible());
+    EXPECT_TRUE(hidden.calls.isEmpty());
+
     main.lbMiniView_DblClick();
     QTest::mousePress(main.CMD[0], Qt::LeftButton);
     EXPECT_EQ(main.CMD[0]->picture().toImage(), main.ImgIcon.Item(7).toImage());
+    QTest::mouseRelease(main.CMD[0], Qt::LeftButton);
+    EXPECT_EQ(main.CMD[0]->picture().toImage(), main.ImgIcon.Item(4).toImage());
+    main.lbMiniView_DblClick();
+    QTest::mousePress(main.CMD[0], Qt::LeftButton);
     main.CMD[0]->setEnabled(false);
     QTest::mouseRelease(main.CMD[0], Qt::LeftButton);
     EXPECT_EQ(main.CMD[0]->picture().toImage(), main.ImgIcon.Item(7).toImage());
