@@ -4,7 +4,7 @@
 #include "platform/picture_label.h"
 #include "platform/window_registry.h"
 #include "shell/main_skin.h"
-#include "shell/window_drag.h"
+#include "platform/window_drag.h"
 
 #include <QLabel>
 #include <QTimer>

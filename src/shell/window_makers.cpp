@@ -1,6 +1,7 @@
 #include "shell/window_makers.h"
 
 #include "board/board_window.h"
+#include "booking/entry_window.h"
 #include "callerid/settings_window.h"
 #include "config/reservation_settings_window.h"
 #include "config/table_order_window.h"
@@ -23,6 +24,7 @@ void registerMaker()
 void RegisterWindowMakers()
 {
     registerMaker<frmB예약관리>();
+    registerMaker<frmB예약_등록B>();
     registerMaker<frmz즉시문자>();
     registerMaker<frmB좌석설정>();
     registerMaker<frmB좌석설정_순서변경>();
