@@ -19,6 +19,8 @@
 #include <QDateTime>
 #include <type_traits>
 #include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 
 namespace {
@@ -404,6 +406,28 @@ TEST_F(IncomingCall, WithoutTheCallLogNothingButTheReload)
     EXPECT_FALSE(main.OpenAPI_UpdateResult("KT-LOST", "수신"));
     EXPECT_EQ(hidden.calls, QStringList{"Load_CID 2024-04-26"});
     EXPECT_TRUE(errorLog().isEmpty());
+}
+
+TEST_F(IncomingCall, AStatusThatCannotBeWrittenGoesToTheErrorLog)
+{
+    frmMainMDI& main = mainWindow(1024);
+    RecordingBoard& hidden = board(false);
+    main.CID처리2(1, 1, "01078411465", "KT-LOCKED");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "locking");
+        db.setDatabaseName(program.file("VmrCID.mdb"));
+        ASSERT_TRUE(db.open());
+        QSqlQuery(db).exec("CREATE TRIGGER locked BEFORE UPDATE ON cid BEGIN SELECT RAISE(ABORT, 'locked'); END");
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("locking");
+    hidden.calls.clear();
+
+    EXPECT_FALSE(main.OpenAPI_UpdateResult("KT-LOCKED", "수신"));
+    EXPECT_TRUE(errorLog().contains("]e)frmMainMDI->OpenAPI_UpdateResult[Erl:=3, Eno:=")) << errorLog().toStdString();
+    EXPECT_TRUE(errorLog().contains("locked"));
+    EXPECT_EQ(hidden.calls, QStringList{"Load_CID 2024-04-26"});
+    EXPECT_TRUE(rows()[0].status.isEmpty());
 }
 
 TEST_F(IncomingCall, TheClockGivesTestCallsOnlyInDeveloperMode)
