@@ -194,6 +194,30 @@ TEST_F(IncomingCall, KtRingsGiveRowsAndTheirStatusOnce)
     EXPECT_EQ(rows()[0].status, "수신");
 }
 
+TEST_F(IncomingCall, TheFirstActivationLogsTheServicesInAndCallsRingThrough)
+{
+    gCIDUseKT = true;
+    gCIDUseLG = true;
+    gCIDktID = kt().id;
+    gCIDktPW = kt().pw;
+    gCIDlgID[1] = lg(1).id;
+    gCIDlgPW[1] = lg(1).pw;
+    frmMainMDI& main = mainWindow(1024);
+    main.m_FirstActivated = true;
+    ActivateForm(main);
+    EXPECT_TRUE(mainLog().contains("CID 기동: CID_ReStart() ... KT"));
+    EXPECT_TRUE(mainLog().contains("LGUBaseOpenApiX(1).LoginServer .. vmrlg2, lg2222, "));
+    EXPECT_EQ(services->ktAccountsLoggedIn(), QStringList{kt().id});
+    EXPECT_EQ(services->lgLinesLoggedIn(), QList<int>{1});
+
+    services->ring("LG", "01078411465", "LG0000012024042614XYZ", -1);
+    ASSERT_TRUE(waitForRows(1));
+    EXPECT_EQ(rows()[0].kind, 2);
+    auto* board = dynamic_cast<frmB예약관리*>(FindForm(kCallerIdBoardForm));
+    ASSERT_NE(board, nullptr);
+    EXPECT_TRUE(waitFor([&] { return board->txtS[0]->text() == "01078411465"; }));
+}
+
 TEST_F(IncomingCall, KtStatusOfAnUnseenOrOlderCall)
 {
     frmMainMDI& main = mainWindow();
