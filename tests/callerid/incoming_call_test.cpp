@@ -330,8 +330,12 @@ TEST_F(IncomingCall, ANarrowWindowBecomesTheCallerCard)
     main.CID처리2(1, 1, "01078411465", "KT-CARD-1");
     EXPECT_EQ(main.size(), QSize(350, 81));
     EXPECT_EQ(main.BG[0]->height(), 81);
-    EXPECT_FALSE(main.mask().contains(QPoint(0, 0)));
-    EXPECT_TRUE(main.mask().contains(QPoint(175, 40)));
+    EXPECT_FALSE(main.mask().contains(QPoint(0, 40)));
+    EXPECT_FALSE(main.mask().contains(QPoint(2, 2)));
+    EXPECT_TRUE(main.mask().contains(QPoint(1, 40)));
+    EXPECT_TRUE(main.mask().contains(QPoint(349, 40)));
+    EXPECT_TRUE(main.mask().contains(QPoint(175, 80)));
+    EXPECT_EQ(main.BG[0]->pixmap().toImage(), main.ImgIcon.Item(2).toImage());
     EXPECT_EQ(main.sspTEL->caption(), "김민수\n010-7841-1465");
     EXPECT_EQ(main.sspTEL->tag(), "01078411465");
     EXPECT_EQ(main.sspTEL->font().pointSize(), 20);
