@@ -188,6 +188,31 @@ void frmB예약관리::connectControls()
     QObject::connect(imgCMD, &PictureLabel::clicked, this, [this] { imgCMD_Click(); });
     QObject::connect(sspMonth, &PictureLabel::clicked, this, [this] { sspMonth_Click(); });
     sprCAL->Click = [this](int col, int row) { sprCAL_Click(col, row); };
+    for (PanelButton* button : CMD) {
+        const int i = button->index();
+        QObject::connect(button, &PanelButton::clicked, this, [this, i] { CMD_Click(i); });
+        QObject::connect(button, &PanelButton::doubleClicked, this, [this, i] { CMD_DblClick(i); });
+        QObject::connect(button, &PanelButton::mouseDown, this, [this, i] { CMD_MouseDown(i); });
+        QObject::connect(button, &PanelButton::mouseUp, this, [this, i] { CMD_MouseUp(i); });
+    }
+    for (PictureLabel* area : lblCMD) {
+        const int i = area->index();
+        QObject::connect(area, &PictureLabel::clicked, this, [this, i] { lblCMD_Click(i); });
+    }
+    for (int i = 0; i < 4; ++i) {
+        SPR[i]->Click = [this, i](int col, int row) { SPR_Click(i, col, row); };
+        SPR[i]->DrawItem = [this, i](int col, int row, QPainter& dc, int x, int y, int x2, int y2) {
+            SPR_DrawItem(i, col, row, dc, x, y, x2, y2);
+        };
+    }
+    SpreadGrid& graph = *sprGraph[0];
+    graph.Click = [this](int col, int row) { sprGraph_Click(col, row); };
+    graph.MouseMove = [this](int button, int shift, int x, int y) { sprGraph_MouseMove(button, shift, x, y); };
+    graph.TextTipFetch = [this](int col, int row, int& multiLine, int& tipWidth, QString& tipText, bool& showTip) {
+        sprGraph_TextTipFetch(col, row, multiLine, tipWidth, tipText, showTip);
+    };
+    QObject::connect(Close, &QTimer::timeout, this, [this] { Close_Timer(); });
+    QObject::connect(Blink, &QTimer::timeout, this, [this] { Blink_Timer(); });
 }
 
 // Name and phone boxes: black text and the focused look while they have the focus; the phone box
@@ -272,7 +297,7 @@ bool frmB예약관리::입력란_초기화()
     return true;
 }
 
-// The member panel's searches, the booking list and the call list come with their own parts.
+// The member panel's procedures: not built yet.
 bool frmB예약관리::회원검색A(bool)
 {
     return false;
@@ -299,16 +324,6 @@ bool frmB예약관리::준회원등록B()
 }
 
 bool frmB예약관리::회원정보_Load_PhoneT(const QString&)
-{
-    return false;
-}
-
-bool frmB예약관리::예약_검색(bool)
-{
-    return false;
-}
-
-bool frmB예약관리::Load_CID(const QDate&, bool)
 {
     return false;
 }

@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QWidget>
 
+class QPainter;
+
 #include <array>
 
 // The reservation board: the month calendar, the day timetable by table, the booking list, the
@@ -77,6 +79,20 @@ public:
 
     // The layout pass; false when it ended at a size below zero.
     bool Form_Resize();
+
+    // Commands, list grids, timetable and timers.
+    void CMD_Click(int index);
+    void CMD_DblClick(int index);
+    void CMD_MouseDown(int index);
+    void CMD_MouseUp(int index);
+    void lblCMD_Click(int index);
+    void SPR_DrawItem(int index, int col, int row, QPainter& dc, int x, int y, int x2, int y2);
+    void SPR_Click(int index, int col, int row);
+    void sprGraph_Click(int col, int row);
+    void sprGraph_MouseMove(int button, int shift, int x, int y);
+    void sprGraph_TextTipFetch(int col, int row, int& multiLine, int& tipWidth, QString& tipText, bool& showTip);
+    void Close_Timer();
+    void Blink_Timer();
 
     // Controls, by the names and indexes the board gives them.
     std::array<QFrame*, 3> cmdLayer{};
@@ -143,6 +159,32 @@ private:
     bool layoutPass();
     void sizeTimetable();
     void placeCalendarBorder(int col, int row, bool always);
+    void runCommand(int index);
+    void stepDay(int index);
+    void showWholeMonth();
+    void openListedBooking();
+    void moveListRow(int index);
+    void openCallHistory();
+    void toggleTimetableWidth();
+    void setScale(int kind);
+    void 예약하기();
+    void 회원수정창();
+    void 회원저장();
+    bool registerNewMember();
+    void reloadSavedMember();
+    void layVeil();
+    // Opens the reservation entry window modally with its opening values; false when the board
+    // was unloaded meanwhile.
+    bool openEntryWindow(int mode, const QString& bkNum, const QString& phone, const QString& when,
+                         const QString& seat);
+    void refreshAfterEntry();
+    void searchMemberAfterEntry(const QString& phone);
+    QString slotTime(int col);
 
     QString m_custNumT;
+    // The number of the latest booking search: an answer that comes back after a newer search
+    // began is dropped.
+    int m_searchSerial = 0;
+    // True while a hover over the timetable is handled.
+    bool m_bIn = false;
 };

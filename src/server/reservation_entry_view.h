@@ -38,6 +38,20 @@ public:
     virtual QString txt인원_소인() const = 0;
 };
 
+// The values an opener sets before it shows the entry window modally, after m_FirstActivated:
+// the mode (0 new booking, 1 edit a booking, 3 edit the member), the booking number, the
+// customer's phone, the start "yyyy-MM-dd hh:nn:00" and the table of a new booking.
+class ReservationEntryOpening
+{
+public:
+    virtual ~ReservationEntryOpening() = default;
+    int m_ModeA = 0;
+    QString m_BkNumT;
+    QString m_CustPhoneT;
+    QString m_예약일시;
+    QString m_좌석;
+};
+
 // The window's name in the registry.
 inline const QString kReservationEntryForm = QStringLiteral("frmB예약_등록B");
 
