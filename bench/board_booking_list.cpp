@@ -4,7 +4,7 @@
 // row looks (repainting off) and sorted once. Prints both times and the ratio, which is to stay
 // within 2.
 //   build/bench/bench_board_booking_list
-#include "median_timing.h"
+#include "manual_timing.h"
 #include "board/booking_list.h"
 #include "core/answer_grammar.h"
 #include "platform/spread_grid.h"

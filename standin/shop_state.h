@@ -21,6 +21,8 @@ struct ShopState {
     QList<StandinRecord> tables;
     QList<StandinRecord> staff;
     QList<StandinRecord> members;
+    QList<StandinRecord> levels;       // levelnum, levelname
+    QList<StandinRecord> cars;         // numb, membernum, carnumber
     QList<StandinRecord> reservations;
 
     // False with the reason when a file is missing or not valid JSON.

@@ -1,13 +1,19 @@
 #pragma once
 
-// Timing helpers of the benchmarks that measure one run of a piece of work in milliseconds.
+// Helpers of the benchmarks that time a piece of work themselves and print it beside a floor.
 
+#include <QElapsedTimer>
 #include <QList>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 
-// A benchmark whose iteration time is what the measure returns.
+inline double elapsedMs(const QElapsedTimer& timer)
+{
+    return timer.nsecsElapsed() / 1e6;
+}
+
+// A benchmark whose iteration time is what Measure returns, in milliseconds.
 template <double (*Measure)()>
 void Timed(benchmark::State& state)
 {
@@ -15,7 +21,6 @@ void Timed(benchmark::State& state)
         state.SetIterationTime(Measure() / 1000.0);
 }
 
-// The median of several runs of a measure.
 inline double median(double (*measure)(), int runs)
 {
     QList<double> times;
