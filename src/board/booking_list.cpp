@@ -4,6 +4,7 @@
 #include "core/converters.h"
 #include "core/number_format.h"
 #include "core/text_escapes.h"
+#include "customer/member_answers.h"
 #include "platform/grid_model.h"
 
 namespace {
@@ -28,17 +29,6 @@ const State* stateOf(const QString& code)
             return &state;
     }
     return nullptr;
-}
-
-QString channelText(const QString& channel)
-{
-    if (channel == QStringLiteral("웹주문"))
-        return QStringLiteral("웹");
-    if (channel == QStringLiteral("앱주문"))
-        return QStringLiteral("앱");
-    if (channel == QStringLiteral("수기입력"))
-        return QStringLiteral("수기");
-    return channel;
 }
 
 int number(QStringView text, int from, int length)
@@ -66,17 +56,6 @@ QString shownMoment(const QString& day, const QString& time)
         .arg(date.day(), 2, 10, QChar('0'))
         .arg(hour, 2, 10, QChar('0'))
         .arg(minute, 2, 10, QChar('0'));
-}
-
-QString tableNames(const QString& field)
-{
-    if (field.isEmpty())
-        return QString();
-    const QStringList items = field.split(QChar(';'));
-    QStringList names;
-    for (int k = 0; k < items.size(); k += 2)
-        names.append(QString(items[k]).remove(QChar(' ')));
-    return Trim(names.join(QChar(' ')));
 }
 
 QString partyText(const QString& block)
@@ -153,8 +132,8 @@ BookingList ReadBookingList(const QString& answer, bool allDays, const QString& 
         c[3] = name;
         c[4] = group;
         c[5] = shortPhone;
-        c[6] = channelText(record.field(" zzim_APP[", "]zzim_APP"));
-        c[7] = tableNames(tableField);
+        c[6] = HistoryChannelWord(record.field(" zzim_APP[", "]zzim_APP"));
+        c[7] = HistoryTableNames(tableField);
         c[8] = partyText(record.field(" personcount[", "]personcount"));
         c[9] = VmrDecodeAA(items);
         c[10] = stateText.left(2);

@@ -1,12 +1,9 @@
 #include "board/board_window.h"
 
-#include "core/screen_values.h"
+#include "customer/member_grids.h"
 
 #include <QCoreApplication>
-#include <QPainter>
 #include <QPointer>
-
-#include <cmath>
 
 // The four list grids: their header rows painted light blue, and a click on a row searching the
 // row's customer or, in a member's history, opening the booking.
@@ -27,18 +24,7 @@ bool closedState(const QString& state)
 
 void frmB예약관리::SPR_DrawItem(int index, int col, int row, QPainter& dc, int x, int y, int x2, int y2)
 {
-    if (row != 0)
-        return;
-    const int tx = qMax(1, gTwipsX);
-    const int ty = qMax(1, gTwipsY);
-    const QRect cell(QPoint(int(std::nearbyint(double(x) / tx)), int(std::nearbyint(double(y) / ty))),
-                     QPoint(int(std::nearbyint(double(x2) / tx)) - 1, int(std::nearbyint(double(y2) / ty)) - 1));
-    dc.fillRect(cell, QColor(232, 246, 255));
-    dc.setPen(Qt::black);
-    dc.save();
-    dc.setClipRect(cell);
-    dc.drawText(cell, Qt::AlignCenter | Qt::TextSingleLine, SPR[index]->GetText(col, 0));
-    dc.restore();
+    DrawMemberGridHeader(*SPR[index], col, row, dc, x, y, x2, y2);
 }
 
 void frmB예약관리::SPR_Click(int index, int col, int row)

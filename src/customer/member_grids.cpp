@@ -31,7 +31,7 @@ void layout(GridModel& grid, const QList<Column>& columns)
     grid.SetScrollBars(2);
     grid.SetRowHeight(-1, 35 * gTwipsX);
     grid.SetRowHeight(0, 30 * gTwipsY);
-    for (const auto& [col, row] : {std::pair{-1, -1}, std::pair{0, -1}, std::pair{-1, 0}}) {
+    for (const auto& [col, row] : {std::pair{-1, -1}, std::pair{0, -1}, std::pair{-1, 0}, std::pair{0, 0}}) {
         setAll(grid, col, row);
         grid.SetFontSize(12);
     }
