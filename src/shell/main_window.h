@@ -2,9 +2,9 @@
 
 #include "platform/panel_button.h"
 #include "platform/picture_label.h"
+#include "platform/window_drag.h"
 #include "platform/window_registry.h"
 #include "shell/main_skin.h"
-#include "platform/window_drag.h"
 
 #include <QLabel>
 #include <QTimer>
