@@ -52,11 +52,8 @@ void frmB예약관리::buildControls()
     picDummy->hide();
     picShadow = label(this, QStringLiteral("picShadow"), QRect());
     picShadow->hide();
-    picWait = panel(this, QStringLiteral("picWait"));
-    picWait->resize(64, 64);
-    imgWait = label(picWait, QStringLiteral("imgWait"), QRect(0, 0, 64, 64));
-    imgWait->setScaledContents(true);
-    picWait->hide();
+    picWait = new WaitPicture(this);
+    imgWait = picWait->imgWait;
 
     Close = new QTimer(this);
     Close->setObjectName(QStringLiteral("Close"));

@@ -117,11 +117,8 @@ void setUpList(GridModel& grid, const ListSetUp& setUp)
 
 bool frmB예약관리::Func_ReadSkin()
 {
-    const QString wait = gSkinPath + "/0106.gif";
-    if (FileExists(wait))
-        LoadPngImageStretch(wait, *imgWait);
-    picWait->move((width() - picWait->width()) / 2, (height() - picWait->height()) / 2);
-    picWait->hide();
+    picWait->loadPicture(gSkinPath);
+    picWait->centre();
     picShadow->setGeometry(0, 0, width(), height());
     picShadow->hide();
 

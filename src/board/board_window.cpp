@@ -55,6 +55,9 @@ frmB예약관리::frmB예약관리() : QWidget(MdiClientArea())
     setFont(QFont(QStringLiteral("나눔고딕"), 9));
     setMouseTracking(true);
     buildControls();
+    m_panel = std::make_unique<BoardMemberPanel>(BoardMemberControls{
+        this, txtS[0], {txtA[0], txtA[1]}, txtA2[0], picA[0], CMD[20], lb직전예약, lb총예약수, lb총예약인원, lb예약취소,
+        lb노쇼, SPR[2], SPR[3], {picFrame[0], picFrame[1], picFrame[2]}, picWait, &ImgBtn});
     connectControls();
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
@@ -269,61 +272,35 @@ void frmB예약관리::picA_Click(int index)
 
 bool frmB예약관리::입력란_초기화()
 {
-    txtS[0]->setPlaceholderColor(QColor(224, 224, 224));
-    txtS[0]->showPlaceholder(QStringLiteral("번호를 입력하세요"));
-    for (PlaceholderBox* box : txtS) {
-        setColors(*box, Qt::white, QColor(224, 224, 224));
-        box->setText(box->toolTip());
-    }
-    txtA[0]->showPlaceholder(QStringLiteral("이름 입력하세요"));
-    setColors(*txtA[0], kPanelBack, kGreyText);
-    txtA[1]->showPlaceholder(QStringLiteral("휴대번호 입력"));
-    setColors(*txtA[1], kPanelBack, QColor(37, 103, 182));
-    for (PlaceholderBox* box : txtA) {
-        box->setPlaceholderColor(kGreyText);
-        box->setFilledColor(kGreyText);
-        box->setFrame(false);
-    }
-    txtA2[0]->setToolTip(QStringLiteral("요청사항 입력하세요"));
-    txtA2[0]->setText(txtA2[0]->toolTip());
-    setColors(*txtA2[0], kPanelBack, QColor(0, 112, 192));
-    txtA2[0]->setFrameShape(QFrame::NoFrame);
-    QPalette mark = picA[0]->palette();
-    mark.setColor(QPalette::Window, kPanelBack);
-    picA[0]->setPalette(mark);
-    picFrame[0]->hide();
-    picFrame[1]->hide();
-    picFrame[0]->show();
-    return true;
+    return m_panel->입력란_초기화();
 }
 
-// The member panel's procedures: not built yet.
-bool frmB예약관리::회원검색A(bool)
+bool frmB예약관리::회원검색A(bool bAll)
 {
-    return false;
+    return m_panel->회원검색A(bAll);
 }
 
-bool frmB예약관리::회원정보A_Clear(bool)
+bool frmB예약관리::회원정보A_Clear(bool bKeepCounters)
 {
-    return false;
+    return m_panel->회원정보A_Clear(bKeepCounters);
 }
 
-bool frmB예약관리::회원정보A_NumT(const QString&)
+bool frmB예약관리::회원정보A_NumT(const QString& numt)
 {
-    return false;
+    return m_panel->회원정보A_NumT(numt);
 }
 
 bool frmB예약관리::회원정보A_Save()
 {
-    return false;
+    return m_panel->회원정보A_Save();
 }
 
 bool frmB예약관리::준회원등록B()
 {
-    return false;
+    return m_panel->준회원등록B();
 }
 
-bool frmB예약관리::회원정보_Load_PhoneT(const QString&)
+bool frmB예약관리::회원정보_Load_PhoneT(const QString& phone)
 {
-    return false;
+    return m_panel->회원정보_Load_PhoneT(phone);
 }

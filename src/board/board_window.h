@@ -1,11 +1,13 @@
 #pragma once
 
+#include "customer/board_member_panel.h"
 #include "platform/crlf_text_box.h"
 #include "platform/panel_button.h"
 #include "platform/picture_label.h"
 #include "platform/picture_list.h"
 #include "platform/placeholder_box.h"
 #include "platform/spread_grid.h"
+#include "platform/wait_picture.h"
 #include "platform/window_registry.h"
 
 #include <QDate>
@@ -18,6 +20,7 @@
 class QPainter;
 
 #include <array>
+#include <memory>
 
 // The reservation board: the month calendar, the day timetable by table, the booking list, the
 // call list, the member panel and the commands. A child of the main window's client area that
@@ -53,7 +56,9 @@ public:
     bool 준회원등록B();
     bool 회원정보_Load_PhoneT(const QString& phone);
     // The member shown in the panel (its number on the backend; empty when none).
-    QString mCustNumT() const { return m_custNumT; }
+    QString mCustNumT() const { return m_panel->m_Member.numt; }
+    // The member panel's procedures and the member on display.
+    BoardMemberPanel& MemberPanel() { return *m_panel; }
 
     // The booking list search of the days in mListDay, or of all days.
     bool 예약_검색(bool bAllDays);
@@ -119,7 +124,7 @@ public:
     QFrame* picCalBorder = nullptr;
     QLabel* picDummy = nullptr;
     QLabel* picShadow = nullptr;
-    QFrame* picWait = nullptr;
+    WaitPicture* picWait = nullptr;
     QLabel* imgWait = nullptr;
     std::array<QFrame*, 4> frInfo{};
     std::array<QLabel*, 2> lbInfoCID{};
@@ -181,7 +186,7 @@ private:
     void searchMemberAfterEntry(const QString& phone);
     QString slotTime(int col);
 
-    QString m_custNumT;
+    std::unique_ptr<BoardMemberPanel> m_panel;
     // The number of the latest booking search: an answer that comes back after a newer search
     // began is dropped.
     int m_searchSerial = 0;

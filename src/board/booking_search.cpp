@@ -23,10 +23,8 @@ bool frmB예약관리::예약_검색(bool bAllDays)
     lb건수->setText(QString());
     SPR[0]->SetMaxRows(0);
     SPR[0]->SetReDraw(false);
-    picWait->raise();
-    picWait->show();
     QPointer<frmB예약관리> self(this);
-    QCoreApplication::processEvents();
+    picWait->showBeforeRequest();
     if (!self)
         return false;
 
