@@ -65,6 +65,21 @@ TEST_F(MemberPanel, OneMatchLoadsDetailsAndHistory)
     EXPECT_EQ(b.MemberPanel().m_Member.add_phone1, "02-555-1234");
 }
 
+TEST_F(MemberPanel, EnterSearchesFromTheSearchBoxOnly)
+{
+    openCleared();
+    frmB예약관리& b = board();
+    b.activateWindow();
+    b.txtA[0]->setFocus();
+    b.txtA[0]->setText("01078411465");
+    QTest::keyClick(b.txtA[0], Qt::Key_Return);
+    EXPECT_TRUE(paths().isEmpty());
+    b.txtS[0]->setFocus();
+    b.txtS[0]->setText("01078411465");
+    QTest::keyClick(b.txtS[0], Qt::Key_Return);
+    EXPECT_EQ(bodyTo("/program/SearchMember1.php"), account() + "&textz=01078411465");
+}
+
 TEST_F(MemberPanel, SeveralMatchesListThemAndLoadNothing)
 {
     openCleared();
