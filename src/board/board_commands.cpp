@@ -18,15 +18,12 @@ namespace {
 
 const QString kDayFormat = QStringLiteral("yyyy-MM-dd");
 const QString kCallHistoryForm = QStringLiteral("frmB전화수신이력B");
-const QColor kButtonBlue(0, 141, 238);
-const QColor kButtonSteel(79, 129, 189);
-
-QColor buttonColor(int index)
-{
-    return index == 18 || index == 19 ? kButtonSteel : kButtonBlue;
-}
-
 } // namespace
+
+QColor frmB예약관리::buttonColor(int index)
+{
+    return index == 18 || index == 19 ? QColor(79, 129, 189) : QColor(0, 141, 238);
+}
 
 void frmB예약관리::CMD_Click(int index)
 {

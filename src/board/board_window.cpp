@@ -18,8 +18,6 @@ namespace {
 
 const QString kWindow = QStringLiteral("frmB예약관리");
 const QColor kBoardBack(238, 240, 244);
-const QColor kButtonBlue(0, 141, 238);
-const QColor kButtonSteel(79, 129, 189);
 const QColor kGreyText(122, 122, 122);
 const QColor kPanelBack(242, 242, 242);
 
@@ -90,8 +88,7 @@ void frmB예약관리::prepareButtons()
 {
     const MainPictureLists* main = MainPictures();
     for (PanelButton* button : CMD) {
-        const bool steel = button->index() == 18 || button->index() == 19;
-        const QColor blue = steel ? kButtonSteel : kButtonBlue;
+        const QColor blue = buttonColor(button->index());
         if (button->index() == 9) {
             button->setCaption(QString());
             button->setFrameLine(0);

@@ -164,6 +164,8 @@ private:
     bool layoutPass();
     void sizeTimetable();
     void placeCalendarBorder(int col, int row, bool always);
+    // The blue of a button: steel for 18 and 19, bright for the others.
+    static QColor buttonColor(int index);
     void runCommand(int index);
     void stepDay(int index);
     void showWholeMonth();
