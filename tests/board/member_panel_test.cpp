@@ -159,6 +159,41 @@ TEST_F(MemberPanel, DetailAnswerIntoThePanel)
     EXPECT_EQ(m.numt, "78");
 }
 
+TEST_F(MemberPanel, HistoryCountersRowsAndLooks)
+{
+    const auto record = [](const QString& num, const QString& state, const QString& tables) {
+        return "zzim_num[" + num + "]zzim_num  zzim_regdate[2024-05-03 18:30]zzim_regdate  zzim_request[김]zzim_request "
+               " zzim_oz[모임]requestoz  zzim_table[" + tables + "]zzim_table  zzim_state[" + state + "]zzim_state "
+               " zzim_person[<persontype>0</persontype><totalcount>4</totalcount>]zzim_person ";
+    };
+    backend->script("/program/SearchZZimLoading.php",
+                    StandinReply::text(" totalcount[1234]totalcount  totalpersoncount[0]totalpersoncount "
+                                       " recentzzim[2024-05-03]recentzzim  noshowcount[1]noshowcount " +
+                                       record("1", "접수취소", "A;2;B1;3") + record("2", "NOSHOW", "A1;2") +
+                                       record("3", "접수완료", "A1;2") + record("4", "답변대기", "") +
+                                       record("5", "접수취소", "A1;2")));
+    openCleared();
+    frmB예약관리& b = board();
+    b.MemberPanel().예약이력A("9001");
+    EXPECT_EQ(b.lb총예약수->text(), "1,234");
+    EXPECT_EQ(b.lb총예약인원->text(), "");
+    EXPECT_EQ(b.lb직전예약->text(), "직전예약 - 24.05.03");
+    EXPECT_EQ(b.lb예약취소->text(), "2");
+    SpreadGrid& history = *b.SPR[2];
+    ASSERT_EQ(history.MaxRows(), 5);
+    EXPECT_EQ(history.GetText(5, 1), "A B1");
+    const OleColor looks[] = {OleColor(VbRGB(170, 170, 170)), OleColor(VbRGB(255, 0, 255)), 0, OleColor(VbRGB(255, 0, 0))};
+    for (int row = 1; row <= 4; ++row)
+        EXPECT_EQ(history.CellAt(2, row)->foreColor, looks[row - 1]) << row;
+    EXPECT_TRUE(history.CellAt(2, 1)->fontItalic);
+    EXPECT_EQ(history.ActiveRow(), 1);
+    EXPECT_EQ(history.ActiveCol(), 4);
+    EXPECT_TRUE(b.picFrame[1]->isVisible());
+    backend->clearRequests();
+    b.MemberPanel().예약이력A("");
+    EXPECT_TRUE(paths().isEmpty());
+}
+
 TEST_F(MemberPanel, RegistrationBodyLinesAndAnswers)
 {
     openCleared();
