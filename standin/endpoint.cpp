@@ -11,6 +11,7 @@ EndpointMap AllEndpoints()
     AddTableEndpoints(endpoints);
     AddCouponEndpoints(endpoints);
     AddMemberEndpoints(endpoints);
+    AddMemberEditEndpoints(endpoints);
     AddPatchDownloadEndpoints(endpoints);
     AddMessagingEndpoints(endpoints);
     return endpoints;
