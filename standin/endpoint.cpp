@@ -11,7 +11,6 @@ EndpointMap AllEndpoints()
     AddTableEndpoints(endpoints);
     AddCouponEndpoints(endpoints);
     AddMemberEndpoints(endpoints);
-    AddMemberEditEndpoints(endpoints);
     AddPatchDownloadEndpoints(endpoints);
     AddMessagingEndpoints(endpoints);
     return endpoints;

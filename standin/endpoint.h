@@ -21,7 +21,6 @@ void AddStaffEndpoints(EndpointMap& endpoints);
 void AddTableEndpoints(EndpointMap& endpoints);
 void AddCouponEndpoints(EndpointMap& endpoints);
 void AddMemberEndpoints(EndpointMap& endpoints);
-void AddMemberEditEndpoints(EndpointMap& endpoints);
 void AddPatchDownloadEndpoints(EndpointMap& endpoints);
 void AddMessagingEndpoints(EndpointMap& endpoints);
 
