@@ -4,6 +4,7 @@
 #include "messaging/canned_phrases_window.h"
 #include "support/seams.h"
 
+#include <QMouseEvent>
 #include <QTest>
 
 namespace {
@@ -175,6 +176,18 @@ TEST_F(CannedPhrases, AListThatNeverLoadedIsNotStoredUnlessChanged)
     click(window.CMD[2]);
     window.close();
     EXPECT_EQ(bodiesTo(kSave), QStringList{saveBody("<text>새 문구</text>")});
+}
+
+TEST_F(CannedPhrases, DraggingTheBackgroundMovesTheWindow)
+{
+    frmzComment& window = open();
+    const QPoint start = window.pos();
+    QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(300, 520));
+    QMouseEvent move(QEvent::MouseMove, QPointF(340, 500), window.mapToGlobal(QPointF(340, 500)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &move);
+    QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(340, 500));
+    EXPECT_EQ(window.pos(), start + QPoint(40, -20));
 }
 
 } // namespace
