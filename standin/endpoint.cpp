@@ -12,6 +12,7 @@ EndpointMap AllEndpoints()
     AddMemberEndpoints(endpoints);
     AddPatchDownloadEndpoints(endpoints);
     AddMessagingEndpoints(endpoints);
+    AddKakaoTemplateEndpoints(endpoints);
     return endpoints;
 }
 
