@@ -354,8 +354,12 @@ void frmB설정::openStaff()
 
 void frmB설정::openPhrases()
 {
+    QPointer<frmB설정> self(this);
     frmzComment::m_Caller = QStringLiteral("예약");
-    frmzComment& phrases = Form<frmzComment>();
-    phrases.setWindowTitle(QStringLiteral("상용구 (수락/거절)"));
-    ShowModalOverShadow(*picShadow, phrases);
+    QPointer<frmzComment> phrases(&Form<frmzComment>());
+    // The load waits for its answer: the window or this one may be gone by then.
+    if (!self || !phrases || !IsFormLoaded(frmzComment::FormName()))
+        return;
+    phrases->setWindowTitle(QStringLiteral("상용구 (수락/거절)"));
+    ShowModalOverShadow(*picShadow, *phrases);
 }

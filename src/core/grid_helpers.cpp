@@ -105,18 +105,19 @@ void SetHeaderRowOwnerDrawn(GridModel& grid, int lastCol)
     grid.SetRow(row);
 }
 
-void DrawHeaderCell(const GridModel& grid, int col, int row, QPainter& dc, int x, int y, int x2, int y2)
+void DrawHeaderCell(const GridModel& grid, int col, int row, QPainter& dc, int x, int y, int x2, int y2,
+                    const QColor& fill, const QColor& text)
 {
     const QRect rect(QPoint(TwipsToPixels(x), TwipsToPixels(y)), QPoint(TwipsToPixels(x2) - 1, TwipsToPixels(y2) - 1));
     dc.save();
-    dc.fillRect(rect, QColor(232, 246, 255));
+    dc.fillRect(rect, fill);
     if (const GridCell* cell = grid.CellAt(col, row)) {
         QFont font(cell->fontName);
         font.setPointSizeF(cell->fontSize);
         font.setBold(cell->fontBold);
         dc.setFont(font);
     }
-    dc.setPen(Qt::black);
+    dc.setPen(text);
     dc.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, grid.GetText(col, row));
     dc.restore();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 class GridModel;
@@ -29,7 +30,8 @@ void 스프레드_색상초기화7A(GridModel* grid);
 
 // The owner-drawn header row of the lists: SetHeaderRowOwnerDrawn hands the header cells of
 // columns 0 to lastCol to the grid's DrawItem event, and DrawHeaderCell paints one of them: the
-// rectangle (twips relative to the grid) filled with RGB(232,246,255) and the cell's text in black
-// on one line, centred both ways.
+// rectangle (twips relative to the grid) filled with the window's header colour (RGB(232,246,255)
+// unless given) and the cell's text in the text colour on one line, centred both ways.
 void SetHeaderRowOwnerDrawn(GridModel& grid, int lastCol);
-void DrawHeaderCell(const GridModel& grid, int col, int row, QPainter& dc, int x, int y, int x2, int y2);
+void DrawHeaderCell(const GridModel& grid, int col, int row, QPainter& dc, int x, int y, int x2, int y2,
+                    const QColor& fill = QColor(232, 246, 255), const QColor& text = Qt::black);

@@ -73,7 +73,7 @@ protected:
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         const Qt::KeyboardModifiers others = key->modifiers() & ~Qt::KeypadModifier;
         auto* widget = static_cast<QWidget*>(watched);
-        if (!enter || others != Qt::NoModifier || widget->window() != m_window)
+        if (!enter || others != Qt::NoModifier || !m_window || (widget != m_window && !m_window->isAncestorOf(widget)))
             return false;
         const QString name = widget->objectName();
         const bool breakLine = std::any_of(m_lineBreakNames.begin(), m_lineBreakNames.end(),

@@ -2,6 +2,7 @@
 
 #include "board/board_window.h"
 #include "config/reservation_settings_window.h"
+#include "config/staff_window.h"
 #include "config/tables_window.h"
 #include "messaging/canned_phrases_window.h"
 #include "messaging/instant_sms_window.h"
@@ -28,6 +29,7 @@ void RegisterWindowMakers()
     registerMaker<frmzComment>();
     registerMaker<frmB좌석설정>();
     registerMaker<frmB설정>();
+    registerMaker<frmB직원등록>();
     registerMaker<frmz통계B>();
     registerMaker<frmz승인_고객요청>();
 }

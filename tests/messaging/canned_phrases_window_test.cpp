@@ -1,4 +1,4 @@
-#include "messaging/messaging_fixture.h"
+#include "window_support/window_fixture.h"
 
 #include "core/login_values.h"
 #include "messaging/canned_phrases_window.h"
@@ -12,7 +12,7 @@ namespace {
 const QString kLoad = QStringLiteral("/program/commentloading.php");
 const QString kSave = QStringLiteral("/program/commentsave.php");
 
-class CannedPhrases : public MessagingTest
+class CannedPhrases : public WindowTest
 {
 protected:
     // Opened as the reservation settings window opens it, but modeless.

@@ -1,4 +1,4 @@
-#include "messaging/messaging_fixture.h"
+#include "window_support/window_fixture.h"
 
 #include "core/login_values.h"
 #include "core/settings.h"
@@ -12,7 +12,7 @@ namespace {
 
 const QString kSend = QStringLiteral("/program/sendSMS2.php");
 
-class InstantSms : public MessagingTest
+class InstantSms : public WindowTest
 {
 protected:
     frmz즉시문자& open()

@@ -1,4 +1,4 @@
-#include "messaging/messaging_fixture.h"
+#include "window_support/window_fixture.h"
 
 #include "core/login_values.h"
 #include "messaging/message_history_window.h"
@@ -30,7 +30,7 @@ QString page(const QString& total, const QStringList& days, int num = 1)
     return answer;
 }
 
-class MessageHistory : public MessagingTest
+class MessageHistory : public WindowTest
 {
 protected:
     MessageHistory() { SetClock(&*clock); }
@@ -63,21 +63,19 @@ protected:
         return texts;
     }
 
+    // Runs the action once the window is open and its first load is over, inside the modal wait.
+    static void whenLoaded(const std::function<void(frmz문자내역&)>& action)
+    {
+        whenShown(
+            "frmz문자내역", [action](QWidget& window) { action(static_cast<frmz문자내역&>(window)); },
+            [](QWidget& window) {
+                const auto& history = static_cast<frmz문자내역&>(window);
+                return !history.m_FirstActivated && !history.picWait->isVisible();
+            });
+    }
+
     ScopedFakeClock clock{QDateTime(QDate(2024, 5, 20), QTime(9, 0))};
 };
-
-// Runs the action once the window is open and its first load is over, inside the modal wait.
-void whenLoaded(const std::function<void(frmz문자내역&)>& action)
-{
-    QTimer::singleShot(20, [action] {
-        auto* window = static_cast<frmz문자내역*>(FindForm("frmz문자내역"));
-        if (!window || !window->isVisible() || window->m_FirstActivated || window->picWait->isVisible()) {
-            whenLoaded(action);
-            return;
-        }
-        action(*window);
-    });
-}
 
 TEST_F(MessageHistory, TheMainWindowsLabelOpensItOnTheLastPageOverTheHalfTransparentMainWindow)
 {

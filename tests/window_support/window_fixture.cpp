@@ -1,4 +1,4 @@
-#include "messaging/messaging_fixture.h"
+#include "window_support/window_fixture.h"
 
 #include "core/screen_values.h"
 #include "core/settings.h"
@@ -8,20 +8,21 @@
 
 #include <QCoreApplication>
 #include <QTest>
+#include <QTimer>
 
-MessagingTest::MessagingTest()
+WindowTest::WindowTest()
 {
     gIniFrshop.setFileName(program.file("Frshop.cfg"));
     gSkinPath = QStringLiteral(VMR_BUILT_PROGRAM_DIR) + "/skin";
 }
 
-MessagingTest::~MessagingTest()
+WindowTest::~WindowTest()
 {
     UnloadAllForms();
     gIniFrshop.setFileName(QString());
 }
 
-frmMainMDI& MessagingTest::main()
+frmMainMDI& WindowTest::main()
 {
     if (!m_main) {
         m_main = &Form<frmMainMDI>();
@@ -33,17 +34,17 @@ frmMainMDI& MessagingTest::main()
     return *m_main;
 }
 
-QStringList MessagingTest::httpLog()
+QStringList WindowTest::httpLog()
 {
     return LogEntries(QStringLiteral("_WinHttp"));
 }
 
-QStringList MessagingTest::mainLog()
+QStringList WindowTest::mainLog()
 {
     return LogEntries();
 }
 
-QStringList MessagingTest::bodiesTo(const QString& path)
+QStringList WindowTest::bodiesTo(const QString& path)
 {
     QStringList bodies;
     for (const StandinRequest& request : backend->requestsTo(path))
@@ -51,9 +52,22 @@ QStringList MessagingTest::bodiesTo(const QString& path)
     return bodies;
 }
 
-void MessagingTest::doubleClick(QWidget* widget, const QPoint& at)
+void WindowTest::doubleClick(QWidget* widget, const QPoint& at)
 {
     QTest::mouseClick(widget, Qt::LeftButton, {}, at);
     QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
     QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+}
+
+void WindowTest::whenShown(const QString& name, const std::function<void(QWidget&)>& action,
+                           const std::function<bool(QWidget&)>& ready)
+{
+    QTimer::singleShot(20, [name, action, ready] {
+        QWidget* window = FindForm(name);
+        if (!window || !window->isVisible() || (ready && !ready(*window))) {
+            whenShown(name, action, ready);
+            return;
+        }
+        action(*window);
+    });
 }

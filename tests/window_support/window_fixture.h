@@ -10,17 +10,19 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 class frmMainMDI;
 class QWidget;
 
-// The messaging windows' surroundings: a temporary program folder with "Frshop.cfg" bound and
+// The surroundings of a window test: a temporary program folder with "Frshop.cfg" bound and
 // the built skin, the stand-in with the sample shop, and the main window shown with its timers
 // stopped. Every window still loaded is unloaded at the end.
-class MessagingTest : public ::testing::Test
+class WindowTest : public ::testing::Test
 {
 protected:
-    MessagingTest();
-    ~MessagingTest() override;
+    WindowTest();
+    ~WindowTest() override;
 
     frmMainMDI& main();
     // The window opened as its opener opens it (first activation requested), but modeless, so
@@ -37,6 +39,9 @@ protected:
     // A user's double click: a click, then the second press that the system reports as a double
     // click, and its release.
     static void doubleClick(QWidget* widget, const QPoint& at = QPoint());
+    // Runs the action inside a modal wait, once the window of that name is shown and ready.
+    static void whenShown(const QString& name, const std::function<void(QWidget&)>& action,
+                          const std::function<bool(QWidget&)>& ready = {});
     // Today's "_WinHttp" entries, and the main log's.
     static QStringList httpLog();
     static QStringList mainLog();
