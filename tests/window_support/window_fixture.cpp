@@ -4,6 +4,7 @@
 #include "core/settings.h"
 #include "platform/window_registry.h"
 #include "shell/main_window.h"
+#include "shell/window_makers.h"
 #include "support/log_entries.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,7 @@ WindowTest::WindowTest()
 {
     gIniFrshop.setFileName(program.file("Frshop.cfg"));
     gSkinPath = QStringLiteral(VMR_BUILT_PROGRAM_DIR) + "/skin";
+    RegisterWindowMakers();
 }
 
 WindowTest::~WindowTest()
