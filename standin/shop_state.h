@@ -22,6 +22,8 @@ struct ShopState {
     QList<StandinRecord> tables;
     QList<StandinRecord> staff;
     QList<StandinRecord> members;
+    QList<StandinRecord> levels;       // levelnum, levelname
+    QList<StandinRecord> cars;         // numb, membernum, carnumber
     QList<StandinRecord> reservations;
     QList<StandinRecord> messages;              // sent messages, oldest first: num, Phone, regdate, MSG
     QHash<QString, QStringList> phrases;        // canned phrases by category

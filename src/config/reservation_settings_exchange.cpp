@@ -64,7 +64,7 @@ QString yesNo(const QCheckBox* box)
 std::optional<QString> frmB설정::askWithWait(BackendRequest request)
 {
     QPointer<frmB설정> self(this);
-    picWait->showWait();
+    picWait->showBeforeRequest();
     if (!self)
         return std::nullopt;
     const QString answer = request.send();
@@ -198,7 +198,7 @@ bool frmB설정::Load_카톡설정(int index)
     QPointer<frmB설정> self(this);
     머리말[index]->setText(QString());
     꼬리말[index]->setText(QString());
-    picWait->showWait();
+    picWait->showBeforeRequest();
     if (!self)
         return false;
     const auto texts = LoadKakaoTemplate(kKinds[index]);
@@ -218,7 +218,7 @@ bool frmB설정::Save_카톡설정(int index)
         return true;
     QPointer<frmB설정> self(this);
     const KakaoTemplate texts{머리말[m_TemplateTab]->text(), 꼬리말[m_TemplateTab]->text()};
-    picWait->showWait();
+    picWait->showBeforeRequest();
     if (!self)
         return false;
     SaveKakaoTemplate(kKinds[index], texts);

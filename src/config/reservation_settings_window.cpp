@@ -265,7 +265,8 @@ bool frmB설정::Func_ReadSkin()
     if (FileExists(background))
         m_background->setPixmap(QPixmap(background));
     m_background->lower();
-    picWait->setUp(gSkinPath + "/0106.gif");
+    picWait->loadPicture(gSkinPath);
+    picWait->centre();
     picShadow->setGeometry(rect());
     picShadow->hide();
     return true;

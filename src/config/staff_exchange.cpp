@@ -11,7 +11,7 @@
 QString frmB직원등록::sendWithWait(BackendRequest request)
 {
     QPointer<frmB직원등록> self(this);
-    picWait->showWait();
+    picWait->showBeforeRequest();
     if (!self)
         return QString();
     const QString answer = request.send();

@@ -6,6 +6,7 @@
 #include "core/file_exists.h"
 #include "core/grid_helpers.h"
 #include "core/screen_values.h"
+#include "platform/header_cell.h"
 #include "platform/message_box.h"
 #include "platform/panel_button_look.h"
 #include "platform/pop_up.h"
@@ -44,8 +45,7 @@ void frmB직원등록::buildControls()
     SPR[0]->setGeometry(63, 66, 541, 417);
     SPR[0]->Click = [this](int col, int row) { SPR_Click(col, row); };
     SPR[0]->DrawItem = [this](int col, int row, QPainter& dc, int x, int y, int x2, int y2) {
-        if (row == 0)
-            DrawHeaderCell(*SPR[0], col, row, dc, x, y, x2, y2, kBlue, Qt::white);
+        DrawHeaderCell(*SPR[0], col, row, dc, x, y, x2, y2, kBlue, Qt::white);
     };
 
     Text1 = new QLineEdit(this);
@@ -90,7 +90,8 @@ bool frmB직원등록::Func_ReadSkin()
     const QString background = gSkinPath + "/0401a.gif";
     if (FileExists(background))
         m_background->setPixmap(QPixmap(background));
-    picWait->setUp(gSkinPath + "/0106.gif");
+    picWait->loadPicture(gSkinPath);
+    picWait->centre();
     setUpGrid();
     return true;
 }

@@ -162,7 +162,8 @@ bool frmz즉시문자::Func_ReadSkin()
     const QString background = gSkinPath + "/0414a.gif";
     if (FileExists(background))
         m_background->setPixmap(QPixmap(background));
-    picWait->setUp(gSkinPath + "/0106.gif");
+    picWait->loadPicture(gSkinPath);
+    picWait->centre();
     return true;
 }
 
@@ -186,7 +187,7 @@ void frmz즉시문자::Form_Activate()
 bool frmz즉시문자::Load_설정()
 {
     QPointer<frmz즉시문자> self(this);
-    picWait->showWait();
+    picWait->showBeforeRequest();
     if (!self)
         return false;
     const QString answer = BackendRequest(QStringLiteral("Load_설정(1) ... "), QStringLiteral("/program/logins.php")).send();
@@ -218,7 +219,7 @@ bool frmz즉시문자::Send_문자()
         MsgBox(QStringLiteral("보낼 문자가 비었습니다!"), MsgStyle::OkOnly);
         return false;
     }
-    picWait->showWait();
+    picWait->showBeforeRequest();
     if (!self)
         return false;
     const QString answer = BackendRequest(QStringLiteral("Send_문자() ... "), QStringLiteral("/program/sendSMS2.php"))

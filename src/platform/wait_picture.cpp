@@ -2,27 +2,33 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QPixmap>
 
 WaitPicture::WaitPicture(QWidget* window) : QLabel(window)
 {
+    setObjectName(QStringLiteral("picWait"));
     resize(100, 100);
     imgWait = new QLabel(this);
+    imgWait->setObjectName(QStringLiteral("imgWait"));
     imgWait->setGeometry(16, 16, 64, 64);
     imgWait->setScaledContents(true);
     hide();
 }
 
-void WaitPicture::setUp(const QString& pictureFile)
+void WaitPicture::loadPicture(const QString& skinFolder)
 {
-    if (QFileInfo::exists(pictureFile))
-        imgWait->setPixmap(QPixmap(pictureFile));
+    const QString file = skinFolder + "/0106.gif";
+    if (QFileInfo(file).isFile())
+        imgWait->setPixmap(QPixmap(file));
+}
+
+void WaitPicture::centre()
+{
     if (QWidget* window = parentWidget())
         move((window->width() - width()) / 2, (window->height() - height()) / 2);
     hide();
 }
 
-void WaitPicture::showWait()
+void WaitPicture::showBeforeRequest()
 {
     raise();
     show();
