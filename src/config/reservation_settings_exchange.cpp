@@ -61,16 +61,24 @@ QString yesNo(const QCheckBox* box)
 
 } // namespace
 
-std::optional<QString> frmB설정::askWithWait(BackendRequest request)
+bool frmB설정::withWait(const std::function<void()>& request)
 {
     QPointer<frmB설정> self(this);
     picWait->showBeforeRequest();
     if (!self)
-        return std::nullopt;
-    const QString answer = request.send();
+        return false;
+    request();
     if (!self)
-        return std::nullopt;
+        return false;
     picWait->hide();
+    return true;
+}
+
+std::optional<QString> frmB설정::askWithWait(BackendRequest request)
+{
+    QString answer;
+    if (!withWait([&] { answer = request.send(); }))
+        return std::nullopt;
     return answer;
 }
 
@@ -195,16 +203,11 @@ bool frmB설정::Load_카톡설정(int index)
 {
     if (index < 0 || index >= int(kKinds.size()))
         return true;
-    QPointer<frmB설정> self(this);
     머리말[index]->setText(QString());
     꼬리말[index]->setText(QString());
-    picWait->showBeforeRequest();
-    if (!self)
+    std::optional<KakaoTemplate> texts;
+    if (!withWait([&] { texts = LoadKakaoTemplate(kKinds[index]); }))
         return false;
-    const auto texts = LoadKakaoTemplate(kKinds[index]);
-    if (!self)
-        return false;
-    picWait->hide();
     if (texts) {
         머리말[index]->setText(texts->header);
         꼬리말[index]->setText(texts->footer);
@@ -216,15 +219,9 @@ bool frmB설정::Save_카톡설정(int index)
 {
     if (index < 0 || index >= int(kKinds.size()))
         return true;
-    QPointer<frmB설정> self(this);
     const KakaoTemplate texts{머리말[m_TemplateTab]->text(), 꼬리말[m_TemplateTab]->text()};
-    picWait->showBeforeRequest();
-    if (!self)
+    if (!withWait([&] { SaveKakaoTemplate(kKinds[index], texts); }))
         return false;
-    SaveKakaoTemplate(kKinds[index], texts);
-    if (!self)
-        return false;
-    picWait->hide();
     Load_카톡설정(index);
     return true;
 }

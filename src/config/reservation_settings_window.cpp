@@ -322,7 +322,6 @@ void frmB설정::CMD_Click(int index)
     ButtonGuard guard(CMD[index], QStringLiteral("CMD"), index);
     if (!guard.passed())
         return;
-    QPointer<frmB설정> self(this);
     switch (index) {
     case 0:
         UnloadMdiChildren(this);

@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 // The reservation settings: the reservation rules, the confirmation notices, the DID display
@@ -79,7 +80,9 @@ private:
     void readSettings(const QString& answer);
     void switchNoticeFlags();
     QString lengthBlock() const;
-    // Sends the request with the wait picture shown; no value when the window went away meanwhile.
+    // Runs the request with the wait picture shown; false (or no value) when the window went away
+    // meanwhile.
+    bool withWait(const std::function<void()>& request);
     std::optional<QString> askWithWait(BackendRequest request);
 
     QLabel* m_background;
