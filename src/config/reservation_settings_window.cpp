@@ -100,6 +100,22 @@ frmB설정::frmB설정() : QWidget(MdiClientArea())
     picWait = new WaitPicture(this);
     picShadow = new QLabel(this);
     picShadow->hide();
+    setFocusOrder();
+}
+
+// Tab (and Enter, sent on as Tab) goes through the inputs in the order staff fill them in; of the
+// template boxes only those of the tab shown take the focus.
+void frmB설정::setFocusOrder()
+{
+    QList<QWidget*> order{cob인원구분, txt노쇼한계, 소요시[0], 소요분[0], 소요시간타입[0], 표시간[1], 표시간[0],
+                          예약일전, 예약분[0], 예약시[0], 예약분[1], 예약시[1], DID예약자보이기[0], DID예약자보이기[1],
+                          optDID이름[0], optDID이름[1], optDID이름[2], optDID모임명[2], optDID모임명[1], optDID모임명[0],
+                          알림문자[0], 알림문자[1], 알림문자[2]};
+    for (int i = 0; i < int(머리말.size()); ++i)
+        order << 머리말[i] << 꼬리말[i];
+    order << 지정시간문자 << 예약시간전문자;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void frmB설정::buildBasicSection()

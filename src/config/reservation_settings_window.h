@@ -75,6 +75,7 @@ private:
     void buildTemplateSection();
     void buildButtons();
     void fillComboLists();
+    void setFocusOrder();
     void openStaff();
     void openPhrases();
     void readSettings(const QString& answer);

@@ -210,8 +210,12 @@ TEST_F(ReservationSettings, EnterMovesOnButBreaksTheLineInTheTemplateBoxes)
     window.cob인원구분->setFocus();
     QTest::keyClick(window.cob인원구분, Qt::Key_Return);
     QCoreApplication::processEvents();
-    EXPECT_NE(QApplication::focusWidget(), window.cob인원구분);
+    EXPECT_EQ(QApplication::focusWidget(), window.txt노쇼한계);
     EXPECT_EQ(window.cob인원구분->currentIndex(), 1);
+    window.표시간[1]->setFocus();
+    QTest::keyClick(window.표시간[1], Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), window.표시간[0]);
 
     window.머리말[0]->setFocus();
     window.머리말[0]->moveCursor(QTextCursor::End);
