@@ -16,6 +16,8 @@
 #include <QSqlQuery>
 #include <benchmark/benchmark.h>
 
+#include "manual_timing.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -57,11 +59,6 @@ QString fetchList()
         .add("noshowt", "N")
         .add("select", "all")
         .send();
-}
-
-double elapsedMs(const QElapsedTimer& timer)
-{
-    return timer.nsecsElapsed() / 1e6;
 }
 
 double rebuildMs()
@@ -121,22 +118,6 @@ double floorMs()
     }
     QSqlDatabase::removeDatabase("floor");
     return ms;
-}
-
-template <double (*Measure)()>
-void Timed(benchmark::State& state)
-{
-    for (auto _ : state)
-        state.SetIterationTime(Measure() / 1000.0);
-}
-
-double median(double (*measure)(), int runs)
-{
-    QList<double> times;
-    for (int i = 0; i < runs; ++i)
-        times.append(measure());
-    std::sort(times.begin(), times.end());
-    return times.at(runs / 2);
 }
 
 } // namespace

@@ -5,12 +5,14 @@ EndpointMap AllEndpoints()
     EndpointMap endpoints;
     AddLoginEndpoints(endpoints);
     AddReservationEndpoints(endpoints);
+    AddReservationWriteEndpoints(endpoints);
     AddSettingsEndpoints(endpoints);
     AddStaffEndpoints(endpoints);
     AddTableEndpoints(endpoints);
     AddCouponEndpoints(endpoints);
     AddMemberEndpoints(endpoints);
     AddPatchDownloadEndpoints(endpoints);
+    AddMessagingEndpoints(endpoints);
     return endpoints;
 }
 

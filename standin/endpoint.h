@@ -15,12 +15,14 @@ using EndpointMap = QHash<QString, EndpointHandler>;
 // The endpoint families; each adds its paths.
 void AddLoginEndpoints(EndpointMap& endpoints);
 void AddReservationEndpoints(EndpointMap& endpoints);
+void AddReservationWriteEndpoints(EndpointMap& endpoints);
 void AddSettingsEndpoints(EndpointMap& endpoints);
 void AddStaffEndpoints(EndpointMap& endpoints);
 void AddTableEndpoints(EndpointMap& endpoints);
 void AddCouponEndpoints(EndpointMap& endpoints);
 void AddMemberEndpoints(EndpointMap& endpoints);
 void AddPatchDownloadEndpoints(EndpointMap& endpoints);
+void AddMessagingEndpoints(EndpointMap& endpoints);
 
 // Every endpoint of the stand-in.
 EndpointMap AllEndpoints();

@@ -59,12 +59,14 @@ bool readJson(const QString& path, QJsonDocument& document, QString* error)
 
 bool ShopState::load(const QString& folder, const QDate& today, ShopState& state, QString* error)
 {
-    QJsonDocument shop, tables, staff, members, reservations;
+    QJsonDocument shop, tables, staff, members, reservations, cars, messages;
     const QDir dir(folder);
     if (!readJson(dir.filePath("shop.json"), shop, error) || !readJson(dir.filePath("tables.json"), tables, error)
         || !readJson(dir.filePath("staff.json"), staff, error)
         || !readJson(dir.filePath("members.json"), members, error)
-        || !readJson(dir.filePath("reservations.json"), reservations, error))
+        || !readJson(dir.filePath("reservations.json"), reservations, error)
+        || !readJson(dir.filePath("cars.json"), cars, error)
+        || !readJson(dir.filePath("messages.json"), messages, error))
         return false;
     const QJsonObject root = shop.object();
     state.account = toRecord(root.value("account").toObject(), today);
@@ -73,10 +75,16 @@ bool ShopState::load(const QString& folder, const QDate& today, ShopState& state
     state.settings = toRecord(root.value("settings").toObject(), today);
     state.credit = root.value("credit").toInteger();
     state.coupons = toRecords(root.value("coupons").toArray(), today);
+    state.levels = toRecords(root.value("levels").toArray(), today);
     state.tables = toRecords(tables.array(), today);
     state.staff = toRecords(staff.array(), today);
     state.members = toRecords(members.array(), today);
     state.reservations = toRecords(reservations.array(), today);
+    state.cars = toRecords(cars.array(), today);
+    state.messages = toRecords(messages.object().value("messages").toArray(), today);
+    const QJsonObject phrases = messages.object().value("phrases").toObject();
+    for (auto it = phrases.begin(); it != phrases.end(); ++it)
+        state.phrases.insert(it.key(), it.value().toVariant().toStringList());
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QHash>
 #include <QList>
+#include <QStringList>
 #include <QString>
 
 // One record of the shop: field name → value, in the backend's own names ("tablenum", "YN").
@@ -21,7 +22,11 @@ struct ShopState {
     QList<StandinRecord> tables;
     QList<StandinRecord> staff;
     QList<StandinRecord> members;
+    QList<StandinRecord> levels;       // levelnum, levelname
+    QList<StandinRecord> cars;         // numb, membernum, carnumber
     QList<StandinRecord> reservations;
+    QList<StandinRecord> messages;              // sent messages, oldest first: num, Phone, regdate, MSG
+    QHash<QString, QStringList> phrases;        // canned phrases by category
 
     // False with the reason when a file is missing or not valid JSON.
     static bool load(const QString& folder, const QDate& today, ShopState& state, QString* error = nullptr);

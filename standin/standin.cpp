@@ -30,6 +30,11 @@ QString Standin::baseUrl() const
     return "http://127.0.0.1:" + QString::number(port());
 }
 
+void Standin::addAdminPath(const QString& path, AdminHandler handler)
+{
+    m_admin.insert(path, std::move(handler));
+}
+
 void Standin::script(const QString& path, const StandinReply& reply)
 {
     m_fixed.insert(path, reply);
@@ -92,6 +97,10 @@ void Standin::readFrom(QTcpSocket* socket)
         return;
     }
     const StandinRequest request{head.path, head.body, head.headers};
+    if (const auto admin = m_admin.constFind(request.path); admin != m_admin.constEnd()) {
+        send(socket, (*admin)(request));
+        return;
+    }
     const bool repeat = m_repeatsToDrop.remove(request.path);
     if (!repeat)
         m_requests.append(request);

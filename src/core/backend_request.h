@@ -32,6 +32,10 @@ public:
     // the whole answer came. An answer above 256 KiB is cut in the log line only.
     QString send(HttpOutcome* outcome = nullptr);
     QString sendOnce(HttpOutcome* outcome = nullptr);
+    // The instant message's own request (PostRaw): the body as bytes of the Korean ANSI code page,
+    // the headers "Content-Type", "User-Agent" and "Content-Length" in that order, one attempt of at
+    // most 30 seconds, no outcome line.
+    QString sendAnsi();
 
 private:
     using Transport = QString (*)(const QString&, const QString&, bool, HttpOutcome*);

@@ -4,6 +4,7 @@
 #include "core/install_values.h"
 #include "core/login_values.h"
 #include "core/settings.h"
+#include "messaging/message_history_window.h"
 #include "platform/message_box.h"
 #include "platform/program_folder.h"
 #include "platform/program_launcher.h"
@@ -78,14 +79,23 @@ void frmMainMDI::showOverHalfTransparent(const QString& title, const std::functi
 
 void frmMainMDI::lbl문자내역_Click()
 {
-    // The message history window is not part of this build yet.
-    showOverHalfTransparent(QStringLiteral("[ 문자내역 ]"), [] {});
+    showOverHalfTransparent(QStringLiteral("[ 문자내역 ]"), [] {
+        frmz문자내역& history = Form<frmz문자내역>();
+        history.m_FirstActivated = true;
+        ShowFormModal(history);
+    });
 }
 
 void frmMainMDI::lblCID설정_Click()
 {
-    // The caller-ID settings window is not part of this build yet.
-    showOverHalfTransparent(QStringLiteral("[ CID 설정 ]"), [] {});
+    showOverHalfTransparent(QStringLiteral("[ CID 설정 ]"), [] {
+        const QString name = QStringLiteral("frmzCID_설정");
+        QWidget* window = FormByName(name);
+        if (!window)
+            return;
+        FormEventsByName(name)->m_FirstActivated = true;
+        ShowFormModal(*window);
+    });
 }
 
 void frmMainMDI::lbl다운로드_Click()
@@ -155,6 +165,7 @@ void frmMainMDI::toMiniIcon()
     SetTopMost(*this);
     BG[0]->resize(BG[0]->width(), 59);
     BG[0]->showPicture(ImgIcon, 3);
+    BG[1]->hide();
     if (ImgIcon.Has(4))
         CMD[0]->setPicture(ImgIcon.Item(4));
     sspTEL->show();
@@ -173,6 +184,7 @@ void frmMainMDI::toFullWindow()
     SetNoTopMost(*this);
     BG[0]->resize(BG[0]->width(), 39);
     BG[0]->showPicture(ImgIcon, 1);
+    BG[1]->show();
     sspTEL->hide();
     CMD[0]->hide();
     CMD[1]->hide();

@@ -1,0 +1,29 @@
+#include "core/raw_http_post.h"
+
+#include "core/reply_wait.h"
+#include "core/text_escapes.h"
+#include "platform/ini_util.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+
+QString PostRaw(const QString& url, const QByteArray& body, const QList<RawHeader>& headers, int timeoutMs)
+{
+    QNetworkRequest request{QUrl(url)};
+    for (const RawHeader& header : headers)
+        request.setRawHeader(header.first, header.second);
+    request.setTransferTimeout(timeoutMs);
+
+    QNetworkAccessManager manager;
+    manager.setProxy(QNetworkProxy::NoProxy);
+    QNetworkReply* reply = manager.post(request, body);
+    WaitForReply(*reply);
+    // A request that ran out of time brings no answer, even when part of one had come.
+    if (!reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid()
+        || reply->error() == QNetworkReply::OperationCanceledError)
+        return QString();
+    return IniUtil::CutAtNull(UTF8ToString(reply->readAll()));
+}
