@@ -1,9 +1,9 @@
 #include "core/raw_http_post.h"
 
+#include "core/reply_wait.h"
 #include "core/text_escapes.h"
 #include "platform/ini_util.h"
 
-#include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
@@ -21,14 +21,12 @@ QString PostRaw(const QString& url, const QByteArray& body, const QList<RawHeade
     QNetworkAccessManager manager;
     manager.setProxy(QNetworkProxy::NoProxy);
     QNetworkReply* reply = manager.post(request, body);
-    QEventLoop wait;
-    QObject::connect(reply, &QNetworkReply::finished, &wait, &QEventLoop::quit);
-    if (!reply->isFinished())
-        wait.exec(QEventLoop::ExcludeUserInputEvents);
+    WaitForReply(*reply);
     const QVariant code = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (status)
         *status = code.isValid() ? code.toInt() : 0;
-    if (!code.isValid())
+    // A request that ran out of time brings no answer, even when part of one had come.
+    if (!code.isValid() || reply->error() == QNetworkReply::OperationCanceledError)
         return QString();
     return IniUtil::CutAtNull(UTF8ToString(reply->readAll()));
 }
