@@ -13,6 +13,7 @@ EndpointMap AllEndpoints()
     AddMemberEndpoints(endpoints);
     AddPatchDownloadEndpoints(endpoints);
     AddMessagingEndpoints(endpoints);
+    AddCouponSmsEndpoints(endpoints);
     return endpoints;
 }
 
