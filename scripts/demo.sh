@@ -70,6 +70,7 @@ elif ! demo_start_patch_server; then
 fi
 
 echo "demo: sample shop login: ID vmrdemo, password demo1234"
+echo "demo: after a few rings, the board's call history button lists them; tick callers there and send them a message"
 <<<<<<< HEAD
 echo "demo: ring a call with: $program/vmr-standin --port $port ring KT 01078411465 (or ring LG ...)"
 VMR_PROGRAM_DIR="$program" VMR_BACKEND_HOST="127.0.0.1:$port" VMR_CID_KT_HOST="127.0.0.1:$kt_port" \

@@ -15,6 +15,7 @@
 #include "server/saved_messages.h"
 
 #include <QCoreApplication>
+#include <QPainter>
 #include <QPointer>
 
 namespace {
@@ -48,6 +49,21 @@ QFrame* greyFrame(QWidget* parent, const QRect& place)
     frame->setStyleSheet(QStringLiteral("border: 1px solid rgb(176,176,176); background: transparent;"));
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     return frame;
+}
+
+// The calendar button's picture: a small month sheet with its binding bar.
+QPixmap calendarPicture(const QSize& size)
+{
+    QPixmap picture(size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    const QRect sheet(size.width() / 2 - 11, size.height() / 2 - 10, 22, 20);
+    painter.setPen(QPen(Qt::white, 2));
+    painter.drawRect(sheet);
+    painter.fillRect(QRect(sheet.left(), sheet.top(), sheet.width(), 5), Qt::white);
+    for (int i = 1; i <= 3; ++i)
+        painter.drawLine(sheet.left() + 5 * i + 1, sheet.top() + 9, sheet.left() + 5 * i + 1, sheet.bottom() - 3);
+    return picture;
 }
 
 QString countText(int part, int all)
@@ -88,6 +104,7 @@ void frmB전화수신이력B::buildDayBar()
     sspDay->setObjectName(QStringLiteral("sspDay"));
     QObject::connect(sspDay, &PanelButton::doubleClicked, this, [this] { sspDay_DblClick(); });
     CMD[kCalendarButton] = button(this, kCalendarButton, QString(), QRect(289, 6, 64, 37));
+    CMD[kCalendarButton]->setPicture(calendarPicture(CMD[kCalendarButton]->size()));
 }
 
 void frmB전화수신이력B::buildList()
