@@ -4,6 +4,7 @@
 #include "core/settings.h"
 #include "platform/window_registry.h"
 #include "server/main_credit_labels.h"
+#include "shell/window_makers.h"
 #include "support/log_entries.h"
 #include "support/program_dir.h"
 #include "support/qt_printers.h"
@@ -454,6 +455,38 @@ TEST_F(CallHistory, EmptyAnswerIsAFailure)
     click(history.CMD[13]);
     EXPECT_EQ(MessageBoxes().texts(), QStringList({"전송하시겠습니까?", "실패! 다시 시도해주세요."}));
     EXPECT_EQ(backend->requestsTo(kCreditPath).size(), 3);
+}
+
+TEST_F(CallHistory, OpenedByNameWithItsButtonLooks)
+{
+    RegisterWindowMakers();
+    auto* made = dynamic_cast<frmB전화수신이력B*>(FormByName(QStringLiteral("frmB전화수신이력B")));
+    ASSERT_NE(made, nullptr);
+    frmB전화수신이력B& history = open();
+    const QColor blue(0, 141, 238);
+    const struct {
+        int index;
+        QColor face, text, pressedFace, pressedText, frame;
+    } looks[] = {{3, QColor(172, 221, 255), Qt::white, Qt::white, blue, blue},
+                 {13, QColor(240, 240, 240), Qt::black, blue, Qt::white, QColor(240, 240, 240)},
+                 {7, blue, Qt::white, Qt::white, blue, blue}};
+    for (const auto& look : looks) {
+        PanelButton& button = *history.CMD[look.index];
+        EXPECT_EQ(button.faceColor(), look.face) << look.index;
+        EXPECT_EQ(button.textColor(), look.text) << look.index;
+        EXPECT_EQ(button.frameColor(), look.frame) << look.index;
+        EXPECT_EQ(button.corner(), 3);
+        QTest::mousePress(&button, Qt::LeftButton);
+        EXPECT_EQ(button.faceColor(), look.pressedFace) << look.index;
+        EXPECT_EQ(button.textColor(), look.pressedText) << look.index;
+        button.setEnabled(false);
+        QTest::mouseRelease(&button, Qt::LeftButton);
+        EXPECT_EQ(button.faceColor(), look.pressedFace) << look.index;
+        button.setEnabled(true);
+        QTest::mousePress(&button, Qt::LeftButton);
+        QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(-5, -5));
+        EXPECT_EQ(button.faceColor(), look.face) << look.index;
+    }
 }
 
 TEST_F(CallHistory, HeadingRowPaintedInItsFill)
