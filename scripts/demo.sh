@@ -6,29 +6,22 @@
 # headless.
 #   VMR_DEMO_DIR      program folder (default: build/demo)
 #   VMR_STANDIN_PORT  the stand-in's port on 127.0.0.1 (default: 8780)
-<<<<<<< HEAD
 #   VMR_STANDIN_KT_PORT, VMR_STANDIN_LG_PORT  its caller-ID services' ports (default: 8781, 8782)
-=======
 #   VMR_PATCH_HOST    another patch server (with VMR_PATCH_USER, VMR_PATCH_PASSWORD): none is started
->>>>>>> main
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${VMR_BUILD_DIR:-$root/build}"
 program="${VMR_DEMO_DIR:-$build/demo}"
 port="${VMR_STANDIN_PORT:-8780}"
-<<<<<<< HEAD
 kt_port="${VMR_STANDIN_KT_PORT:-8781}"
 lg_port="${VMR_STANDIN_LG_PORT:-8782}"
-=======
 # shellcheck source=scripts/demo_patch_server.sh
 source "$root/scripts/demo_patch_server.sh"
->>>>>>> main
 
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" --target vmr_program
 cmake --install "$build" --prefix "$program" >/dev/null
 
-<<<<<<< HEAD
 # The sample shop's caller-ID accounts, so that both services log in at the first activation.
 settings="$program/Frshop.cfg"
 if ! grep -qi '^\[CID\]' "$settings" 2>/dev/null; then
@@ -37,8 +30,6 @@ if ! grep -qi '^\[CID\]' "$settings" 2>/dev/null; then
     'LGOAPI_AutoLogin=True' >>"$settings"
 fi
 
-"$program/vmr-standin" --port "$port" --kt-port "$kt_port" --lg-port "$lg_port" --data "$program/standin" &
-=======
 standin=""
 app=""
 stop_demo() {
@@ -52,8 +43,7 @@ trap stop_demo EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-"$program/vmr-standin" --port "$port" --data "$program/standin" &
->>>>>>> main
+"$program/vmr-standin" --port "$port" --kt-port "$kt_port" --lg-port "$lg_port" --data "$program/standin" &
 standin=$!
 
 for _ in $(seq 50); do
@@ -70,14 +60,10 @@ elif ! demo_start_patch_server; then
 fi
 
 echo "demo: sample shop login: ID vmrdemo, password demo1234"
-echo "demo: after a few rings, the board's call history button lists them; tick callers there and send them a message"
-<<<<<<< HEAD
 echo "demo: ring a call with: $program/vmr-standin --port $port ring KT 01078411465 (or ring LG ...)"
-VMR_PROGRAM_DIR="$program" VMR_BACKEND_HOST="127.0.0.1:$port" VMR_CID_KT_HOST="127.0.0.1:$kt_port" \
-  VMR_CID_LG_HOST="127.0.0.1:$lg_port" "$program/VmrZLM" "$@"
-=======
+echo "demo: after a few rings, the board's call history button lists them; tick callers there and send them a message"
 # In the background, so that an interrupt reaches the traps at once.
-VMR_PROGRAM_DIR="$program" VMR_BACKEND_HOST="127.0.0.1:$port" "$program/VmrZLM" "$@" &
+VMR_PROGRAM_DIR="$program" VMR_BACKEND_HOST="127.0.0.1:$port" VMR_CID_KT_HOST="127.0.0.1:$kt_port" \
+  VMR_CID_LG_HOST="127.0.0.1:$lg_port" "$program/VmrZLM" "$@" &
 app=$!
 wait "$app"
->>>>>>> main

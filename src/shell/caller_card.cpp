@@ -1,0 +1,113 @@
+#include "shell/main_window.h"
+
+#include "core/button_guard.h"
+#include "core/phone.h"
+#include "platform/rounded_region.h"
+#include "server/member_lookup.h"
+#include "shell/shell_globals.h"
+
+#include <QPointer>
+
+namespace {
+
+constexpr int kCardWidth = 350;
+constexpr int kCardHeight = 81;
+constexpr int kCardCorner = 20;
+// The marker a table-request notice leaves in the number panel's tag.
+const QString kRequestMarker = QStringLiteral("REQ");
+// Two sample members' mobiles, for the developer-mode test calls.
+const std::array<QString, 2> kTestNumbers{QStringLiteral("01078411465"), QStringLiteral("01090554833")};
+
+// The pressed and released pictures of an enabled button: CMD(0) 5 and 6 in an 81-pixel strip
+// (card or notice), else 7 and 4; CMD(1) 9 and 8.
+void showCommandPicture(frmMainMDI& main, int index, bool pressed)
+{
+    if (!main.CMD[index]->isEnabled())
+        return;
+    int place = pressed ? 9 : 8;
+    if (index == 0 && main.BG[0]->height() == kCardHeight)
+        place = pressed ? 5 : 6;
+    else if (index == 0)
+        place = pressed ? 7 : 4;
+    if (main.ImgIcon.Has(place))
+        main.CMD[index]->setPicture(main.ImgIcon.Item(place));
+}
+
+} // namespace
+
+void frmMainMDI::connectCallerCard()
+{
+    for (PanelButton* button : CMD) {
+        const int index = button->index();
+        QObject::connect(button, &PanelButton::clicked, this, [this, index] { CMD_Click(index); });
+        QObject::connect(button, &PanelButton::mouseDown, this, [this, index] { CMD_MouseDown(index); });
+        QObject::connect(button, &PanelButton::mouseUp, this, [this, index] { CMD_MouseUp(index); });
+    }
+    lblClock->installEventFilter(this);
+}
+
+// The main window as a 350 × 81 card with the caller's number (and a member's name for a mobile);
+// the number stays in the panel's tag for the card's button.
+void frmMainMDI::toCallerCard(const QString& number)
+{
+    QPointer<frmMainMDI> self(this);
+    if (isMaximized())
+        showNormal();
+    // From the full window its place is kept for the way back, as the mini icon does.
+    if (!m_FloatingButton)
+        saveFullGeometry();
+    m_FloatingButton = true;
+    BG[0]->resize(BG[0]->width(), kCardHeight);
+    resize(kCardWidth, kCardHeight);
+    setMask(RoundedRegion(kCardWidth - 1, kCardHeight - 1, kCardCorner).translated(1, 1));
+    BG[0]->showPicture(ImgIcon, 2);
+    QFont font = sspTEL->font();
+    font.setPointSize(20);
+    sspTEL->setFont(font);
+    sspTEL->setCaption(QString());
+    sspTEL->show();
+    const PhoneParts parts = SplitPhone(number);
+    if (parts.kind != PhoneParts::NotPhone) {
+        const QString shown = parts.area + "-" + parts.middle + "-" + parts.last;
+        const QString name = parts.kind == PhoneParts::Mobile ? Vmr_회원(number) : QString();
+        if (!self)
+            return;
+        sspTEL->setCaption(name.isEmpty() ? shown : name + "\n" + shown);
+    }
+    sspTEL->setTag(number);
+}
+
+void frmMainMDI::CMD_Click(int index)
+{
+    ButtonGuard guard(CMD[index], QStringLiteral("CMD"), index);
+    if (!guard.passed() || index != 0)
+        return;
+    QPointer<frmMainMDI> self(this);
+    lbMiniView_DblClick();
+    const QString number = sspTEL->tag();
+    // After a table-request notice there is no caller to search.
+    if (number == kRequestMarker)
+        TopCMD_Click(0);
+    else
+        handCallerToBoard(number);
+}
+
+void frmMainMDI::CMD_MouseDown(int index)
+{
+    showCommandPicture(*this, index, true);
+}
+
+void frmMainMDI::CMD_MouseUp(int index)
+{
+    showCommandPicture(*this, index, false);
+}
+
+void frmMainMDI::lblClock_DblClick()
+{
+    if (!gDeveloperMode)
+        return;
+    QPointer<frmMainMDI> self(this);
+    for (const QString& number : kTestNumbers)
+        if (self)
+            CID처리2(1, 1, number, QString());
+}
