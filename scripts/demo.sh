@@ -61,6 +61,7 @@ fi
 
 echo "demo: sample shop login: ID vmrdemo, password demo1234"
 echo "demo: ring a call with: $program/vmr-standin --port $port ring KT 01078411465 (or ring LG ...)"
+echo "demo: after a few rings, the board's call history button lists them; tick callers there and send them a message"
 # In the background, so that an interrupt reaches the traps at once.
 VMR_PROGRAM_DIR="$program" VMR_BACKEND_HOST="127.0.0.1:$port" VMR_CID_KT_HOST="127.0.0.1:$kt_port" \
   VMR_CID_LG_HOST="127.0.0.1:$lg_port" "$program/VmrZLM" "$@" &

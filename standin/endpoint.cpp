@@ -14,6 +14,7 @@ EndpointMap AllEndpoints()
     AddPatchDownloadEndpoints(endpoints);
     AddMessagingEndpoints(endpoints);
     AddKakaoTemplateEndpoints(endpoints);
+    AddCouponSmsEndpoints(endpoints);
     return endpoints;
 }
 

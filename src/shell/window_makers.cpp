@@ -2,6 +2,7 @@
 
 #include "board/board_window.h"
 #include "booking/entry_window.h"
+#include "callerid/call_history_window.h"
 #include "callerid/settings_window.h"
 #include "config/reservation_settings_window.h"
 #include "config/staff_window.h"
@@ -38,4 +39,5 @@ void RegisterWindowMakers()
     registerMaker<frmz통계B>();
     registerMaker<frmz승인_고객요청>();
     registerMaker<frmzCID_설정>();
+    registerMaker<frmB전화수신이력B>();
 }
