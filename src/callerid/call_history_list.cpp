@@ -5,6 +5,7 @@
 #include "core/grid_helpers.h"
 #include "core/number_format.h"
 #include "core/screen_values.h"
+#include "platform/header_cell.h"
 #include "server/call_log_day.h"
 
 #include <QCoreApplication>
@@ -99,7 +100,7 @@ bool frmB전화수신이력B::Func_ReadSkin()
 
 void frmB전화수신이력B::SPR_DrawItem(int index, int col, int row, QPainter& dc, int x, int y, int x2, int y2)
 {
-    DrawHeaderCell(*SPR[index], col, row, dc, x, y, x2, y2);
+    DrawHeaderCell(*SPR[index], col, row, dc, x, y, x2, y2, QColor(232, 246, 255));
 }
 
 bool frmB전화수신이력B::Load_CID(const QDate& mDate, bool)
