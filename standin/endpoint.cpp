@@ -13,6 +13,7 @@ EndpointMap AllEndpoints()
     AddMemberEndpoints(endpoints);
     AddPatchDownloadEndpoints(endpoints);
     AddMessagingEndpoints(endpoints);
+    AddKakaoTemplateEndpoints(endpoints);
     return endpoints;
 }
 

@@ -23,6 +23,7 @@ void AddCouponEndpoints(EndpointMap& endpoints);
 void AddMemberEndpoints(EndpointMap& endpoints);
 void AddPatchDownloadEndpoints(EndpointMap& endpoints);
 void AddMessagingEndpoints(EndpointMap& endpoints);
+void AddKakaoTemplateEndpoints(EndpointMap& endpoints);
 
 // Every endpoint of the stand-in.
 EndpointMap AllEndpoints();

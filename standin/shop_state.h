@@ -27,6 +27,8 @@ struct ShopState {
     QList<StandinRecord> reservations;
     QList<StandinRecord> messages;              // sent messages, oldest first: num, Phone, regdate, MSG
     QHash<QString, QStringList> phrases;        // canned phrases by category
+    StandinRecord notices;                      // smskakaoSetting, smskakaoSettingText
+    QHash<QString, QStringList> kakaoTemplates; // header and footer by kind
 
     // False with the reason when a file is missing or not valid JSON.
     static bool load(const QString& folder, const QDate& today, ShopState& state, QString* error = nullptr);

@@ -10,7 +10,8 @@
 #include <QNetworkRequest>
 #include <QUrl>
 
-QString PostRaw(const QString& url, const QByteArray& body, const QList<RawHeader>& headers, int timeoutMs)
+QString PostRaw(const QString& url, const QByteArray& body, const QList<RawHeader>& headers, int timeoutMs,
+                int* status)
 {
     QNetworkRequest request{QUrl(url)};
     for (const RawHeader& header : headers)
@@ -24,7 +25,10 @@ QString PostRaw(const QString& url, const QByteArray& body, const QList<RawHeade
     QObject::connect(reply, &QNetworkReply::finished, &wait, &QEventLoop::quit);
     if (!reply->isFinished())
         wait.exec(QEventLoop::ExcludeUserInputEvents);
-    if (!reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
+    const QVariant code = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (status)
+        *status = code.isValid() ? code.toInt() : 0;
+    if (!code.isValid())
         return QString();
     return IniUtil::CutAtNull(UTF8ToString(reply->readAll()));
 }
