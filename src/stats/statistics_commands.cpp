@@ -77,6 +77,9 @@ void frmz통계B::CMD_Click(int index)
                 break;
             }
         break;
+    case 12:
+        Save_카톡설정();
+        break;
     case 14:
         searchWithinResults();
         break;

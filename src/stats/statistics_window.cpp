@@ -23,6 +23,24 @@ const QString kWindow = QStringLiteral("frmz통계B");
 const QColor kBlue(0, 141, 238);
 const QColor kPale(240, 240, 240);
 
+// The fixed KakaoTalk guide message whose placeholders the preview fills.
+QString TalkTemplate()
+{
+    const QStringList lines{QStringLiteral("안녕하세요. 고객님!"),
+                            QStringLiteral("저희  #{매장명}를 이용해주셔서 깊은 감사를 드립니다"),
+                            QString(),
+                            QStringLiteral("#{머리말}"),
+                            QString(),
+                            QStringLiteral("■ 상   호 : #{매장명}"),
+                            QStringLiteral("■ 전화번호 : #{전화번호}"),
+                            QString(),
+                            QStringLiteral("▶ 매장시간안내"),
+                            QStringLiteral("#{매장안내}"),
+                            QString(),
+                            QStringLiteral("* 해당 메세지는#{매장명}를 예약방문하신 고객님께 드리는 안내 메세지입니다.")};
+    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
 struct ColumnSetUp {
     QString header;
     int width;
@@ -258,7 +276,12 @@ void frmz통계B::Form_Load()
     톡가능건수->clear();
     전송건수[0]->setText(QStringLiteral("/"));
     전송건수[1]->setText(전송건수[0]->text());
+    m_카톡템플릿 = TalkTemplate();
     QPointer<frmz통계B> self(this);
+    Load_카톡설정();
+    if (!self)
+        return;
+    showTalkPreview();
     const int credit = ToLong(VMR_남은문자());
     if (!self)
         return;

@@ -62,6 +62,11 @@ public:
     // The member answer merged into the list as the full load does once the answer is in.
     void Store_회원_전체(const QString& answer);
 
+    // The header and hours texts of the KakaoTalk template "이용안내", and its preview.
+    bool Load_카톡설정();
+    bool Save_카톡설정();
+    void showTalkPreview();
+
     void CMD_Click(int index);
     void SPR_Click(int col, int row);
     void Chk전체선택_Click();
@@ -92,6 +97,7 @@ private:
     bool busyRefuses(int index) const;
 
     QLabel* m_background;
+    QString m_카톡템플릿;
     bool m_InResultSearch = false;
     bool m_busy = false;
     int m_regular = 0;

@@ -1,6 +1,7 @@
 #include "window_support/window_fixture.h"
 
 #include "core/grid_helpers.h"
+#include "core/login_values.h"
 #include "platform/twips.h"
 #include "server/saved_messages.h"
 #include "server/server_globals.h"
@@ -273,6 +274,49 @@ TEST_F(Statistics, ListCommandsAreRefusedWhileALoadWaits)
     EXPECT_EQ(window.SPR[0]->MaxRows(), 6);
     EXPECT_EQ(mainLog().filter("CMD_Click Refused CMD(3)").size(), 1);
     EXPECT_TRUE(window.CMD[3]->isEnabled());
+}
+
+} // namespace
+
+namespace {
+
+const QString kTemplateLoad = QStringLiteral("/program/shopkakaotemplateLoad.php");
+const QString kTemplateSave = QStringLiteral("/program/shopkakaotemplateEdit.php");
+
+TEST_F(Statistics, TemplateSavedEscapedReloadedAndPreviewed)
+{
+    gStoreName = "행복식당";
+    gShopTel = "02-123-4567";
+    backend->script(kTemplateLoad, StandinReply::text(" toptext[머리]toptext bottomtext[11시~22시]bottomtext "));
+    frmz통계B& window = open();
+    EXPECT_EQ(window.txt보낼톡->text(),
+              "안녕하세요. 고객님!\r\n저희  행복식당를 이용해주셔서 깊은 감사를 드립니다\r\n\r\n머리\r\n\r\n"
+              "■ 상   호 : 행복식당\r\n■ 전화번호 : 02-123-4567\r\n\r\n▶ 매장시간안내\r\n11시~22시\r\n\r\n"
+              "* 해당 메세지는행복식당를 예약방문하신 고객님께 드리는 안내 메세지입니다.\r\n");
+
+    backend->script(kTemplateLoad, StandinReply::text(" toptext[A!123!B!줄바꿈!C]toptext bottomtext[#{머리말}]bottomtext "));
+    window.txt톡[0]->setText("A&B\r\nC");
+    window.txt톡[1]->setText("#{머리말}");
+    QTest::mouseClick(window.CMD[12], Qt::LeftButton);
+    const QStringList saved = bodiesTo(kTemplateSave);
+    ASSERT_EQ(saved.size(), 1);
+    EXPECT_TRUE(saved[0].endsWith("&typetext=예약&typetext2=이용안내&toptext=A!123!B!줄바꿈!C&bottomtext=#{머리말}"))
+        << saved[0].toStdString();
+    EXPECT_EQ(window.txt톡[0]->text(), "A＆B\r\nC");
+    EXPECT_TRUE(window.txt보낼톡->text().contains("\r\nA＆B\r\nC\r\n")) << window.txt보낼톡->text().toStdString();
+    EXPECT_TRUE(window.txt보낼톡->text().contains("▶ 매장시간안내\r\n#{머리말}\r\n"));
+}
+
+TEST_F(Statistics, TemplateUnansweredKeepsTheTypedTexts)
+{
+    frmz통계B& window = open();
+    const int loads = int(bodiesTo(kTemplateLoad).size());
+    backend->script(kTemplateSave, StandinReply::drop());
+    window.txt톡[0]->setText("새 머리말");
+    QTest::mouseClick(window.CMD[12], Qt::LeftButton);
+    EXPECT_EQ(window.txt톡[0]->text(), "새 머리말");
+    EXPECT_EQ(bodiesTo(kTemplateLoad).size(), loads);
+    EXPECT_TRUE(window.txt보낼톡->text().contains("새 머리말"));
 }
 
 } // namespace
