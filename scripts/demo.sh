@@ -60,6 +60,7 @@ elif ! demo_start_patch_server; then
 fi
 
 echo "demo: sample shop login: ID vmrdemo, password demo1234"
+echo "demo: customer statistics: 예약통계, then 전 체 검 색 (once the start timer has filled the cache)"
 echo "demo: ring a call with: $program/vmr-standin --port $port ring KT 01078411465 (or ring LG ...)"
 # In the background, so that an interrupt reaches the traps at once.
 VMR_PROGRAM_DIR="$program" VMR_BACKEND_HOST="127.0.0.1:$port" VMR_CID_KT_HOST="127.0.0.1:$kt_port" \
