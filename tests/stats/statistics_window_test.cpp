@@ -320,3 +320,19 @@ TEST_F(Statistics, TemplateUnansweredKeepsTheTypedTexts)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Statistics, SampleShopMembersShowTheirSecondNames)
+{
+    backend->clearScripts();
+    frmz통계B& window = open();
+    QTest::mouseClick(window.CMD[5], Qt::LeftButton);
+    const QStringList names = column(window, 3);
+    EXPECT_EQ(names.size(), backend.shop().members.size());
+    EXPECT_TRUE(names.contains("윤서아"));
+    EXPECT_TRUE(names.contains("준회원"));
+    EXPECT_FALSE(names.contains("임시"));
+}
+
+} // namespace
