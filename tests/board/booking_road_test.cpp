@@ -2,6 +2,7 @@
 
 #include "booking/entry_window.h"
 #include "core/screen_values.h"
+#include "core/date_time.h"
 #include "platform/panel_button.h"
 #include "platform/placeholder_box.h"
 #include "platform/spread_grid.h"
@@ -143,6 +144,31 @@ TEST_F(BookingRoad, ANewCustomerIsRegisteredAndFoundAgain)
     });
     EXPECT_EQ(backend.shop().reservations.last().value("YN"), "noshow");
     EXPECT_TRUE(graph().CellAt(56, 3)->note.isEmpty());
+}
+
+TEST_F(BookingRoad, ClicksAndTimersDuringTheWaits)
+{
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, [this] { clock->advance(20); });
+    ticks.start(20);
+    open();
+    board().txtA[1]->setText(kMemberPhone);
+    board().StartBlink(GetTickCountMS() + 7000);
+    // The close label and the board's timers while the save waits for the backend.
+    clickWith(44, 1, [this](frmB예약_등록B& w) {
+        backend->script("/vbPHP/zzimorder.php", StandinReply::text("성공").after(300));
+        w.txt인원_총인원Box->setText("2");
+        QTimer::singleShot(50, &w, [&w] { QTest::mouseClick(w.lblTerminate, Qt::LeftButton); });
+        QTest::mouseClick(w.CMD[4], Qt::LeftButton);
+        EXPECT_TRUE(w.isHidden());
+    });
+    EXPECT_EQ(backend->requestsTo("/vbPHP/zzimorder.php").size(), 1);
+    EXPECT_TRUE(board().picShadow->isHidden());
+    EXPECT_FALSE(board().m_EventPrevent);
+
+    EXPECT_TRUE(entry().isHidden());
+    EXPECT_TRUE(board().picShadow->isHidden());
+    EXPECT_FALSE(board().m_EventPrevent);
 }
 
 } // namespace
