@@ -3,6 +3,8 @@
 #include "board/board_window.h"
 #include "callerid/caller_id_values.h"
 #include "callerid/service_control.h"
+#include "callerid/settings_window.h"
+#include "shell/window_makers.h"
 #include "core/date_time.h"
 #include "core/jet_recordset.h"
 #include "core/log.h"
@@ -473,6 +475,41 @@ TEST_F(IncomingCall, TheClockGivesTestCallsOnlyInDeveloperMode)
     EXPECT_EQ(rows()[0].tel, "01078411465");
     EXPECT_EQ(rows()[1].tel, "01090554833");
     EXPECT_EQ(traces().size(), 8);
+}
+
+// The user's road: the board open behind the modal settings window, a ring and its status arrive
+// while that window waits; the board's call list shows the call and then its status.
+TEST_F(IncomingCall, ARingDuringAModalWindowReachesTheBoardsCallList)
+{
+    RegisterWindowMakers();
+    frmMainMDI& main = mainWindow(1024);
+    loginKt();
+    main.TopCMD_Click(0);
+    auto* board = dynamic_cast<frmB예약관리*>(FindForm(kCallerIdBoardForm));
+    ASSERT_NE(board, nullptr);
+    ASSERT_TRUE(board->isVisible());
+    SpreadGrid& calls = *board->SPR[1];
+    int rowsMeanwhile = -1;
+    QString statusMeanwhile;
+    QTimer::singleShot(0, &main, [&] {
+        auto* window = dynamic_cast<frmzCID_설정*>(FindForm(frmzCID_설정::FormName()));
+        ASSERT_NE(window, nullptr);
+        const std::optional<QString> id = services->ring("KT", "01078411465", QString(), -1);
+        ASSERT_TRUE(id.has_value());
+        waitFor([&] { return calls.MaxRows() == 1; });
+        services->status("KT", *id, "407");
+        waitFor([&] { return calls.GetText(4, 1) == "부재중"; });
+        rowsMeanwhile = calls.MaxRows();
+        statusMeanwhile = calls.GetText(4, 1);
+        QTest::mouseClick(window->lblTerminate, Qt::LeftButton);
+    });
+    main.lblCID설정_Click();
+    EXPECT_EQ(rowsMeanwhile, 1);
+    EXPECT_EQ(statusMeanwhile, "부재중");
+    ASSERT_EQ(rows().size(), 1);
+    EXPECT_EQ(rows()[0].status, "부재중");
+    EXPECT_EQ(calls.GetText(3, 1), "010-7841-1465");
+    EXPECT_EQ(QString(board->txtA[1]->text()).remove(QChar('-')), "01078411465");
 }
 
 } // namespace
