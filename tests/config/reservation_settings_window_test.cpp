@@ -240,3 +240,55 @@ TEST_F(ReservationSettings, ThePhraseButtonOpensTheReservationPhrases)
 }
 
 } // namespace
+
+TEST_F(ReservationSettings, SavedSettingsComeBackAtTheNextOpening)
+{
+    frmB설정& window = open();
+    window.cob인원구분->setCurrentIndex(0);
+    window.txt노쇼한계->setText("7");
+    window.소요시[0]->setCurrentText("03");
+    window.소요분[0]->setCurrentText("45");
+    window.표시간[0]->setCurrentText("07");
+    window.표시간[1]->setCurrentText("20");
+    window.지정시간문자->setChecked(false);
+    window.예약시간전문자->setChecked(true);
+    window.예약시[1]->setCurrentText("02");
+    window.예약분[1]->setCurrentText("20");
+    window.DID예약자보이기[0]->setText("30+5%");
+    window.DID예약자보이기[1]->setText("10");
+    window.optDID이름[0]->setChecked(true);
+    window.optDID모임명[2]->setChecked(true);
+    window.알림문자[0]->setChecked(false);
+    window.알림문자[1]->setChecked(true);
+    window.알림문자[2]->setChecked(false);
+    window.CMD2_Click(4);
+    window.머리말[4]->setText("홍보 & 할인\r\n10%+");
+    QTest::mouseClick(window.CMD[3], Qt::LeftButton);
+    MessageBoxes().answer(MsgResult::Yes);
+    QTest::mouseClick(window.CMD[0], Qt::LeftButton);
+    UnloadForm("frmB설정");
+    ASSERT_FALSE(IsFormLoaded("frmB설정"));
+
+    frmB설정& again = open();
+    EXPECT_EQ(again.cob인원구분->currentIndex(), 0);
+    EXPECT_EQ(again.txt노쇼한계->text(), "7");
+    EXPECT_EQ(again.소요시[0]->currentText(), "03");
+    EXPECT_EQ(again.소요분[0]->currentText(), "45");
+    EXPECT_EQ(again.표시간[0]->currentText(), "07");
+    EXPECT_EQ(again.표시간[1]->currentText(), "20");
+    EXPECT_FALSE(again.지정시간문자->isChecked());
+    EXPECT_TRUE(again.예약시간전문자->isChecked());
+    EXPECT_EQ(again.예약시[1]->currentText(), "02");
+    EXPECT_EQ(again.예약분[1]->currentText(), "20");
+    EXPECT_EQ(again.DID예약자보이기[0]->text(), "30+5%");
+    EXPECT_EQ(again.DID예약자보이기[1]->text(), "10");
+    EXPECT_TRUE(again.optDID이름[0]->isChecked());
+    EXPECT_TRUE(again.optDID모임명[2]->isChecked());
+    EXPECT_FALSE(again.알림문자[0]->isChecked());
+    EXPECT_TRUE(again.알림문자[1]->isChecked());
+    EXPECT_FALSE(again.알림문자[2]->isChecked());
+    EXPECT_EQ(again.머리말[4]->text(), "홍보 ＆ 할인\r\n10%+");
+    EXPECT_EQ(gPersonType, "0");
+    EXPECT_EQ(gRequireTime, 225);
+    EXPECT_EQ(gSchHour, (std::array<int, 2>{7, 20}));
+}
