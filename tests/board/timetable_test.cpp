@@ -5,6 +5,9 @@
 #include "server/server_globals.h"
 #include "support/qt_printers.h"
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
 namespace {
 
 const OleColor kPink = VbRGB(255, 184, 189);
@@ -118,6 +121,21 @@ TEST_F(Timetable, OddShopsStillGetAGridAndTheirBookings)
         EXPECT_EQ(grid(board).GetText(1, 1), "A1");
         EXPECT_TRUE(grid(board).ReDraw());
     }
+}
+
+TEST_F(Timetable, UnreadableCacheLogsItsQuery)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "unreadable-cache");
+        db.setDatabaseName(program.file("VmrBooking.mdb"));
+        ASSERT_TRUE(db.open());
+        ASSERT_TRUE(QSqlQuery(db).exec("ALTER TABLE 예약 RENAME TO 예약_old"));
+    }
+    QSqlDatabase::removeDatabase("unreadable-cache");
+    frmB예약관리& board = draw();
+    EXPECT_FALSE(board.Load_DayData("2024-05-07"));
+    EXPECT_TRUE(log().contains("E)frmB예약관리->Load_DayData RS OPEN Error: \r\n"
+                               "SELECT * FROM 예약 WHERE 방문일 = '2024-05-07' ORDER BY 예약일시"));
 }
 
 TEST_F(Timetable, ColumnWidthsByScaleAndRowHeights)
