@@ -88,6 +88,21 @@ TEST_F(ListGrids, MissingCallLog)
     EXPECT_FALSE(MessageBoxes().texts().filter("VmrCID.mdb").isEmpty());
 }
 
+TEST_F(ListGrids, UnreadableCallLogLogsItsQuery)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "unreadable-calls");
+        db.setDatabaseName(program.file("VmrCID.mdb"));
+        ASSERT_TRUE(db.open());
+        ASSERT_TRUE(QSqlQuery(db).exec("ALTER TABLE cid RENAME TO cid_old"));
+    }
+    QSqlDatabase::removeDatabase("unreadable-calls");
+    frmB예약관리& b = open();
+    EXPECT_EQ(b.SPR[1]->MaxRows(), 0);
+    EXPECT_TRUE(log().contains("E)frmB예약관리->Load_CID RS OPEN Error: \r\n"
+                               "SELECT * FROM cid WHERE rDate = '2024-05-07' ORDER BY cid_id Desc"));
+}
+
 TEST_F(ListGrids, RowClicksSearchTheCustomer)
 {
     backend->script("/vbPHP/zzimorderload.php",
