@@ -90,13 +90,7 @@ TEST_F(ListGrids, MissingCallLog)
 
 TEST_F(ListGrids, UnreadableCallLogLogsItsQuery)
 {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "unreadable-calls");
-        db.setDatabaseName(program.file("VmrCID.mdb"));
-        ASSERT_TRUE(db.open());
-        ASSERT_TRUE(QSqlQuery(db).exec("ALTER TABLE cid RENAME TO cid_old"));
-    }
-    QSqlDatabase::removeDatabase("unreadable-calls");
+    hideTable("VmrCID.mdb", "cid");
     frmB예약관리& b = open();
     EXPECT_EQ(b.SPR[1]->MaxRows(), 0);
     EXPECT_TRUE(log().contains("E)frmB예약관리->Load_CID RS OPEN Error: \r\n"

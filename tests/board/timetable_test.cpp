@@ -5,9 +5,6 @@
 #include "server/server_globals.h"
 #include "support/qt_printers.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
-
 namespace {
 
 const OleColor kPink = VbRGB(255, 184, 189);
@@ -125,13 +122,7 @@ TEST_F(Timetable, OddShopsStillGetAGridAndTheirBookings)
 
 TEST_F(Timetable, UnreadableCacheLogsItsQuery)
 {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "unreadable-cache");
-        db.setDatabaseName(program.file("VmrBooking.mdb"));
-        ASSERT_TRUE(db.open());
-        ASSERT_TRUE(QSqlQuery(db).exec("ALTER TABLE 예약 RENAME TO 예약_old"));
-    }
-    QSqlDatabase::removeDatabase("unreadable-cache");
+    hideTable("VmrBooking.mdb", "예약");
     frmB예약관리& board = draw();
     EXPECT_FALSE(board.Load_DayData("2024-05-07"));
     EXPECT_TRUE(log().contains("E)frmB예약관리->Load_DayData RS OPEN Error: \r\n"
