@@ -215,6 +215,9 @@ void frmB예약관리::buildMemberPanel()
         lblCMD[i]->setGeometry(260, 0, 81, 36);
         lblCMD[i]->setText(headers[i]);
     }
+    // The three list panels share one place: the call list shows until a member is searched.
+    picFrame[1]->hide();
+    picFrame[2]->hide();
     for (int i = 0; i < 4; ++i) {
         SPR[i]->setObjectName(QStringLiteral("SPR"));
         SPR[i]->SetName(QStringLiteral("SPR"));

@@ -116,7 +116,8 @@ bool frmB예약관리::DrawShedule()
     grid.SetMaxRows(gSeatCount);
     SpreadSetCellType(&grid, 1, kCentred, QString());
     grid.SetColHeaderRows(2);
-    drawHeaders(grid, currDate);
+    // The header names the day whose bookings the rows show: a calendar pick leaves currDate.
+    drawHeaders(grid, QDate::fromString(sprCAL->Tag(), QStringLiteral("yyyy-MM-dd")));
 
     if (gSeatCount > 0) {
         for (int c = 2; c <= lastCol; ++c)

@@ -80,8 +80,7 @@ bool frmB예약관리::Load_DayData(const QString& DateT)
         LogDbOpenError(kWindow, QStringLiteral("Load_DayData"), path);
         return false;
     }
-    const JetSql sql(QStringLiteral("SELECT NUM, 예약일시, 종료일시, 예약자, 모임명, cPhoneT, 좌석, 인원, 요청사항"
-                                    " FROM 예약 WHERE 방문일 = ? ORDER BY 예약일시"), {DateT});
+    const JetSql sql(QStringLiteral("SELECT * FROM 예약 WHERE 방문일 = ? ORDER BY 예약일시"), {DateT});
     JetRsPtr rs;
     if (!JetOpenRST(*db, rs, sql, dbOpenDynaset)) {
         LogRsOpenError(kWindow, QStringLiteral("Load_DayData"), sql.display());

@@ -65,6 +65,18 @@ frmB예약관리& BoardTest::open()
     return board;
 }
 
+void BoardTest::hideTable(const QString& file, const QString& table) const
+{
+    const QString connection = QUuid::createUuid().toString();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection);
+        db.setDatabaseName(program.file(file));
+        EXPECT_TRUE(db.open());
+        EXPECT_TRUE(QSqlQuery(db).exec("ALTER TABLE " + table + " RENAME TO " + table + "_hidden"));
+    }
+    QSqlDatabase::removeDatabase(connection);
+}
+
 void BoardTest::setTables(const QStringList& names) const
 {
     gSeat.clear();

@@ -30,6 +30,8 @@ protected:
                     int number, const QString& group = QString(), const QString& party = QStringLiteral("T;2"),
                     int guests = 2) const;
     void setTables(const QStringList& names) const;
+    // Renames a table of a database of the program folder, so that queries on it fail.
+    void hideTable(const QString& file, const QString& table) const;
     // Today's main-log entries.
     QStringList log() const;
 

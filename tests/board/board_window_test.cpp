@@ -71,6 +71,7 @@ TEST_F(BoardWindow, LoadAndFirstActivationSetUpToday)
     EXPECT_TRUE(board.lb건수->text().startsWith("전체: "));
     EXPECT_TRUE(board.picFrame[0]->isVisible());
     EXPECT_FALSE(board.picFrame[1]->isVisible());
+    EXPECT_FALSE(board.picFrame[2]->isVisible());
 
     // A later activation without a request changes nothing.
     board.currDate = QDate(2024, 6, 1);

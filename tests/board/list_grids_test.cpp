@@ -88,6 +88,15 @@ TEST_F(ListGrids, MissingCallLog)
     EXPECT_FALSE(MessageBoxes().texts().filter("VmrCID.mdb").isEmpty());
 }
 
+TEST_F(ListGrids, UnreadableCallLogLogsItsQuery)
+{
+    hideTable("VmrCID.mdb", "cid");
+    frmB예약관리& b = open();
+    EXPECT_EQ(b.SPR[1]->MaxRows(), 0);
+    EXPECT_TRUE(log().contains("E)frmB예약관리->Load_CID RS OPEN Error: \r\n"
+                               "SELECT * FROM cid WHERE rDate = '2024-05-07' ORDER BY cid_id Desc"));
+}
+
 TEST_F(ListGrids, RowClicksSearchTheCustomer)
 {
     backend->script("/vbPHP/zzimorderload.php",

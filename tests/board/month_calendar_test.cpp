@@ -114,7 +114,7 @@ TEST_F(MonthCalendar, PickingDaysWeeksAndBlanks)
     EXPECT_EQ(board().sspDay->text(), "05.03(금)");
     EXPECT_EQ(board().mListDay[0], QDate(2024, 5, 3));
     EXPECT_EQ(board().mListDay[1], QDate(2024, 5, 3));
-    EXPECT_EQ(board().sprGraph[0]->GetText(2, -1000), "07일 오전 - AM");
+    EXPECT_EQ(board().sprGraph[0]->GetText(2, -1000), "03일 오전 - AM");
 
     click(1, 1);
     EXPECT_EQ(board().sprCAL->Tag(), "2024-05-03");

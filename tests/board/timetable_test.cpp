@@ -120,6 +120,15 @@ TEST_F(Timetable, OddShopsStillGetAGridAndTheirBookings)
     }
 }
 
+TEST_F(Timetable, UnreadableCacheLogsItsQuery)
+{
+    hideTable("VmrBooking.mdb", "예약");
+    frmB예약관리& board = draw();
+    EXPECT_FALSE(board.Load_DayData("2024-05-07"));
+    EXPECT_TRUE(log().contains("E)frmB예약관리->Load_DayData RS OPEN Error: \r\n"
+                               "SELECT * FROM 예약 WHERE 방문일 = '2024-05-07' ORDER BY 예약일시"));
+}
+
 TEST_F(Timetable, ColumnWidthsByScaleAndRowHeights)
 {
     frmB예약관리& board = draw();
