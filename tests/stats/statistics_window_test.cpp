@@ -5,6 +5,7 @@
 #include "platform/twips.h"
 #include "server/saved_messages.h"
 #include "server/server_globals.h"
+#include "shell/main_window.h"
 #include "stats/statistics_window.h"
 #include "support/qt_printers.h"
 #include "support/seams.h"
@@ -333,6 +334,122 @@ TEST_F(Statistics, SampleShopMembersShowTheirSecondNames)
     EXPECT_TRUE(names.contains("윤서아"));
     EXPECT_TRUE(names.contains("준회원"));
     EXPECT_FALSE(names.contains("임시"));
+}
+
+} // namespace
+
+namespace {
+
+const QString kCredit = QStringLiteral("/program/alramsavingLoading.php");
+const QString kSms = QStringLiteral("/program/sendCouponSMS.php");
+const QString kTalk = QStringLiteral("/Admin/infokakaoSendTempleteLot.php");
+
+// The list filled with the given phones (numbers 1, 2 …), all ticked; the credit comes from the
+// stand-in's shop, and the clock moves on by itself so that the pauses end.
+class StatisticsSending : public Statistics
+{
+protected:
+    StatisticsSending()
+    {
+        backend->clearScripts();
+        QObject::connect(&ticker, &QTimer::timeout, [this] { clock->advance(20); });
+        ticker.start(1);
+    }
+
+    frmz통계B& openWith(const QStringList& phones)
+    {
+        frmz통계B& window = open();
+        SpreadGrid& grid = *window.SPR[0];
+        grid.SetMaxRows(int(phones.size()));
+        for (int row = 1; row <= phones.size(); ++row) {
+            grid.SetText(1, row, QString::number(row));
+            grid.SetText(5, row, phones[row - 1]);
+        }
+        QTest::mouseClick(window.Chk전체선택, Qt::LeftButton);
+        backend->clearRequests();
+        MessageBoxes().clear();
+        return window;
+    }
+
+    QStringList paths()
+    {
+        QStringList found;
+        for (const StandinRequest& request : backend->requests())
+            found.append(request.path);
+        return found;
+    }
+
+    QTimer ticker;
+};
+
+TEST_F(StatisticsSending, SmsGoesToTickedLongNumbersInOneRequest)
+{
+    backend.shop().credit = 1000;
+    frmz통계B& window = openWith({"010-987-6543", "02-987-6543", "", "010-2222-3333", "010-2222-3333"});
+    window.txt보낼문자->setText("가\r\n나");
+    QTest::mouseClick(window.CMD[11], Qt::LeftButton);
+
+    EXPECT_EQ(MessageBoxes().texts(), QStringList({"전송하시겠습니까?", "성공!"}));
+    EXPECT_EQ(paths(), QStringList({kCredit, kSms, kCredit}));
+    const QString encoded = "%EA%B0%80%21%EC%A4%84%21%EB%82%98";
+    EXPECT_EQ(bodiesTo(kSms).value(0),
+              "ID=" + backend.shopId() + "&PassWord=" + backend.shopPassword()
+                  + "&bytec=6&sendphonetext=b[1]ba[0109876543]a b[4]ba[01022223333]a b[5]ba[01022223333]a "
+                  + "&groupText=" + encoded + "&couponNum=X&couponText=&sendTEXT=" + encoded);
+    EXPECT_EQ(window.전송건수[0]->text(), "3/5");
+    EXPECT_EQ(window.전송건수[1]->text(), "3/5");
+    EXPECT_EQ(backend.shop().credit, 940);
+    EXPECT_EQ(window.전송가능건수->text(), "47/20");
+    EXPECT_EQ(window.톡가능건수->text(), "62");
+    EXPECT_EQ(main().lbl남은문자[0]->text(), "62");
+    EXPECT_TRUE(httpLog().contains("Send_문자() ... ResponseStr:\r\n성공"));
+}
+
+TEST_F(StatisticsSending, SmsRefusals)
+{
+    frmz통계B& window = openWith({"02-987-6543", "010-1111-2222", "010-1111-3333", "010-1111-4444"});
+    SpreadGrid& grid = *window.SPR[0];
+    QTest::mouseClick(window.Chk전체선택, Qt::LeftButton);
+    ClickCell(grid, 2, 1);
+    MessageBoxes().clear();
+    QTest::mouseClick(window.CMD[11], Qt::LeftButton);
+    EXPECT_EQ(MessageBoxes().texts(), QStringList{"선택된 회원이 없습니다!"});
+    EXPECT_EQ(window.전송건수[0]->text(), "0/4");
+
+    QTest::mouseClick(window.Chk전체선택, Qt::LeftButton);
+    window.txt보낼문자->setText("   ");
+    MessageBoxes().clear();
+    QTest::mouseClick(window.CMD[11], Qt::LeftButton);
+    EXPECT_EQ(MessageBoxes().texts(), QStringList{"보낼 문자를 작성해 주세요!"});
+    EXPECT_EQ(window.전송건수[0]->text(), "3/4");
+
+    const struct {
+        QString text;
+        int credit;
+        bool enough;
+    } cases[] = {{QString(90, 'x'), 59, false}, {QString(90, 'x'), 60, true},
+                 {QString(91, 'x'), 134, false}, {QString(91, 'x'), 135, true}};
+    for (const auto& c : cases) {
+        window.txt보낼문자->setText(c.text);
+        backend.shop().credit = c.credit;
+        MessageBoxes().clear();
+        MessageBoxes().answer(MsgResult::No);
+        QTest::mouseClick(window.CMD[11], Qt::LeftButton);
+        EXPECT_EQ(MessageBoxes().texts(), QStringList{c.enough ? "전송하시겠습니까?" : "남은 문자가 모자랍니다!\r\n충전해 주세요."})
+            << c.credit;
+    }
+    EXPECT_TRUE(bodiesTo(kSms).isEmpty());
+}
+
+TEST_F(StatisticsSending, AnUnansweredSmsIsAFailureAfterTheRefresh)
+{
+    backend.shop().credit = 100;
+    frmz통계B& window = openWith({"010-1111-2222"});
+    window.txt보낼문자->setText("안녕하세요");
+    backend->script(kSms, StandinReply::drop());
+    QTest::mouseClick(window.CMD[11], Qt::LeftButton);
+    EXPECT_EQ(MessageBoxes().texts(), QStringList({"전송하시겠습니까?", "실패! 다시 시도해주세요."}));
+    EXPECT_EQ(paths(), QStringList({kCredit, kSms, kCredit}));
 }
 
 } // namespace
