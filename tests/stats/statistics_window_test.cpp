@@ -452,4 +452,65 @@ TEST_F(StatisticsSending, AnUnansweredSmsIsAFailureAfterTheRefresh)
     EXPECT_EQ(paths(), QStringList({kCredit, kSms, kCredit}));
 }
 
+QStringList numbered(int count)
+{
+    QStringList phones;
+    for (int i = 0; i < count; ++i)
+        phones.append(QStringLiteral("010-5%1").arg(i, 7, 10, QChar(u'0')));
+    return phones;
+}
+
+TEST_F(StatisticsSending, TalkGoesInBatchesOfAHundredInRowOrder)
+{
+    backend.shop().credit = 3750;
+    frmz통계B& window = openWith(numbered(250) << "02-987-6543");
+    QTest::mouseClick(window.CMD[13], Qt::LeftButton);
+
+    EXPECT_EQ(MessageBoxes().texts(), QStringList({"전송하시겠습니까?", "성공!"}));
+    EXPECT_EQ(paths(), QStringList({kCredit, kTalk, kTalk, kTalk, kCredit}));
+    const QStringList bodies = bodiesTo(kTalk);
+    ASSERT_EQ(bodies.size(), 3);
+    const QString account = "ID=" + backend.shopId() + "&PassWord=" + backend.shopPassword() + "&sendphonetext=";
+    EXPECT_TRUE(bodies[0].startsWith(account + "a[01050000000]a a[01050000001]a ")) << bodies[0].toStdString();
+    EXPECT_EQ(bodies[0].count("a["), 100);
+    EXPECT_EQ(bodies[2].count("a["), 50);
+    EXPECT_TRUE(bodies[2].endsWith("a[01050000249]a "));
+    EXPECT_EQ(window.전송건수[0]->text(), "250/251");
+    EXPECT_EQ(backend.shop().credit, 0);
+    EXPECT_EQ(window.톡가능건수->text(), "0");
+    EXPECT_TRUE(httpLog().contains("Send_톡() ... ResponseStr:\r\n성공"));
+}
+
+TEST_F(StatisticsSending, TalkCreditCheckAndExactlyAHundred)
+{
+    frmz통계B& window = openWith(numbered(100));
+    for (const auto& c : {std::pair{1499, false}, std::pair{1500, true}}) {
+        backend.shop().credit = c.first;
+        MessageBoxes().clear();
+        MessageBoxes().answer(MsgResult::No);
+        QTest::mouseClick(window.CMD[13], Qt::LeftButton);
+        EXPECT_EQ(MessageBoxes().texts(),
+                  QStringList{c.second ? "전송하시겠습니까?" : "남은 건수가 모자랍니다!\r\n충전해 주세요."});
+    }
+    EXPECT_TRUE(bodiesTo(kTalk).isEmpty());
+    MessageBoxes().clear();
+    QTest::mouseClick(window.CMD[13], Qt::LeftButton);
+    EXPECT_EQ(bodiesTo(kTalk).size(), 1);
+    EXPECT_EQ(window.전송건수[1]->text(), "100/100");
+    EXPECT_EQ(MessageBoxes().texts().last(), "성공!");
+}
+
+TEST_F(StatisticsSending, AnUnansweredBatchStillSendsTheRestAndRefusesListCommands)
+{
+    backend.shop().credit = 100000;
+    frmz통계B& window = openWith(numbered(150));
+    backend->script(kTalk, StandinReply::drop());
+    QTimer::singleShot(50, [&window] { QTest::mouseClick(window.CMD[4], Qt::LeftButton); });
+    QTest::mouseClick(window.CMD[13], Qt::LeftButton);
+    EXPECT_EQ(bodiesTo(kTalk).size(), 2);
+    EXPECT_EQ(MessageBoxes().texts(), QStringList({"전송하시겠습니까?", "실패! 다시 시도해주세요."}));
+    EXPECT_EQ(mainLog().filter("CMD_Click Refused CMD(4)").size(), 1);
+    EXPECT_EQ(window.SPR[0]->MaxRows(), 150);
+}
+
 } // namespace
