@@ -15,6 +15,7 @@ EndpointMap AllEndpoints()
     AddMessagingEndpoints(endpoints);
     AddKakaoTemplateEndpoints(endpoints);
     AddCouponSmsEndpoints(endpoints);
+    AddKakaoSendEndpoints(endpoints);
     return endpoints;
 }
 

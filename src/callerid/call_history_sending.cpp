@@ -17,26 +17,9 @@ namespace {
 
 constexpr int kMinimumNumber = 10;
 
-struct Recipients {
-    int count = 0;
-    QString list;
-};
-
-Recipients tickedCallers(GridModel& grid)
+bool longEnough(const QString& shown)
 {
-    Recipients found;
-    for (int r = 1; r <= grid.MaxRows(); ++r) {
-        grid.SetCol(2);
-        grid.SetRow(r);
-        if (grid.Value() != 1)
-            continue;
-        const QString number = grid.GetText(4, r);
-        if (number.size() < kMinimumNumber)
-            continue;
-        ++found.count;
-        found.list += "b[" + grid.GetText(1, r) + "]b" + "a[" + QString(number).remove(u'-') + "]a ";
-    }
-    return found;
+    return shown.size() >= kMinimumNumber;
 }
 
 } // namespace
@@ -50,7 +33,7 @@ int frmB전화수신이력B::LenMbcs(const QString& text) const
 bool frmB전화수신이력B::Send_문자()
 {
     QPointer<frmB전화수신이력B> self(this);
-    const Recipients recipients = tickedCallers(*SPR[0]);
+    const CouponRecipients recipients = TickedCouponRecipients(*SPR[0], 4, longEnough);
     전송건수->setText(FormatNumber(recipients.count) + "/" + FormatNumber(SPR[0]->MaxRows()));
     if (recipients.count == 0) {
         MsgBox(QStringLiteral("선택된 회원이 없습니다!"), MsgStyle::OkOnly);
@@ -75,11 +58,10 @@ bool frmB전화수신이력B::Send_문자()
     if (MsgBox(QStringLiteral("전송하시겠습니까?"), MsgStyle::YesNo) != MsgResult::Yes || !self)
         return false;
     const QString text = txt보낼문자->text();
-    const QString lineText = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("!줄!"));
     picWait->showBeforeRequest();
     if (!self)
         return false;
-    const QString answer = CouponSmsRequest(QStringLiteral("Send_문자() ... "), LenMbcs(text), recipients.list, lineText)
+    const QString answer = CouponSmsRequest(QStringLiteral("Send_문자() ... "), LenMbcs(text), recipients.list, text)
                                .sendOnce();
     if (!self)
         return false;

@@ -1,10 +1,12 @@
 #include "server/coupon_sms.h"
 
 #include "core/text_escapes.h"
+#include "platform/grid_model.h"
 
 BackendRequest CouponSmsRequest(const QString& label, int bytec, const QString& recipients,
-                                const QString& lineText)
+                                const QString& text)
 {
+    const QString lineText = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("!줄!"));
     BackendRequest request(label, QStringLiteral("/program/sendCouponSMS.php"));
     request.addEscaped(QStringLiteral("bytec"), QString::number(bytec))
         .addEscaped(QStringLiteral("sendphonetext"), recipients)
@@ -13,4 +15,23 @@ BackendRequest CouponSmsRequest(const QString& label, int bytec, const QString& 
         .addEscaped(QStringLiteral("couponText"), QString())
         .addEscaped(QStringLiteral("sendTEXT"), URLEncode(lineText));
     return request;
+}
+
+CouponRecipients TickedCouponRecipients(GridModel& grid, int numberColumn,
+                                        const std::function<bool(const QString& shown)>& accepts)
+{
+    CouponRecipients found;
+    const int rows = grid.MaxRows();
+    for (int r = 1; r <= rows; ++r) {
+        grid.SetCol(2);
+        grid.SetRow(r);
+        if (grid.Value() != 1)
+            continue;
+        const QString number = grid.GetText(numberColumn, r);
+        if (!accepts(number))
+            continue;
+        ++found.count;
+        found.list += "b[" + grid.GetText(1, r) + "]b" + "a[" + QString(number).remove(u'-') + "]a ";
+    }
+    return found;
 }

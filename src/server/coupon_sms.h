@@ -4,6 +4,10 @@
 
 #include <QString>
 
+#include <functional>
+
+class GridModel;
+
 // The request that sends one text to several recipients at once ("/program/sendCouponSMS.php"):
 // after the account, "bytec" (the text's byte count), "sendphonetext" (the recipient list as
 // given, "b[" record "]b" "a[" digits "]a " per recipient), "groupText" (the first 20 characters
@@ -11,3 +15,13 @@
 // "couponText" and "sendTEXT" (the whole text so replaced, percent-encoded).
 BackendRequest CouponSmsRequest(const QString& label, int bytec, const QString& recipients,
                                 const QString& lineText);
+
+// The recipients of such a request: one "b[" record "]b" "a[" digits "]a " entry for every row
+// of the grid ticked in column 2 whose number (the given column, as shown) the caller's rule
+// accepts, in row order; column 1 holds the record and the digits are the number without "-".
+struct CouponRecipients {
+    int count = 0;
+    QString list;
+};
+CouponRecipients TickedCouponRecipients(GridModel& grid, int numberColumn,
+                                        const std::function<bool(const QString& shown)>& accepts);

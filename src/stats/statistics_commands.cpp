@@ -1,7 +1,6 @@
 #include "stats/statistics_window.h"
 
 #include "core/button_guard.h"
-#include "core/byte_text.h"
 #include "core/log.h"
 #include "core/number_format.h"
 #include "platform/clock.h"
@@ -77,8 +76,14 @@ void frmz통계B::CMD_Click(int index)
                 break;
             }
         break;
+    case 11:
+        Send_문자();
+        break;
     case 12:
         Save_카톡설정();
+        break;
+    case 13:
+        Send_톡();
         break;
     case 14:
         searchWithinResults();
@@ -184,6 +189,6 @@ void frmz통계B::lblCMD_Click(int index)
 
 void frmz통계B::txt보낼문자_Change()
 {
-    const int n = ByteLen(txt보낼문자->text());
+    const int n = LenMbcs(txt보낼문자->text());
     글자크기->setText(QString::number(n) + QStringLiteral(" - ") + (n < 91 ? QStringLiteral("SMS") : QStringLiteral("LMS")));
 }

@@ -11,6 +11,7 @@
 #include "platform/header_cell.h"
 #include "platform/mdi_child.h"
 #include "platform/panel_button_look.h"
+#include "server/main_credit_labels.h"
 #include "server/message_credit.h"
 #include "server/saved_messages.h"
 
@@ -349,6 +350,7 @@ void frmz통계B::ShowCredit(int credit)
 {
     전송가능건수->setText(FormatNumber(credit / 20) + "/" + FormatNumber(credit / 45));
     톡가능건수->setText(FormatNumber(credit / 15));
+    WriteMainCreditLabels(credit);
 }
 
 void frmz통계B::Form_Activate()

@@ -73,8 +73,15 @@ public:
     void lblCMD_Click(int index);
     void txt보낼문자_Change();
 
-    // The credit figures of the two pages.
+    // The credit figures of the two pages and of the main window.
     void ShowCredit(int credit);
+
+    // The bytes the text takes in the Korean code page, which decide between SMS and LMS.
+    int LenMbcs(const QString& text) const;
+    // The text to the ticked customers as one SMS or LMS request; the shop's KakaoTalk message to
+    // them in requests of at most 100.
+    bool Send_문자();
+    bool Send_톡();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -95,6 +102,12 @@ private:
     void searchWithinResults();
     void setPreset(int index);
     bool busyRefuses(int index) const;
+    void writeSendCount(int count);
+    // The credit read anew and shown, then one pump; false when the window went meanwhile.
+    bool refreshCredit(int* credit);
+    bool confirmSend(bool enough, const QString& shortage);
+    // The wait after the requests, the credit read again and the outcome shown.
+    bool finishSend(bool answered);
 
     QLabel* m_background;
     QString m_카톡템플릿;

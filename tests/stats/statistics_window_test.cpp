@@ -5,6 +5,7 @@
 #include "platform/twips.h"
 #include "server/saved_messages.h"
 #include "server/server_globals.h"
+#include "shell/main_window.h"
 #include "stats/statistics_window.h"
 #include "support/qt_printers.h"
 #include "support/seams.h"
@@ -333,6 +334,183 @@ TEST_F(Statistics, SampleShopMembersShowTheirSecondNames)
     EXPECT_TRUE(names.contains("윤서아"));
     EXPECT_TRUE(names.contains("준회원"));
     EXPECT_FALSE(names.contains("임시"));
+}
+
+} // namespace
+
+namespace {
+
+const QString kCredit = QStringLiteral("/program/alramsavingLoading.php");
+const QString kSms = QStringLiteral("/program/sendCouponSMS.php");
+const QString kTalk = QStringLiteral("/Admin/infokakaoSendTempleteLot.php");
+
+// The list filled with the given phones (numbers 1, 2 …), all ticked; the credit comes from the
+// stand-in's shop, and the clock moves on by itself so that the pauses end.
+class StatisticsSending : public Statistics
+{
+protected:
+    StatisticsSending()
+    {
+        backend->clearScripts();
+        QObject::connect(&ticker, &QTimer::timeout, [this] { clock->advance(20); });
+        ticker.start(1);
+    }
+
+    frmz통계B& openWith(const QStringList& phones)
+    {
+        frmz통계B& window = open();
+        SpreadGrid& grid = *window.SPR[0];
+        grid.SetMaxRows(int(phones.size()));
+        for (int row = 1; row <= phones.size(); ++row) {
+            grid.SetText(1, row, QString::number(row));
+            grid.SetText(5, row, phones[row - 1]);
+        }
+        QTest::mouseClick(window.Chk전체선택, Qt::LeftButton);
+        backend->clearRequests();
+        MessageBoxes().clear();
+        return window;
+    }
+
+    QStringList paths()
+    {
+        QStringList found;
+        for (const StandinRequest& request : backend->requests())
+            found.append(request.path);
+        return found;
+    }
+
+    QTimer ticker;
+};
+
+TEST_F(StatisticsSending, SmsGoesToTickedLongNumbersInOneRequest)
+{
+    backend.shop().credit = 1000;
+    frmz통계B& window = openWith({"010-987-6543", "02-987-6543", "", "010-2222-3333", "010-2222-3333"});
+    window.txt보낼문자->setText("가\r\n나");
+    QTest::mouseClick(window.CMD[11], Qt::LeftButton);
+
+    EXPECT_EQ(MessageBoxes().texts(), QStringList({"전송하시겠습니까?", "성공!"}));
+    EXPECT_EQ(paths(), QStringList({kCredit, kSms, kCredit}));
+    const QString encoded = "%EA%B0%80%21%EC%A4%84%21%EB%82%98";
+    EXPECT_EQ(bodiesTo(kSms).value(0),
+              "ID=" + backend.shopId() + "&PassWord=" + backend.shopPassword()
+                  + "&bytec=6&sendphonetext=b[1]ba[0109876543]a b[4]ba[01022223333]a b[5]ba[01022223333]a "
+                  + "&groupText=" + encoded + "&couponNum=X&couponText=&sendTEXT=" + encoded);
+    EXPECT_EQ(window.전송건수[0]->text(), "3/5");
+    EXPECT_EQ(window.전송건수[1]->text(), "3/5");
+    EXPECT_EQ(backend.shop().credit, 940);
+    EXPECT_EQ(window.전송가능건수->text(), "47/20");
+    EXPECT_EQ(window.톡가능건수->text(), "62");
+    EXPECT_EQ(main().lbl남은문자[0]->text(), "62");
+    EXPECT_TRUE(httpLog().contains("Send_문자() ... ResponseStr:\r\n성공"));
+}
+
+TEST_F(StatisticsSending, SmsRefusals)
+{
+    frmz통계B& window = openWith({"02-987-6543", "010-1111-2222", "010-1111-3333", "010-1111-4444"});
+    SpreadGrid& grid = *window.SPR[0];
+    QTest::mouseClick(window.Chk전체선택, Qt::LeftButton);
+    ClickCell(grid, 2, 1);
+    MessageBoxes().clear();
+    QTest::mouseClick(window.CMD[11], Qt::LeftButton);
+    EXPECT_EQ(MessageBoxes().texts(), QStringList{"선택된 회원이 없습니다!"});
+    EXPECT_EQ(window.전송건수[0]->text(), "0/4");
+
+    QTest::mouseClick(window.Chk전체선택, Qt::LeftButton);
+    window.txt보낼문자->setText("   ");
+    MessageBoxes().clear();
+    QTest::mouseClick(window.CMD[11], Qt::LeftButton);
+    EXPECT_EQ(MessageBoxes().texts(), QStringList{"보낼 문자를 작성해 주세요!"});
+    EXPECT_EQ(window.전송건수[0]->text(), "3/4");
+
+    const struct {
+        QString text;
+        int credit;
+        bool enough;
+    } cases[] = {{QString(90, 'x'), 59, false}, {QString(90, 'x'), 60, true},
+                 {QString(91, 'x'), 134, false}, {QString(91, 'x'), 135, true}};
+    for (const auto& c : cases) {
+        window.txt보낼문자->setText(c.text);
+        backend.shop().credit = c.credit;
+        MessageBoxes().clear();
+        MessageBoxes().answer(MsgResult::No);
+        QTest::mouseClick(window.CMD[11], Qt::LeftButton);
+        EXPECT_EQ(MessageBoxes().texts(), QStringList{c.enough ? "전송하시겠습니까?" : "남은 문자가 모자랍니다!\r\n충전해 주세요."})
+            << c.credit;
+    }
+    EXPECT_TRUE(bodiesTo(kSms).isEmpty());
+}
+
+TEST_F(StatisticsSending, AnUnansweredSmsIsAFailureAfterTheRefresh)
+{
+    backend.shop().credit = 100;
+    frmz통계B& window = openWith({"010-1111-2222"});
+    window.txt보낼문자->setText("안녕하세요");
+    backend->script(kSms, StandinReply::drop());
+    QTest::mouseClick(window.CMD[11], Qt::LeftButton);
+    EXPECT_EQ(MessageBoxes().texts(), QStringList({"전송하시겠습니까?", "실패! 다시 시도해주세요."}));
+    EXPECT_EQ(paths(), QStringList({kCredit, kSms, kCredit}));
+}
+
+QStringList numbered(int count)
+{
+    QStringList phones;
+    for (int i = 0; i < count; ++i)
+        phones.append(QStringLiteral("010-5%1").arg(i, 7, 10, QChar(u'0')));
+    return phones;
+}
+
+TEST_F(StatisticsSending, TalkGoesInBatchesOfAHundredInRowOrder)
+{
+    backend.shop().credit = 3750;
+    frmz통계B& window = openWith(numbered(250) << "02-987-6543");
+    QTest::mouseClick(window.CMD[13], Qt::LeftButton);
+
+    EXPECT_EQ(MessageBoxes().texts(), QStringList({"전송하시겠습니까?", "성공!"}));
+    EXPECT_EQ(paths(), QStringList({kCredit, kTalk, kTalk, kTalk, kCredit}));
+    const QStringList bodies = bodiesTo(kTalk);
+    ASSERT_EQ(bodies.size(), 3);
+    const QString account = "ID=" + backend.shopId() + "&PassWord=" + backend.shopPassword() + "&sendphonetext=";
+    EXPECT_TRUE(bodies[0].startsWith(account + "a[01050000000]a a[01050000001]a ")) << bodies[0].toStdString();
+    EXPECT_EQ(bodies[0].count("a["), 100);
+    EXPECT_EQ(bodies[2].count("a["), 50);
+    EXPECT_TRUE(bodies[2].endsWith("a[01050000249]a "));
+    EXPECT_EQ(window.전송건수[0]->text(), "250/251");
+    EXPECT_EQ(backend.shop().credit, 0);
+    EXPECT_EQ(window.톡가능건수->text(), "0");
+    EXPECT_TRUE(httpLog().contains("Send_톡() ... ResponseStr:\r\n성공"));
+}
+
+TEST_F(StatisticsSending, TalkCreditCheckAndExactlyAHundred)
+{
+    frmz통계B& window = openWith(numbered(100));
+    for (const auto& c : {std::pair{1499, false}, std::pair{1500, true}}) {
+        backend.shop().credit = c.first;
+        MessageBoxes().clear();
+        MessageBoxes().answer(MsgResult::No);
+        QTest::mouseClick(window.CMD[13], Qt::LeftButton);
+        EXPECT_EQ(MessageBoxes().texts(),
+                  QStringList{c.second ? "전송하시겠습니까?" : "남은 건수가 모자랍니다!\r\n충전해 주세요."});
+    }
+    EXPECT_TRUE(bodiesTo(kTalk).isEmpty());
+    MessageBoxes().clear();
+    QTest::mouseClick(window.CMD[13], Qt::LeftButton);
+    EXPECT_EQ(bodiesTo(kTalk).size(), 1);
+    EXPECT_EQ(window.전송건수[1]->text(), "100/100");
+    EXPECT_EQ(MessageBoxes().texts().last(), "성공!");
+}
+
+TEST_F(StatisticsSending, AnUnansweredBatchStillSendsTheRestAndRefusesListCommands)
+{
+    backend.shop().credit = 100000;
+    frmz통계B& window = openWith(numbered(150));
+    backend->script(kTalk, StandinReply::drop());
+    QTimer::singleShot(50, [&window] { QTest::mouseClick(window.CMD[4], Qt::LeftButton); });
+    QTest::mouseClick(window.CMD[13], Qt::LeftButton);
+    EXPECT_EQ(bodiesTo(kTalk).size(), 2);
+    EXPECT_EQ(MessageBoxes().texts(), QStringList({"전송하시겠습니까?", "실패! 다시 시도해주세요."}));
+    EXPECT_EQ(mainLog().filter("CMD_Click Refused CMD(4)").size(), 1);
+    EXPECT_EQ(window.SPR[0]->MaxRows(), 150);
 }
 
 } // namespace
