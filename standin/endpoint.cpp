@@ -11,6 +11,7 @@ EndpointMap AllEndpoints()
     AddCouponEndpoints(endpoints);
     AddMemberEndpoints(endpoints);
     AddPatchDownloadEndpoints(endpoints);
+    AddTableRequestEndpoints(endpoints);
     return endpoints;
 }
 

@@ -21,6 +21,7 @@ void AddTableEndpoints(EndpointMap& endpoints);
 void AddCouponEndpoints(EndpointMap& endpoints);
 void AddMemberEndpoints(EndpointMap& endpoints);
 void AddPatchDownloadEndpoints(EndpointMap& endpoints);
+void AddTableRequestEndpoints(EndpointMap& endpoints);
 
 // Every endpoint of the stand-in.
 EndpointMap AllEndpoints();

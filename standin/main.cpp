@@ -1,3 +1,4 @@
+#include "guest_request_command.h"
 #include "standin.h"
 
 #include <QCommandLineParser>
@@ -6,8 +7,11 @@
 #include <QTextStream>
 
 // vmr-standin [--port N] [--data DIR]: serves the sample shop on 127.0.0.1 until it is stopped.
+// vmr-standin guest-request [--port N] TABLE TEXT [COUNT]: a guest's table request arrives.
 int main(int argc, char** argv)
 {
+    if (argc > 1 && QByteArray(argv[1]) == "guest-request")
+        return GuestRequestCommand(argc, argv);
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription("The stand-in backend with its sample shop.");

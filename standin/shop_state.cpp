@@ -59,12 +59,13 @@ bool readJson(const QString& path, QJsonDocument& document, QString* error)
 
 bool ShopState::load(const QString& folder, const QDate& today, ShopState& state, QString* error)
 {
-    QJsonDocument shop, tables, staff, members, reservations;
+    QJsonDocument shop, tables, staff, members, reservations, requests;
     const QDir dir(folder);
     if (!readJson(dir.filePath("shop.json"), shop, error) || !readJson(dir.filePath("tables.json"), tables, error)
         || !readJson(dir.filePath("staff.json"), staff, error)
         || !readJson(dir.filePath("members.json"), members, error)
-        || !readJson(dir.filePath("reservations.json"), reservations, error))
+        || !readJson(dir.filePath("reservations.json"), reservations, error)
+        || !readJson(dir.filePath("requests.json"), requests, error))
         return false;
     const QJsonObject root = shop.object();
     state.account = toRecord(root.value("account").toObject(), today);
@@ -77,6 +78,8 @@ bool ShopState::load(const QString& folder, const QDate& today, ShopState& state
     state.staff = toRecords(staff.array(), today);
     state.members = toRecords(members.array(), today);
     state.reservations = toRecords(reservations.array(), today);
+    state.qrmemoYN = requests.object().value("qrmemoYN").toString();
+    state.tableRequests = toRecords(requests.object().value("requests").toArray(), today);
     return true;
 }
 

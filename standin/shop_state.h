@@ -22,6 +22,9 @@ struct ShopState {
     QList<StandinRecord> staff;
     QList<StandinRecord> members;
     QList<StandinRecord> reservations;
+    QString qrmemoYN;                    // the table-request switch: "N" shows the requests
+    QList<StandinRecord> tableRequests;  // memonum, table (its nums), memophonet, memotext,
+                                         // ordercount, regdatememo, memoYN ("N" pending, "Y" done)
 
     // False with the reason when a file is missing or not valid JSON.
     static bool load(const QString& folder, const QDate& today, ShopState& state, QString* error = nullptr);

@@ -84,7 +84,8 @@ void Standin::readFrom(QTcpSocket* socket)
     }
     const StandinRequest request{head.path, head.body, head.headers};
     const bool repeat = m_repeatsToDrop.remove(request.path);
-    if (!repeat)
+    // "/standin/" paths are the outside world acting, not the program's requests.
+    if (!repeat && !request.path.startsWith(QStringLiteral("/standin/")))
         m_requests.append(request);
     const StandinReply reply = repeat ? StandinReply::drop() : replyTo(request);
     if (reply.delayMs <= 0) {

@@ -2,6 +2,7 @@
 
 #include "platform/panel_button.h"
 #include "platform/picture_label.h"
+#include "core/main_window_calls.h"
 #include "platform/window_registry.h"
 #include "shell/main_skin.h"
 #include "shell/window_drag.h"
@@ -16,7 +17,7 @@
 // The main window: a borderless frame whose top bar carries the shop name, the version, the
 // title of the work area, the six top buttons, the credit labels and the commands, and whose
 // client area hosts the work windows as child widgets. Its end is the end of the program.
-class frmMainMDI : public QWidget, public FormEvents, public MainPictureLists
+class frmMainMDI : public QWidget, public FormEvents, public MainPictureLists, public MainWindowCalls
 {
 public:
     static QString FormName() { return QStringLiteral("frmMainMDI"); }
@@ -93,6 +94,8 @@ public:
     void lblMaximize_Click();
     void lblTerminate_Click();
     void cmdRefresh_Click();
+    QString RefreshTag() const override { return cmdRefresh->tag(); }
+    void ShowSmallCard(int width, int fontSize, const QString& caption, const QString& tag) override;
     void cmdAlarm_Click();
     void lbMiniView_DblClick();
 

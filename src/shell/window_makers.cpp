@@ -5,6 +5,7 @@
 #include "config/tables_window.h"
 #include "messaging/instant_sms_window.h"
 #include "platform/window_registry.h"
+#include "requests/request_confirm_window.h"
 #include "requests/table_requests_window.h"
 #include "stats/statistics_window.h"
 
@@ -26,4 +27,5 @@ void RegisterWindowMakers()
     registerMaker<frmB설정>();
     registerMaker<frmz통계B>();
     registerMaker<frmz승인_고객요청>();
+    registerMaker<frmz승인_고객요청_승인>();
 }
