@@ -25,4 +25,5 @@ for _ in $(seq 50); do
 done
 
 echo "demo: sample shop login: ID vmrdemo, password demo1234"
+echo "demo: a guest's table request: $program/vmr-standin guest-request --port $port A3 \"물 주세요\" [COUNT]"
 VMR_PROGRAM_DIR="$program" VMR_BACKEND_HOST="127.0.0.1:$port" "$program/VmrZLM" "$@"

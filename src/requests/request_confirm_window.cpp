@@ -52,6 +52,8 @@ void frmz승인_고객요청_승인::buildControls()
     const QString extraBold = QStringLiteral("나눔고딕 ExtraBold");
     lb이름 = makeLabel(this, QRect(160, 62, 307, 34), jalnan, 18);
     lb시간 = makeLabel(this, QRect(50, 143, 215, 29), extraBold, 14.25);
+    lb이름->setWordWrap(false);
+    lb시간->setWordWrap(false);
     lb테이블 = makeLabel(this, QRect(20, 260, 180, 99), jalnan, 24);
     lb테이블->setAlignment(Qt::AlignCenter);
     setTextColor(*lb테이블, Qt::white);

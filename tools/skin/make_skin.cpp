@@ -46,6 +46,20 @@ QImage CallerCard()
     return image;
 }
 
+// The request confirmation: a dark field under the white table label and the close mark.
+QImage RequestConfirmation()
+{
+    QImage image = Background(500, 570, "요청 확인", 40);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kNavy);
+    p.drawRoundedRect(QRectF(20, 260, 180, 99), 8, 8);
+    p.end();
+    Caption(image, QRect(435, 0, 60, 40), "✕", Qt::white, 22, true);
+    return image;
+}
+
 QImage MiniIcon()
 {
     QImage image = Strip(72, 59, kNavy);
@@ -78,7 +92,7 @@ QList<Picture> Pictures()
         {"0417.gif", [] { return Background(290, 230, "회선 추가", 30); }},
         {"02001.gif", [] { return WithPanel(Background(260, 36, QString(), 0), QRect(148, 1, 59, 34)); }},
         {"QA0013.gif", [] { return WithPanel(Background(406, 256, QString(), 0), QRect(20, 20, 366, 216)); }},
-        {"QA0014.gif", [] { return Background(500, 570, "요청 확인", 40); }},
+        {"QA0014.gif", [] { return RequestConfirmation(); }},
         {"btnC01.gif", [] { return Button(94, 44, "시간표", kBlue); }},
         {"btnC02.gif", [] { return Button(94, 44, "목  록", kDarkBlue); }},
         {"0501.gif", [] { return TopStrip(); }},
