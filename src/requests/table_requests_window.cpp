@@ -50,11 +50,9 @@ QPixmap skinPicture(const QString& name)
     return QFileInfo::exists(path) ? QPixmap(path) : QPixmap();
 }
 
-} // namespace
-
 // The look of the window's buttons: white text on blue, a 3-pixel blue inner border, rounded
 // corners of that size.
-void GiveRequestButtonLook(PanelButton& button, int corner)
+void giveButtonLook(PanelButton& button, int corner)
 {
     button.setFaceColor(kBlue);
     button.setTextColor(Qt::white);
@@ -62,6 +60,8 @@ void GiveRequestButtonLook(PanelButton& button, int corner)
     button.setFrameLine(3);
     button.setCorner(corner);
 }
+
+} // namespace
 
 frmz승인_고객요청::frmz승인_고객요청() : QWidget(MdiClientArea())
 {
@@ -193,10 +193,10 @@ void frmz승인_고객요청::Form_Load()
     optMODE[m_ConfirmA_Mode]->setChecked(true);
     showHint();
     for (PanelButton* button : CMD)
-        GiveRequestButtonLook(*button, 3);
+        giveButtonLook(*button, 3);
     placeTiles();
     for (PanelButton* button : CmdTBL)
-        GiveRequestButtonLook(*button, 5);
+        giveButtonLook(*button, 5);
     m_EventPrevent = false;
 }
 

@@ -131,3 +131,19 @@ TEST_F(RequestsTest, AFailedConfirmationKeepsTheWindowOpenAndEmptyOrCompletedTil
     QTest::mouseClick(w.picA[0], Qt::LeftButton);
     EXPECT_EQ(confirmation(), nullptr);
 }
+
+TEST_F(RequestsTest, ARecordWithoutItsNumberTakesNoOtherRequestsNumberAndCompletesNothing)
+{
+    backend->script(kListPath, StandinReply::text("<memochecks><memonum>77</memonum><memotablename>A1</memotablename>"
+                                                  "<regdatememo>1</regdatememo><memotext>물</memotext>"
+                                                  "<memochecks><memotablename>A2</memotablename>"
+                                                  "<regdatememo>2</regdatememo>"));
+    frmz승인_고객요청& w = open();
+    EXPECT_EQ(w.picA[0]->tag(), "77");
+    EXPECT_EQ(w.lb테이블[1]->text(), "A2");
+    EXPECT_EQ(w.picA[1]->tag(), "");
+    EXPECT_EQ(w.lb메모[1]->text(), "");
+    QTest::mouseClick(w.CmdTBL[1], Qt::LeftButton);
+    EXPECT_EQ(requestsTo(kCompletePath), 0);
+    EXPECT_TRUE(MessageBoxes().shown().isEmpty());
+}

@@ -39,11 +39,16 @@ QStringList tileTables(const frmz승인_고객요청& w)
 
 } // namespace
 
-TEST_F(RequestsTest, FirstOpenAsksBothRequestsPaintsSortedTilesAndChimesWithoutNoticeAtFullWidth)
+TEST_F(RequestsTest, TheMainWindowsFirstActivationPollsPaintsSortedTilesAndChimesWithoutNoticeAtFullSize)
 {
+    SetClock(nullptr);   // the first activation waits a second of the real clock
     AddGuestRequest(backend.shop(), "테라스", "메뉴판", 1);
     backend.shop().tableRequests.last().insert("regdatememo", QDate::currentDate().toString("yyyy-MM-dd") + " 12:30:00");
-    frmz승인_고객요청& w = open();
+    main->setGeometry(0, 0, 1100, 768);   // wider than the full width: no notice either
+    main->m_FirstActivated = true;
+    ActivateForm(*main);
+    ASSERT_TRUE(IsFormLoaded(frmz승인_고객요청::FormName()));
+    frmz승인_고객요청& w = window();
 
     EXPECT_EQ(lastBodyTo(kSwitchPath), "ID=vmrdemo&PassWord=demo1234");
     EXPECT_EQ(lastBodyTo(kListPath), "ID=vmrdemo&PassWord=demo1234&checked=Y");
@@ -61,7 +66,7 @@ TEST_F(RequestsTest, FirstOpenAsksBothRequestsPaintsSortedTilesAndChimesWithoutN
     EXPECT_EQ(w.lb테이블[0]->geometry(), QRect(44, 32, 130, 39));
     EXPECT_EQ(pageTexts(w), QStringList({QString(QChar(0x3000)) + "1 / 1"}));
     EXPECT_EQ(Sounds().played(), QStringList({gSoundPath + kChime}));
-    EXPECT_EQ(main->size(), QSize(1024, 768));
+    EXPECT_EQ(main->size(), QSize(1100, 768));
     EXPECT_TRUE(main->sspTEL->tag().isEmpty());
     EXPECT_TRUE(w.Timer_Refresh->isActive());
     EXPECT_EQ(w.Timer_Refresh->interval(), 15000);
@@ -185,6 +190,7 @@ TEST_F(RequestsTest, ViewAndModeSwitchesWriteTheirKeysAndLoad)
     QTest::mouseClick(w.optVIEW[1], Qt::LeftButton);
     EXPECT_EQ(gIniFrshop.ReadValue("SET", "ConfirmA_View", "").toString(), "1");
     EXPECT_EQ(lastBodyTo(kListPath), "ID=vmrdemo&PassWord=demo1234&checked=N");
+    EXPECT_TRUE(pollLog().contains("]Load_고객요청(2-2) ... ResponseStr:\r\n<memochecks><memonum>5002</memonum>"));
     EXPECT_EQ(w.lbConfirmA->text(), "고객요청을 완료처리한 내역입니다.");
     EXPECT_EQ(tileTables(w).mid(0, 3), QStringList({"홀-A1", "룸-룸1", ""}));
     EXPECT_EQ(w.picA[0]->pixmap().toImage(), tilePicture(3));
