@@ -2,6 +2,7 @@
 // served by the stand-in, beside its floor: the plain insert of the same rows with one prepared
 // statement in one transaction. Prints both times (the rebuild without its HTTP transfer) and
 // their ratio, which is to stay within 3.
+#include "median_timing.h"
 #include "core/answer_grammar.h"
 #include "core/backend_request.h"
 #include "server/reservation_cache.h"
@@ -15,6 +16,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <benchmark/benchmark.h>
+
+#include "manual_timing.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -57,11 +60,6 @@ QString fetchList()
         .add("noshowt", "N")
         .add("select", "all")
         .send();
-}
-
-double elapsedMs(const QElapsedTimer& timer)
-{
-    return timer.nsecsElapsed() / 1e6;
 }
 
 double rebuildMs()
@@ -121,22 +119,6 @@ double floorMs()
     }
     QSqlDatabase::removeDatabase("floor");
     return ms;
-}
-
-template <double (*Measure)()>
-void Timed(benchmark::State& state)
-{
-    for (auto _ : state)
-        state.SetIterationTime(Measure() / 1000.0);
-}
-
-double median(double (*measure)(), int runs)
-{
-    QList<double> times;
-    for (int i = 0; i < runs; ++i)
-        times.append(measure());
-    std::sort(times.begin(), times.end());
-    return times.at(runs / 2);
 }
 
 } // namespace

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
   libqt6sql6-sqlite libqt6sql6-mysql
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-nanum mariadb-server
+  fonts-nanum qt6-translations-l10n mariadb-server mariadb-client
 )
 
 missing=()

@@ -5,6 +5,7 @@ EndpointMap AllEndpoints()
     EndpointMap endpoints;
     AddLoginEndpoints(endpoints);
     AddReservationEndpoints(endpoints);
+    AddReservationWriteEndpoints(endpoints);
     AddSettingsEndpoints(endpoints);
     AddStaffEndpoints(endpoints);
     AddTableEndpoints(endpoints);

@@ -15,6 +15,7 @@ using EndpointMap = QHash<QString, EndpointHandler>;
 // The endpoint families; each adds its paths.
 void AddLoginEndpoints(EndpointMap& endpoints);
 void AddReservationEndpoints(EndpointMap& endpoints);
+void AddReservationWriteEndpoints(EndpointMap& endpoints);
 void AddSettingsEndpoints(EndpointMap& endpoints);
 void AddStaffEndpoints(EndpointMap& endpoints);
 void AddTableEndpoints(EndpointMap& endpoints);

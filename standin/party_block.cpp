@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include "core/answer_grammar.h"
+
 namespace {
 
 QStringList countsOf(const QString& scheme)
@@ -32,4 +34,17 @@ int PartyTotal(const StandinRecord& reservation)
     for (const QString& count : countsOf(reservation.value("persontype")))
         total += reservation.value(count).toInt();
     return total;
+}
+
+void StorePartyBlock(StandinRecord& reservation, const QString& block)
+{
+    auto tagValue = [&](const QString& name) {
+        return GetField(block, "<" + name + ">", "</" + name + ">").value_or(QString());
+    };
+    const QString scheme = tagValue("persontype");
+    reservation.insert("persontype", scheme);
+    for (const char* count : {"totalcount", "sexmale", "sexfemale", "big", "small"})
+        reservation.insert(count, QString());
+    for (const QString& count : countsOf(scheme))
+        reservation.insert(count, tagValue(count));
 }

@@ -10,3 +10,7 @@ QString PartyBlock(const StandinRecord& reservation);
 
 // The party's size by its scheme.
 int PartyTotal(const StandinRecord& reservation);
+
+// Stores a block into the reservation: persontype and the counts of that scheme, each read
+// between its tags; the counts of the other schemes are emptied.
+void StorePartyBlock(StandinRecord& reservation, const QString& block);

@@ -3,6 +3,7 @@
 #include "party_block.h"
 
 #include "core/text_escapes.h"
+#include "core/time_label.h"
 
 #include <QDate>
 
@@ -140,10 +141,44 @@ QString reservationHistory(ShopState& shop, const FormFields& form)
     return answer;
 }
 
+// "HH:mm" as the time label: "18:30" gives "오후 6시 30분".
+QString timeLabelOf(const QString& time)
+{
+    return TimeLabel(time.section(':', 0, 0).toInt(), time.section(':', 1, 1) + "분");
+}
+
+const StandinRecord* reservationByNumber(const ShopState& shop, const QString& number)
+{
+    for (const StandinRecord& reservation : shop.reservations)
+        if (!number.isEmpty() && reservation.value("num") == number)
+            return &reservation;
+    return nullptr;
+}
+
+// One reservation for the entry window. "table[" and "memo[" are written once each, so that no
+// longer marker ending in them stands in the answer.
+QString reservationLoad(ShopState& shop, const FormFields& form)
+{
+    if (!IsShopRequest(shop, form))
+        return WrongAccountAnswer();
+    const StandinRecord* found = reservationByNumber(shop, form.value("zzimnum"));
+    if (!found)
+        return QStringLiteral("실패");
+    StandinRecord record = *found;
+    record.insert("day", found->value("regdatess"));
+    record.insert("time", timeLabelOf(found->value("regdatess3")));
+    record.insert("finishscheduleTime", found->value("finishscheduleTime").left(16) + ":00");
+    record.insert("personcount", PartyBlock(*found));
+    record.insert("memo", VmrEncodeAA(found->value("memo")));
+    return Fields(record, {"day", "time", "finishscheduleTime", "requestname", "personcount", "table", "requestoz",
+                           "memo", "zzim_managername"});
+}
+
 } // namespace
 
 void AddReservationEndpoints(EndpointMap& endpoints)
 {
     endpoints.insert("/vbPHP/zzimorderload.php", reservationList);
     endpoints.insert("/program/SearchZZimLoading.php", reservationHistory);
+    endpoints.insert("/Admin/zzimstateload.php", reservationLoad);
 }

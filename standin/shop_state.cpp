@@ -59,12 +59,13 @@ bool readJson(const QString& path, QJsonDocument& document, QString* error)
 
 bool ShopState::load(const QString& folder, const QDate& today, ShopState& state, QString* error)
 {
-    QJsonDocument shop, tables, staff, members, reservations, requests;
+    QJsonDocument shop, tables, staff, members, reservations, cars, requests;
     const QDir dir(folder);
     if (!readJson(dir.filePath("shop.json"), shop, error) || !readJson(dir.filePath("tables.json"), tables, error)
         || !readJson(dir.filePath("staff.json"), staff, error)
         || !readJson(dir.filePath("members.json"), members, error)
         || !readJson(dir.filePath("reservations.json"), reservations, error)
+        || !readJson(dir.filePath("cars.json"), cars, error)
         || !readJson(dir.filePath("requests.json"), requests, error))
         return false;
     const QJsonObject root = shop.object();
@@ -74,10 +75,12 @@ bool ShopState::load(const QString& folder, const QDate& today, ShopState& state
     state.settings = toRecord(root.value("settings").toObject(), today);
     state.credit = root.value("credit").toInteger();
     state.coupons = toRecords(root.value("coupons").toArray(), today);
+    state.levels = toRecords(root.value("levels").toArray(), today);
     state.tables = toRecords(tables.array(), today);
     state.staff = toRecords(staff.array(), today);
     state.members = toRecords(members.array(), today);
     state.reservations = toRecords(reservations.array(), today);
+    state.cars = toRecords(cars.array(), today);
     state.qrmemoYN = requests.object().value("qrmemoYN").toString();
     state.tableRequests = toRecords(requests.object().value("requests").toArray(), today);
     return true;

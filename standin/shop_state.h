@@ -21,6 +21,8 @@ struct ShopState {
     QList<StandinRecord> tables;
     QList<StandinRecord> staff;
     QList<StandinRecord> members;
+    QList<StandinRecord> levels;       // levelnum, levelname
+    QList<StandinRecord> cars;         // numb, membernum, carnumber
     QList<StandinRecord> reservations;
     QString qrmemoYN;                    // the table-request switch: "N" shows the requests
     QList<StandinRecord> tableRequests;  // memonum, table (its nums), memophonet, memotext,

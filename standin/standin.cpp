@@ -1,6 +1,7 @@
 #include "standin.h"
 
 #include "http_message.h"
+#include "table_request_state.h"
 
 #include <QPointer>
 #include <QTcpServer>
@@ -11,6 +12,7 @@ Standin::Standin(ShopState shop)
     : m_shop(std::move(shop)), m_endpoints(AllEndpoints()), m_server(std::make_unique<QTcpServer>())
 {
     QObject::connect(m_server.get(), &QTcpServer::newConnection, m_server.get(), [this] { accept(); });
+    AddGuestRequestPath(*this);
 }
 
 Standin::~Standin() = default;
@@ -28,6 +30,11 @@ quint16 Standin::port() const
 QString Standin::baseUrl() const
 {
     return "http://127.0.0.1:" + QString::number(port());
+}
+
+void Standin::addAdminPath(const QString& path, AdminHandler handler)
+{
+    m_admin.insert(path, std::move(handler));
 }
 
 void Standin::script(const QString& path, const StandinReply& reply)
@@ -83,9 +90,12 @@ void Standin::readFrom(QTcpSocket* socket)
         return;
     }
     const StandinRequest request{head.path, head.body, head.headers};
+    if (const auto admin = m_admin.constFind(request.path); admin != m_admin.constEnd()) {
+        send(socket, (*admin)(request));
+        return;
+    }
     const bool repeat = m_repeatsToDrop.remove(request.path);
-    // "/standin/" paths are the outside world acting, not the program's requests.
-    if (!repeat && !request.path.startsWith(QStringLiteral("/standin/")))
+    if (!repeat)
         m_requests.append(request);
     const StandinReply reply = repeat ? StandinReply::drop() : replyTo(request);
     if (reply.delayMs <= 0) {

@@ -11,6 +11,7 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QTcpServer;
@@ -50,6 +51,11 @@ public:
 
     ShopState& shop() { return m_shop; }
 
+    // A path through which a test or a person acts as the outside world ("/standin/..."): answered
+    // by the handler and not recorded as a request of the program.
+    using AdminHandler = std::function<StandinReply(const StandinRequest& request)>;
+    void addAdminPath(const QString& path, AdminHandler handler);
+
 private:
     void accept();
     void readFrom(QTcpSocket* socket);
@@ -59,6 +65,7 @@ private:
 
     ShopState m_shop;
     EndpointMap m_endpoints;
+    QHash<QString, AdminHandler> m_admin;
     QHash<QString, StandinReply> m_fixed;
     QHash<QString, QList<StandinReply>> m_sequences;
     QSet<QString> m_repeatsToDrop;   // paths whose next request is the client's repeat of a drop

@@ -1,4 +1,5 @@
 #include "endpoint.h"
+#include "standin.h"
 #include "table_request_state.h"
 
 #include <QDateTime>
@@ -78,13 +79,13 @@ QString completeRequest(ShopState& shop, const FormFields& form)
     return QStringLiteral("실패: 처리할 요청이 없습니다.");
 }
 
-QString guestRequest(ShopState& shop, const FormFields& form)
+StandinReply guestRequest(ShopState& shop, const FormFields& form)
 {
     const int count = form.value("count").isEmpty() ? 1 : form.value("count").toInt();
     const QString number = AddGuestRequest(shop, form.value("table"), form.value("text"), count, form.value("phone"));
     if (number.isEmpty())
-        return "실패: 테이블 \"" + form.value("table") + "\"이(가) 없습니다.";
-    return "성공 " + number;
+        return StandinReply::text("테이블 \"" + form.value("table") + "\"이(가) 없습니다.", 409);
+    return StandinReply::text("성공 " + number);
 }
 
 } // namespace
@@ -113,5 +114,11 @@ void AddTableRequestEndpoints(EndpointMap& endpoints)
     endpoints.insert("/program/tableqrsettingloading.php", requestSwitch);
     endpoints.insert("/program/qrtablememolistloading.php", requestList);
     endpoints.insert("/program/qrtablememoOK.php", completeRequest);
-    endpoints.insert("/standin/guest-request", guestRequest);
+}
+
+void AddGuestRequestPath(Standin& standin)
+{
+    standin.addAdminPath("/standin/guest-request", [&standin](const StandinRequest& request) {
+        return guestRequest(standin.shop(), request.form());
+    });
 }

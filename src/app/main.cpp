@@ -1,3 +1,5 @@
+#include "platform/font_substitutes.h"
+#include "platform/qt_translation.h"
 #include "shell/startup.h"
 
 #include <QApplication>
@@ -8,6 +10,8 @@ int main(int argc, char* argv[])
     // The program ends through its own exits (the login window's close, the exit command), never
     // because a box closed while no window was visible.
     app.setQuitOnLastWindowClosed(false);
+    LoadQtKoreanTranslation();
+    InstallFontSubstitutes();
     Main();
     return app.exec();
 }

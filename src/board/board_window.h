@@ -1,12 +1,148 @@
 #pragma once
 
-#include "platform/placeholder_form.h"
+#include "platform/crlf_text_box.h"
+#include "platform/panel_button.h"
+#include "platform/picture_label.h"
+#include "platform/picture_list.h"
+#include "platform/placeholder_box.h"
+#include "platform/spread_grid.h"
+#include "platform/window_registry.h"
 
-// The reservation board. Opened by setting m_FirstActivated, a modeless show and a move to the front.
-class frmB예약관리 : public PlaceholderForm
+#include <QDate>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+
+// The reservation board: the month calendar, the day timetable by table, the booking list, the
+// call list, the member panel and the commands. A child of the main window's client area that
+// fills it. Opened by setting m_FirstActivated, a modeless show and a move to the front; the
+// set-up (today, calendar, lists, time-slot view) runs at the next activation.
+class frmB예약관리 : public QWidget, public FormEvents
 {
 public:
     static QString FormName() { return QStringLiteral("frmB예약관리"); }
 
     frmB예약관리();
+
+    // Public members, in the system's order (m_FirstActivated comes from FormEvents).
+    bool m_EventPrevent = false;
+    qint32 m_Blink_TickCount = 0;
+    qint32 m_Close_TickCount = 0;
+    QDate sDate;
+    QDate eDate;
+    QDate currDate;
+    QString currTimeT;
+    bool 시간대_리스트_토글(int KIND);
+    bool Load_CID(const QDate& mDate, bool bFromCID);
+    bool 회원검색A(bool bAll);
+    bool Load_DayData(const QString& DateT);
+    bool Load_MonthData();
+    bool DrawShedule();
+
+    // The member panel's procedures.
+    bool 입력란_초기화();
+    bool 회원정보A_Clear(bool bKeepCounters);
+    bool 회원정보A_NumT(const QString& numt);
+    bool 회원정보A_Save();
+    bool 준회원등록B();
+    bool 회원정보_Load_PhoneT(const QString& phone);
+    // The member shown in the panel (its number on the backend; empty when none).
+    QString mCustNumT() const { return m_custNumT; }
+
+    // The booking list search of the days in mListDay, or of all days.
+    bool 예약_검색(bool bAllDays);
+
+    // The load, the first activation, the keys.
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_KeyPress(int keyAscii);
+    bool Func_ReadSkin();
+
+    // The timetable's helpers: the column of a time "hh:nn" (start rounded down with 0, end up
+    // with 1) and a time that many minutes later.
+    int GetScheduleColumn(const QString& timeT, int roundUp) const;
+    static QString GetTimeAdd(const QString& timeT, int minutes);
+
+    // The month calendar.
+    void CalcDraw(const QDate& date);
+    bool 날짜라벨_표시(const QString& dayT);
+    void sspMonth_Click();
+    void sprCAL_Click(int col, int row);
+    void imgCMD_Click();
+    void picA_Click(int index);
+
+    // The layout pass; false when it ended at a size below zero.
+    bool Form_Resize();
+
+    // Controls, by the names and indexes the board gives them.
+    std::array<QFrame*, 3> cmdLayer{};
+    std::array<QFrame*, 100> picLayer{};
+    std::array<QFrame*, 3> picFrame{};
+    std::array<QLabel*, 3> imgMid{};
+    std::array<QLabel*, 3> imgBot{};
+    std::array<PanelButton*, 21> CMD{};
+    std::array<PictureLabel*, 4> lblCMD{};
+    std::array<SpreadGrid*, 4> SPR{};
+    std::array<SpreadGrid*, 1> sprGraph{};
+    SpreadGrid* sprCAL = nullptr;
+    std::array<PlaceholderBox*, 1> txtS{};
+    std::array<PlaceholderBox*, 2> txtA{};
+    std::array<CrLfTextBox*, 1> txtA2{};
+    std::array<PictureLabel*, 1> picA{};
+    PictureLabel* imgCMD = nullptr;
+    QLineEdit* txt검색 = nullptr;
+    std::array<QLabel*, 13> frLabel{};
+    QFrame* picStatus = nullptr;
+    QLabel* lb건수 = nullptr;
+    PictureLabel* sspDay = nullptr;
+    PictureLabel* sspMonth = nullptr;
+    QFrame* picCalBorder = nullptr;
+    QLabel* picDummy = nullptr;
+    QLabel* picShadow = nullptr;
+    QFrame* picWait = nullptr;
+    QLabel* imgWait = nullptr;
+    std::array<QFrame*, 4> frInfo{};
+    std::array<QLabel*, 2> lbInfoCID{};
+    std::array<QFrame*, 3> BD{};
+    std::array<QFrame*, 2> TmpBD{};
+    QLabel* lb직전예약 = nullptr;
+    QLabel* lb총예약수 = nullptr;
+    QLabel* lb총예약인원 = nullptr;
+    QLabel* lb예약취소 = nullptr;
+    QLabel* lb노쇼 = nullptr;
+    PictureList ImgBtn;
+    QTimer* Close = nullptr;
+    QTimer* Blink = nullptr;
+
+    // The 15 booking colours of the timetable.
+    std::array<quint32, 15> mBookColor{};
+    // The first and last day of the booking list search.
+    std::array<QDate, 2> mListDay;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildBars();
+    void buildLists();
+    void buildMemberPanel();
+    void connectControls();
+    void prepareButtons();
+    void fillBookColors();
+    void txtA_GotFocus(int index);
+    void txtA_LostFocus(int index);
+    void txtA2_GotFocus(int index);
+    void txtA2_LostFocus(int index);
+    bool layoutPass();
+    void sizeTimetable();
+    void placeCalendarBorder(int col, int row, bool always);
+
+    QString m_custNumT;
 };

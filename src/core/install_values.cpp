@@ -36,3 +36,13 @@ QString DownloadHost()
 {
     return valueOr("VMR_DOWNLOAD_HOST", BackendHost());
 }
+
+QString CidKtHost()
+{
+    return valueOr("VMR_CID_KT_HOST", QStringLiteral("127.0.0.1:8781"));
+}
+
+QString CidLgHost()
+{
+    return valueOr("VMR_CID_LG_HOST", QStringLiteral("127.0.0.1:8782"));
+}

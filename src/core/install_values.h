@@ -17,3 +17,8 @@ QString PatchPassword();
 // The web side of the patch host that serves the build download under "/cc/", "host[:port]"
 // (VMR_DOWNLOAD_HOST, default: the backend host).
 QString DownloadHost();
+
+// The carriers' caller-ID services, "host:port": KT (VMR_CID_KT_HOST, default "127.0.0.1:8781")
+// and LG U+ (VMR_CID_LG_HOST, default "127.0.0.1:8782").
+QString CidKtHost();
+QString CidLgHost();

@@ -66,7 +66,7 @@ void PlaceholderBox::focusOutEvent(QFocusEvent* event)
     if (text().isEmpty()) {
         setText(toolTip());
         setTextColor(m_placeholderColor);
-    } else {
+    } else if (m_filledColor.isValid()) {
         setTextColor(m_filledColor);
     }
     QLineEdit::focusOutEvent(event);

@@ -14,7 +14,7 @@ QString BoxValue(const QWidget& box);
 // A text box whose placeholder is its tool-tip, held as the box's own text while the box is empty.
 // Focus in empties a box whose text equals the tool-tip exactly and turns its text black; focus out
 // puts the tool-tip back into an empty box in the placeholder colour, and gives a filled box the
-// filled colour. A text of blanks counts as filled.
+// filled colour (an invalid filled colour leaves it as it is). A text of blanks counts as filled.
 class PlaceholderBox : public QLineEdit
 {
     Q_OBJECT

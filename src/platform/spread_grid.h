@@ -34,6 +34,9 @@ public:
     // The tip window while a tip is shown (nullptr otherwise).
     QLabel* ShownTip() const;
 
+    // Ends an edit in progress and keeps what was typed, as leaving the cell does.
+    void CommitEditing() { FinishEditing(true); }
+
 protected:
     void Changed() override;
     QSize ViewSize() const override;

@@ -2,9 +2,8 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QPixmap>
 
-WaitPicture::WaitPicture(QWidget* parent) : QLabel(parent)
+WaitPicture::WaitPicture(QWidget* window) : QLabel(window)
 {
     setObjectName(QStringLiteral("picWait"));
     resize(100, 100);
@@ -15,21 +14,21 @@ WaitPicture::WaitPicture(QWidget* parent) : QLabel(parent)
     hide();
 }
 
-void WaitPicture::LoadPicture(const QString& skinPath)
+void WaitPicture::loadPicture(const QString& skinFolder)
 {
-    const QString path = skinPath + QStringLiteral("/0106.gif");
-    if (QFileInfo::exists(path))
-        imgWait->setPixmap(QPixmap(path));
+    const QString file = skinFolder + "/0106.gif";
+    if (QFileInfo(file).isFile())
+        imgWait->setPixmap(QPixmap(file));
 }
 
-void WaitPicture::Centre()
+void WaitPicture::centre()
 {
-    if (const QWidget* window = parentWidget())
+    if (QWidget* window = parentWidget())
         move((window->width() - width()) / 2, (window->height() - height()) / 2);
     hide();
 }
 
-void WaitPicture::ShowAndPump()
+void WaitPicture::showBeforeRequest()
 {
     raise();
     show();

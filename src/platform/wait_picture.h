@@ -1,23 +1,22 @@
 #pragma once
 
 #include <QLabel>
-#include <QString>
 
-// The wait picture of a window that asks the backend: the box picWait (100 by 100) holding the
-// panel imgWait (16, 16, 64 by 64) with "0106.gif" of the skin folder. Hidden but while a request
-// runs.
+// The wait picture of a window: the box picWait, 100 by 100 pixels, holding the panel imgWait at
+// 16, 16 (64 by 64) with the picture "0106.gif" of the skin folder. Centred and hidden at load;
+// shown in front while a backend request runs.
 class WaitPicture : public QLabel
 {
 public:
-    explicit WaitPicture(QWidget* parent);
+    explicit WaitPicture(QWidget* window);
 
     QLabel* imgWait;
 
-    // Takes "0106.gif" from the skin folder when it is there; a missing file is skipped.
-    void LoadPicture(const QString& skinPath);
-    // Centres the box in its window and hides it.
-    void Centre();
-    // Brings the box to the front, shows it and lets pending events run once, so that it is
-    // drawn before the request blocks. The window may be gone on return: guard the caller.
-    void ShowAndPump();
+    // Takes "0106.gif" from the skin folder when the file exists; a missing file is skipped.
+    void loadPicture(const QString& skinFolder);
+    // Centred in its window and hidden, as a window's load leaves it.
+    void centre();
+    // Brought to the front and shown, then pending events run once so that it is drawn before the
+    // request blocks. The window may be gone when this returns: callers guard with a QPointer.
+    void showBeforeRequest();
 };

@@ -8,7 +8,7 @@
 bool CompleteTableRequest(WaitPicture& wait, const QString& number)
 {
     QPointer<WaitPicture> guard(&wait);
-    wait.ShowAndPump();
+    wait.showBeforeRequest();
     const QString answer = BackendRequest(QStringLiteral("Check_고객요청() ... "), QStringLiteral("/program/qrtablememoOK.php"))
                                .addEscaped(QStringLiteral("numt"), number)
                                .withSuffix(QStringLiteral("_WinHttp_Req"))

@@ -104,8 +104,8 @@ bool frmz승인_고객요청_승인::Func_ReadSkin()
     const QString background = gSkinPath + QStringLiteral("/QA0014.gif");
     if (QFileInfo::exists(background))
         m_background->setPixmap(QPixmap(background));
-    picWait->LoadPicture(gSkinPath);
-    picWait->Centre();
+    picWait->loadPicture(gSkinPath);
+    picWait->centre();
     return true;
 }
 

@@ -66,7 +66,7 @@ void frmz승인_고객요청::Load_고객요청()
     SPR[0]->SetReDraw(false);
     SPR[0]->SetMaxCols(13);
     SPR[0]->SetMaxRows(0);
-    picWait->ShowAndPump();
+    picWait->showBeforeRequest();
     const int startTick = GetTickCountMS();
     if (self && readSwitch(hour, startTick) && self)
         readList(checked, hour, startTick);

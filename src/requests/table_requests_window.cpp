@@ -205,8 +205,8 @@ bool frmz승인_고객요청::Func_ReadSkin()
     const QPixmap background = skinPicture(QStringLiteral("MDI_InnerA.gif"));
     if (!background.isNull())
         m_background->setPixmap(background);
-    picWait->LoadPicture(gSkinPath);
-    picWait->Centre();
+    picWait->loadPicture(gSkinPath);
+    picWait->centre();
     picShadow->setGeometry(rect());
     picShadow->hide();
     const QPixmap cover = skinPicture(QStringLiteral("QA0013.gif"));

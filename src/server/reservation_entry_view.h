@@ -38,6 +38,26 @@ public:
     virtual QString txt인원_소인() const = 0;
 };
 
+// The opening variables of the entry window, which its opener sets after m_FirstActivated and
+// before the modal show, in this order. The window derives from this; an opener finds it by name
+// and casts to this, so it needs nothing else of the window.
+class ReservationEntryOpening
+{
+public:
+    virtual ~ReservationEntryOpening() = default;
+
+    // 0 new reservation, 1 edit a reservation, 3 edit the member.
+    int m_ModeA = 0;
+    // The backend number of the reservation to edit; empty for a new one.
+    QString m_BkNumT;
+    // The customer's phone, digits only; may be empty.
+    QString m_CustPhoneT;
+    // Start picked on the timetable: "yyyy-MM-dd hh:nn:00"; empty otherwise.
+    QString m_예약일시;
+    // Table picked on the timetable; empty otherwise.
+    QString m_좌석;
+};
+
 // The window's name in the registry.
 inline const QString kReservationEntryForm = QStringLiteral("frmB예약_등록B");
 

@@ -13,6 +13,7 @@
 #include "platform/program_folder.h"
 #include "server/cache_dates.h"
 #include "server/cache_row.h"
+#include "server/reservation_entry_formats.h"
 #include "server/reservation_entry_view.h"
 #include "server/server_globals.h"
 
@@ -30,46 +31,18 @@ QString cachePath()
     return AppFile("VmrBooking.mdb");
 }
 
-// "yyyy-MM-dd HH:mm:00" from a date picker and the hour and minute boxes.
-QString pickedMoment(const QDate& date, const QString& hour, const QString& minute)
-{
-    return date.toString("yyyy-MM-dd") + " " + ZeroPad(QString::number(ToLong(hour)), 2) + ":"
-           + ZeroPad(QString::number(ToLong(minute)), 2) + ":00";
-}
-
-// "A1;2;B2;3": each chosen table with the party size beside it.
-QString tableList(const ReservationEntryView& window)
-{
-    QStringList parts;
-    for (int i = 0; i < window.cob좌석Count(); ++i) {
-        const QString table = Trim(window.cob좌석(i));
-        if (!table.isEmpty())
-            parts << table << QString::number(ToLong(window.txt인원(i)));
-    }
-    return parts.join(";");
-}
-
-PartyCode windowParty(const ReservationEntryView& window)
-{
-    if (gPersonType == "0")
-        return PartyCodeOf(gPersonType, ToLong(window.txt인원_총인원()), 0);
-    if (gPersonType == "1")
-        return PartyCodeOf(gPersonType, ToLong(window.txt인원_남성()), ToLong(window.txt인원_여성()));
-    return PartyCodeOf(gPersonType, ToLong(window.txt인원_대인()), ToLong(window.txt인원_소인()));
-}
-
 CacheRow editedRow(const ReservationEntryView& window, const QString& phone)
 {
     CacheRow row;
-    const QString start = pickedMoment(window.예약일(), window.예약시(), window.예약분());
+    const QString start = PickedMoment(window.예약일(), window.예약시(), window.예약분());
     row.방문일 = CacheDate(start);
     row.cPhoneT = phone;
     row.예약일시 = CacheMoment(start);
-    row.종료일시 = CacheMoment(pickedMoment(window.종료일(), window.종료시(), window.종료분()));
+    row.종료일시 = CacheMoment(PickedMoment(window.종료일(), window.종료시(), window.종료분()));
     row.예약자 = window.txt성함();
     row.모임명 = window.txt모임명();
-    row.좌석 = tableList(window);
-    row.party = windowParty(window);
+    row.좌석 = TableListOf(window);
+    row.party = PartyCodeOfWindow(window);
     row.요청사항 = window.txt요청사항();
     return row;
 }
@@ -120,7 +93,7 @@ QString fallbackEnd()
     const ReservationEntryView* window = OpenReservationEntry();
     if (!window)
         return QString();
-    return pickedMoment(window->예약일(), window->종료시(), window->종료분());
+    return PickedMoment(window->예약일(), window->종료시(), window->종료분());
 }
 
 bool addFromHistory(const QString& memberNum, const QString& phoneDigits)

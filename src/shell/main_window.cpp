@@ -1,22 +1,25 @@
 #include "shell/main_window.h"
 
+#include "callerid/service_control.h"
 #include "core/converters.h"
 #include "core/error_line.h"
+#include "core/file_exists.h"
 #include "core/grid_helpers.h"
 #include "core/log.h"
 #include "core/login_values.h"
 #include "core/number_format.h"
 #include "core/settings.h"
 #include "platform/message_box.h"
+#include "platform/pictures.h"
 #include "platform/program_exit.h"
 #include "platform/vb_color.h"
 #include "platform/window_effects.h"
-#include "shell/caller_id_restart.h"
 #include "shell/saved_login.h"
 #include "shell/shell_globals.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QSizeGrip>
 
@@ -78,14 +81,15 @@ void frmMainMDI::buildTopBar()
     }
     // The mini icon and the caller card grow the top bar over the strip.
     BG[0]->raise();
-    lbl상호 = new QLabel(BG[0]);
-    lbl상호->setIndent(124);
+    // The filler lies under the shop name, which runs over it.
     imgMenu[0] = new QLabel(BG[0]);
     imgMenu[0]->hide();
     imgMenu[1] = new QLabel(BG[0]);
     imgMenu[1]->setScaledContents(true);
+    lbl상호 = new QLabel(BG[0]);
+    lbl상호->setIndent(124);
     for (int i = 0; i < 2; ++i)
-        picMenu[i] = new QWidget(BG[0]);
+        picMenu[i] = new QLabel(BG[0]);
     picMenu[0]->resize(550, kTopBarHeight);
     picMenu[1]->resize(255, kTopBarHeight);
 
@@ -171,6 +175,7 @@ void frmMainMDI::Form_Load()
                 readSetPixels(QStringLiteral("W"), kMinimumWidth), readSetPixels(QStringLiteral("H"), kMinimumHeight));
     gMDIClientW = (width() - 2) * gTwipsX;
     gMDIClientH = (height() - 114) * gTwipsY;
+    loadTopBarPictures();
     Func_ReadSkin();
     BindImgGlobal(&imgGlobal);
     placeFixedControls();
@@ -189,6 +194,19 @@ void frmMainMDI::Form_Load()
 bool frmMainMDI::Func_ReadSkin()
 {
     return ReadMainWindowSkin(*this, {BG[0], CMD[0], CMD[1]}, gSkinPath);
+}
+
+// The pictures the top bar's groups carry by design, each only when its file exists.
+void frmMainMDI::loadTopBarPictures()
+{
+    const std::array<std::pair<QLabel*, QString>, 3> pictures{{{picMenu[0], QStringLiteral("top_commands.gif")},
+                                                               {picMenu[1], QStringLiteral("top_status.gif")},
+                                                               {imgMenu[1], QStringLiteral("top_filler.gif")}}};
+    for (const auto& [label, name] : pictures) {
+        const QString path = gSkinPath + "/" + name;
+        if (FileExists(path))
+            label->setPixmap(QPixmap::fromImage(ReadPicture(path)));
+    }
 }
 
 void frmMainMDI::placeFixedControls()
@@ -232,6 +250,17 @@ void frmMainMDI::Form_Activate()
         TopCMD_Click(5);
     if (self)
         TopCMD_Click(0);
+}
+
+// The mini icon window is two pixels higher than the top bar's icon picture: the strip below is
+// hidden meanwhile and the window continues the picture's last row there, so the icon shows alone.
+void frmMainMDI::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (!m_FloatingButton || !ImgIcon.Has(3))
+        return;
+    const QImage icon = ImgIcon.Item(3).toImage();
+    QPainter(this).fillRect(rect(), icon.pixelColor(icon.width() / 2, icon.height() - 1));
 }
 
 void frmMainMDI::resizeEvent(QResizeEvent* event)

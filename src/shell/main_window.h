@@ -5,7 +5,7 @@
 #include "core/main_window_calls.h"
 #include "platform/window_registry.h"
 #include "shell/main_skin.h"
-#include "shell/window_drag.h"
+#include "platform/window_drag.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -32,7 +32,7 @@ public:
     bool m_FloatingButton = false;
 
     std::array<PictureLabel*, 2> BG;
-    std::array<QWidget*, 2> picMenu;
+    std::array<QLabel*, 2> picMenu;
     std::array<QLabel*, 2> imgMenu;
     PictureLabel* lbl현재작업;
     QLabel* lbl상호;
@@ -100,6 +100,7 @@ public:
     void lbMiniView_DblClick();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -111,6 +112,7 @@ private:
     void connectTopButtons();
     void openTopWindow(int index);
     void startTimers();
+    void loadTopBarPictures();
     void placeFixedControls();
     void prepareTopButtons();
     void layoutTopBar();

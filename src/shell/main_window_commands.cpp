@@ -84,8 +84,14 @@ void frmMainMDI::lbl문자내역_Click()
 
 void frmMainMDI::lblCID설정_Click()
 {
-    // The caller-ID settings window is not part of this build yet.
-    showOverHalfTransparent(QStringLiteral("[ CID 설정 ]"), [] {});
+    showOverHalfTransparent(QStringLiteral("[ CID 설정 ]"), [] {
+        const QString name = QStringLiteral("frmzCID_설정");
+        QWidget* window = FormByName(name);
+        if (!window)
+            return;
+        FormEventsByName(name)->m_FirstActivated = true;
+        ShowFormModal(*window);
+    });
 }
 
 void frmMainMDI::lbl다운로드_Click()
@@ -155,6 +161,7 @@ void frmMainMDI::toMiniIcon()
     SetTopMost(*this);
     BG[0]->resize(BG[0]->width(), 59);
     BG[0]->showPicture(ImgIcon, 3);
+    BG[1]->hide();
     if (ImgIcon.Has(4))
         CMD[0]->setPicture(ImgIcon.Item(4));
     sspTEL->show();
@@ -173,6 +180,7 @@ void frmMainMDI::toFullWindow()
     SetNoTopMost(*this);
     BG[0]->resize(BG[0]->width(), 39);
     BG[0]->showPicture(ImgIcon, 1);
+    BG[1]->show();
     sspTEL->hide();
     CMD[0]->hide();
     CMD[1]->hide();

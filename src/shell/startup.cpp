@@ -8,7 +8,7 @@
 #include "platform/message_box.h"
 #include "platform/program_exit.h"
 #include "platform/program_folder.h"
-#include "shell/caller_id_settings.h"
+#include "callerid/caller_id_settings.h"
 #include "shell/command_line.h"
 #include "shell/login_window.h"
 #include "shell/schema_upgrade.h"

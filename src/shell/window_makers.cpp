@@ -1,7 +1,10 @@
 #include "shell/window_makers.h"
 
 #include "board/board_window.h"
+#include "booking/entry_window.h"
+#include "callerid/settings_window.h"
 #include "config/reservation_settings_window.h"
+#include "config/table_order_window.h"
 #include "config/tables_window.h"
 #include "messaging/instant_sms_window.h"
 #include "platform/window_registry.h"
@@ -22,10 +25,13 @@ void registerMaker()
 void RegisterWindowMakers()
 {
     registerMaker<frmB예약관리>();
+    registerMaker<frmB예약_등록B>();
     registerMaker<frmz즉시문자>();
     registerMaker<frmB좌석설정>();
+    registerMaker<frmB좌석설정_순서변경>();
     registerMaker<frmB설정>();
     registerMaker<frmz통계B>();
     registerMaker<frmz승인_고객요청>();
     registerMaker<frmz승인_고객요청_승인>();
+    registerMaker<frmzCID_설정>();
 }

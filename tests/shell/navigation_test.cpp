@@ -10,6 +10,7 @@
 #include "stats/statistics_window.h"
 #include "support/seams.h"
 #include "support/standin_fixture.h"
+#include "support/template_databases.h"
 
 #include <QTest>
 #include <QTimer>
@@ -24,6 +25,7 @@ class Navigation : public ShellTest
 protected:
     Navigation() : main(Form<frmMainMDI>())
     {
+        CopyTemplate(program, "VmrBooking.0.mdb", "VmrBooking.mdb");
         gStartLoaded = false;
         main.Start_Timer->stop();
         main.TimerClock->stop();

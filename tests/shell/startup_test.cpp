@@ -2,7 +2,7 @@
 
 #include "core/log.h"
 #include "platform/window_registry.h"
-#include "shell/caller_id_settings.h"
+#include "callerid/caller_id_settings.h"
 #include "shell/command_line.h"
 #include "shell/shell_globals.h"
 #include "shell/startup.h"

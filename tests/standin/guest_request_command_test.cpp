@@ -17,6 +17,7 @@ Outcome guestRequest(const StandinFixture& backend, const QStringList& arguments
     QProcess command;
     command.start(VMR_STANDIN_EXECUTABLE,
                   QStringList{"guest-request", "--port", QString::number(backend.port())} + arguments);
+    // The answer comes from this process's event loop, so the wait must run it.
     if (!QTest::qWaitFor([&] { return command.state() == QProcess::NotRunning; }, 10000))
         return {};
     return {command.exitCode(), QString::fromUtf8(command.readAllStandardOutput()).trimmed()};

@@ -94,7 +94,7 @@ TEST(Standin, ReadsARequestThatArrivesInPiecesAndClosesTlsAtOnce)
 TEST(Standin, RunsAloneAsAChildProcess)
 {
     QProcess standin;
-    standin.start(VMR_STANDIN_EXECUTABLE, {"--port", "0"});
+    standin.start(VMR_STANDIN_EXECUTABLE, {"--port", "0", "--kt-port", "0", "--lg-port", "0"});
     ASSERT_TRUE(standin.waitForStarted(5000));
     QString line;
     QTRY_VERIFY_WITH_TIMEOUT(!(line += QString::fromUtf8(standin.readAllStandardOutput())).isEmpty(), 5000);

@@ -5,6 +5,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -31,20 +32,26 @@ QStringList runAsArguments()
     return geteuid() == 0 ? QStringList{"--user=root"} : QStringList{};
 }
 
-const QStringList kSchema = {
-    "CREATE DATABASE mgmt CHARACTER SET utf8mb4",
-    "CREATE TABLE mgmt.VMR_ZLM_PatchTB ("
-    " P_AUTO INT NOT NULL AUTO_INCREMENT PRIMARY KEY, P_TYPE VARCHAR(10) NOT NULL,"
-    " P_USE CHAR(1) NOT NULL DEFAULT 'F', P_USE_DEV CHAR(1) NOT NULL DEFAULT 'F',"
-    " P_VERSION VARCHAR(30), P_SIZE INT) CHARACTER SET utf8mb4",
-    "CREATE TABLE mgmt.VMR_ZLM_PatchItemTB ("
-    " P_AUTO INT NOT NULL AUTO_INCREMENT PRIMARY KEY, P_TYPE VARCHAR(10), P_VERSION VARCHAR(30),"
-    " P_BRANCH VARCHAR(40), P_COMP_NAME VARCHAR(100), P_MAC VARCHAR(50), P_OS VARCHAR(50),"
-    " P_KIND VARCHAR(20), P_APP_PATH VARCHAR(260), P_DOWN_PROG VARCHAR(5), P_DOWN_OK VARCHAR(5),"
-    " P_DATE TIMESTAMP NOT NULL DEFAULT CURRENT_TIMESTAMP) CHARACTER SET utf8mb4",
-    "CREATE USER '" + kUser + "'@'127.0.0.1' IDENTIFIED BY '" + kPassword + "'",
-    "GRANT SELECT, INSERT, UPDATE ON mgmt.* TO '" + kUser + "'@'127.0.0.1'",
-};
+// The statements of the schema file that the demo's patch server also runs; the account it creates
+// is kUser with kPassword.
+QStringList SchemaStatements()
+{
+    QFile file(QStringLiteral(VMR_PATCH_SCHEMA));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList statements;
+    QString statement;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+        if (line.startsWith("--"))
+            continue;
+        statement += line + "\n";
+        if (line.trimmed().endsWith(';')) {
+            statements.append(statement.trimmed().chopped(1));
+            statement.clear();
+        }
+    }
+    return statements;
+}
 
 } // namespace
 
@@ -139,7 +146,12 @@ bool ThrowawayPatchServer::waitUntilReady()
 
 bool ThrowawayPatchServer::createSchema()
 {
-    for (const QString& statement : kSchema) {
+    const QStringList statements = SchemaStatements();
+    if (statements.isEmpty()) {
+        m_error = QStringLiteral("schema: no statements in " VMR_PATCH_SCHEMA);
+        return false;
+    }
+    for (const QString& statement : statements) {
         if (!exec(statement)) {
             m_error = "schema: " + m_admin.lastError().text() + " in " + statement;
             return false;

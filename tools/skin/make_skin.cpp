@@ -2,6 +2,7 @@
 // "sound" folder:  vmr_make_skin <skin folder> <sound folder>
 
 #include "skin_drawing.h"
+#include "top_bar.h"
 #include "wave_file.h"
 
 #include <QDir>
@@ -25,52 +26,23 @@ QImage WithPanel(QImage image, const QRect& panel)
     return image;
 }
 
-QImage Strip(int width, int height, const QColor& color)
+// A pop-up whose title band carries a close mark in its top-right corner (the window writes the title).
+QImage PopUpWithClose(int width, int height, int bandHeight)
 {
-    QImage image(width, height, QImage::Format_ARGB32);
-    image.fill(color);
-    QPainter p(&image);
-    p.fillRect(0, height - 2, width, 2, kBlue);
+    QImage image = Background(width, height, QString(), bandHeight);
+    Caption(image, QRect(width - 60, 0, 60, bandHeight), "✕", Qt::white, 22, true);
     return image;
 }
 
-QImage CallerCard()
-{
-    QImage image = Strip(350, 81, Qt::white);
-    QPainter p(&image);
-    p.fillRect(0, 0, 84, 81, kNavy);
-    p.setPen(kBorder);
-    p.drawRect(0, 0, 349, 80);
-    p.end();
-    Caption(image, QRect(0, 8, 84, 40), "ZLM", Qt::white, 20, true);
-    return image;
-}
-
-// The request confirmation: a dark field under the white table label and the close mark.
+// The request confirmation: a dark field under the white table label.
 QImage RequestConfirmation()
 {
-    QImage image = Background(500, 570, "요청 확인", 40);
+    QImage image = PopUpWithClose(500, 570, 40);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(kNavy);
     p.drawRoundedRect(QRectF(20, 260, 180, 99), 8, 8);
-    p.end();
-    Caption(image, QRect(435, 0, 60, 40), "✕", Qt::white, 22, true);
-    return image;
-}
-
-QImage MiniIcon()
-{
-    QImage image = Strip(72, 59, kNavy);
-    Caption(image, QRect(0, 0, 72, 57), "ZLM", Qt::white, 20, true);
-    return image;
-}
-
-QImage TopStrip()
-{
-    QImage image = Strip(1920, 39, kNavy);
-    Caption(image, QRect(14, 0, 200, 37), "ZLM", Qt::white, 22, true, Qt::AlignLeft | Qt::AlignVCenter);
     return image;
 }
 
@@ -85,17 +57,20 @@ QList<Picture> Pictures()
         {"btn2.jpg", [] { return Button(65, 29, "종  료", kDarkBlue); }},
         {"MDI_InnerA.gif", [] { return Background(1022, 654, QString(), 0); }},
         {"0401a.gif", [] { return Background(670, 710, "예약", 40); }},
-        {"0411a.gif", [] { return Background(420, 600, "테이블 순서", 40); }},
+        {"0411a.gif", [] { return PopUpWithClose(680, 600, 55); }},
         {"0414a.gif", [] { return WithPanel(Background(920, 620, "문자 보내기", 40), QRect(600, 50, 310, 560)); }},
-        {"0414c.gif", [] { return WithPanel(Background(600, 450, "발신번호 표시 설정", 40), QRect(10, 50, 580, 390)); }},
+        {"0414c.gif", [] { return WithPanel(PopUpWithClose(600, 450, 40), QRect(10, 50, 580, 390)); }},
         {"0416a.gif", [] { return Background(850, 750, "문자 발송 내역", 40); }},
-        {"0417.gif", [] { return Background(290, 230, "회선 추가", 30); }},
+        {"0417.gif", [] { return PopUpWithClose(498, 279, 34); }},
         {"02001.gif", [] { return WithPanel(Background(260, 36, QString(), 0), QRect(148, 1, 59, 34)); }},
         {"QA0013.gif", [] { return WithPanel(Background(406, 256, QString(), 0), QRect(20, 20, 366, 216)); }},
         {"QA0014.gif", [] { return RequestConfirmation(); }},
         {"btnC01.gif", [] { return Button(94, 44, "시간표", kBlue); }},
         {"btnC02.gif", [] { return Button(94, 44, "목  록", kDarkBlue); }},
         {"0501.gif", [] { return TopStrip(); }},
+        {"top_commands.gif", [] { return TopCommands(); }},
+        {"top_status.gif", [] { return TopStatus(); }},
+        {"top_filler.gif", [] { return TopFiller(); }},
         {"0502.gif", [] { return CallerCard(); }},
         {"0503.gif", [] { return MiniIcon(); }},
         {"0504.gif", [] { return Button(38, 70, "☎", kBlue); }},
@@ -104,9 +79,9 @@ QList<Picture> Pictures()
         {"0507.gif", [] { return Button(38, 70, "☎", kNavy, true); }},
         {"0508.gif", [] { return Button(38, 70, "▲", kGrey); }},
         {"0509.gif", [] { return Button(38, 70, "▲", kGrey, true); }},
-        {"alarm.gif", [] { return Symbol(36, kOrange, "!"); }},
-        {"refresh_on.gif", [] { return Symbol(36, kGreen, "자동"); }},
-        {"refresh_off.gif", [] { return Symbol(36, kGrey, "수동"); }},
+        {"alarm.gif", [] { return Symbol(30, kOrange, "!"); }},
+        {"refresh_on.gif", [] { return Symbol(30, kGreen, "자동"); }},
+        {"refresh_off.gif", [] { return Symbol(30, kGrey, "수동"); }},
     };
     for (int i = 1; i <= 4; ++i)
         list.append({QString("btnD%1.gif").arg(i, 2, 10, QChar('0')), [i] { return Check(20, i % 2 == 0, i > 2); }});

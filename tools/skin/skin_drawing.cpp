@@ -142,9 +142,15 @@ QImage LoginBackground()
 {
     QImage image = Background(450, 515, QString(), 0);
     QPainter p(&image);
-    p.fillRect(0, 0, 450, 200, kNavy);
+    p.fillRect(0, 0, 450, 200, kBar);
+    p.fillRect(0, 198, 450, 2, kBlue);
+    // The window's corners are rounded with ellipses of 85 pixels: the outline follows them.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(kOutline, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(1, 1, 448, 513), 41.5, 41.5);
     p.end();
-    Caption(image, QRect(0, 60, 450, 70), "ZLM", Qt::white, 54, true);
+    Caption(image, QRect(0, 60, 450, 70), "ZLM", kNavy, 54, true);
     Caption(image, QRect(0, 200, 450, 36), "LOGIN", kNavy, 16, true);
     Field(image, QRect(47, 239, 350, 46));
     Field(image, QRect(47, 305, 350, 46));
@@ -163,7 +169,8 @@ QImage Symbol(int size, const QColor& color, const QString& symbol)
     p.setBrush(color);
     p.drawEllipse(QRectF(1, 1, size - 2, size - 2));
     p.end();
-    Caption(image, QRect(0, 0, size, size), symbol, Qt::white, size / 2, true);
+    // A word takes a smaller size than a single sign, so that it stays inside the circle.
+    Caption(image, QRect(0, 0, size, size), symbol, Qt::white, symbol.size() > 1 ? size * 3 / 8 : size / 2, true);
     return image;
 }
 

@@ -5,7 +5,9 @@
 #include <QString>
 
 // The flat look of the generated skin: the program's grey-blue window colour, a navy title band,
-// blue buttons with white captions, white fields with light grey borders.
+// blue buttons with white captions, white fields with light grey borders. The top bar and the login
+// window's head are light, so that the black, dark, red and green texts the windows write on them
+// stay readable.
 namespace skin {
 
 inline const QColor kWindow(238, 240, 244);
@@ -16,6 +18,9 @@ inline const QColor kBorder(200, 204, 212);
 inline const QColor kGreen(46, 160, 90);
 inline const QColor kGrey(150, 154, 160);
 inline const QColor kOrange(232, 140, 40);
+inline const QColor kBar(234, 239, 246);
+inline const QColor kInk(64, 64, 64);
+inline const QColor kOutline(120, 132, 150);
 
 // A window background: the window colour, a title band of bandHeight (0 for none) with the title.
 QImage Background(int width, int height, const QString& title, int bandHeight = 40);

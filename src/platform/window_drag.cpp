@@ -1,4 +1,4 @@
-#include "shell/window_drag.h"
+#include "platform/window_drag.h"
 
 void WindowDrag::press(QWidget& window, const QPoint& globalMouse)
 {

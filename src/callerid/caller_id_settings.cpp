@@ -1,18 +1,8 @@
-#include "shell/caller_id_settings.h"
+#include "callerid/caller_id_settings.h"
 
 #include "core/converters.h"
 #include "core/error_line.h"
 #include "core/settings.h"
-
-bool gCIDUseKT = false;
-bool gCIDUseLG = false;
-QString gCIDktID;
-QString gCIDktPW;
-bool gCIDktAutoLogin = true;
-std::array<QString, 4> gCIDlgID;
-std::array<QString, 4> gCIDlgPW;
-std::array<QString, 4> gCIDlgIP;
-bool gCIDlgAutoLogin = true;
 
 namespace {
 
@@ -62,4 +52,22 @@ void ReadCallerIdSettings()
         gCIDlgPW[line] = readText(QStringLiteral("LGPW") + QString::number(line));
     }
     gCIDlgAutoLogin = readTruth(QStringLiteral("LGOAPI_AutoLogin"), true);
+}
+
+void WriteCallerIdSettings()
+{
+    const auto write = [](const QString& key, const QVariant& value) { gIniFrshop.WriteValue(kSection, key, value); };
+    write(QStringLiteral("CIDUseKT"), gCIDUseKT);
+    write(QStringLiteral("CIDUseLG"), gCIDUseLG);
+    write(QStringLiteral("KTOAPI_AutoLogin"), gCIDktAutoLogin);
+    write(QStringLiteral("ID"), gCIDktID);
+    write(QStringLiteral("PW"), gCIDktPW);
+    write(QStringLiteral("LGOAPI_AutoLogin"), gCIDlgAutoLogin);
+    write(QStringLiteral("LGID"), gCIDlgID[0]);
+    write(QStringLiteral("LGPW"), gCIDlgPW[0]);
+    write(QStringLiteral("LGIP"), gCIDlgIP[0]);
+    for (int line = 1; line <= 3; ++line) {
+        write(QStringLiteral("LGID") + QString::number(line), gCIDlgID[line]);
+        write(QStringLiteral("LGPW") + QString::number(line), gCIDlgPW[line]);
+    }
 }

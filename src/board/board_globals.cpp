@@ -1,0 +1,3 @@
+#include "board/board_globals.h"
+
+int gSchScaleKind = 1;

@@ -1,0 +1,61 @@
+#include "callerid/service_controls.h"
+
+#include "callerid/connection_events.h"
+#include "core/install_values.h"
+
+#include <QCoreApplication>
+
+#include <array>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<KtCidControl> gKt;
+std::array<std::unique_ptr<LgCidLine>, 4> gLg;
+
+// The controls' connections end with the application, not after it.
+void endWithTheApplication()
+{
+    static bool registered = false;
+    if (!registered)
+        qAddPostRoutine(ResetCallerIdControls);
+    registered = true;
+}
+
+} // namespace
+
+KtCidControl& KTOpenAPIX()
+{
+    if (!gKt) {
+        endWithTheApplication();
+        gKt = std::make_unique<KtCidControl>(CidKtHost());
+        gKt->ConnectEvent = KTOpenAPIX_ConnectEvent;
+        gKt->LoginEvent = KTOpenAPIX_LoginEvent;
+    }
+    return *gKt;
+}
+
+LgCidLine& LGUBaseOpenApiX(int index)
+{
+    std::unique_ptr<LgCidLine>& line = gLg.at(index);
+    if (!line) {
+        endWithTheApplication();
+        line = std::make_unique<LgCidLine>(CidLgHost());
+        line->StatusEvent = [index](const QString& data) { LGUBaseOpenApiX_StatusEvent(index, data); };
+        line->SendNetworkErrorEvent = [index] { LGUBaseOpenApiX_SendNetworkErrorEvent(index); };
+        line->ConnectResultEvent = [index](const QString& first, const QString& second) {
+            LGUBaseOpenApiX_ConnectResultEvent(index, first, second);
+        };
+        line->SendCommandResultEvent = [index](const QString& data) {
+            LGUBaseOpenApiX_SendCommandResultEvent(index, data);
+        };
+    }
+    return *line;
+}
+
+void ResetCallerIdControls()
+{
+    gKt.reset();
+    for (std::unique_ptr<LgCidLine>& line : gLg)
+        line.reset();
+}

@@ -1,5 +1,0 @@
-#include "shell/caller_id_restart.h"
-
-void CID_ReStart()
-{
-}

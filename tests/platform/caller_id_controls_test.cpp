@@ -1,0 +1,185 @@
+#include "core/date_time.h"
+#include "platform/caller_id_controls.h"
+#include "platform/cid_line_codec.h"
+#include "platform/raised_error.h"
+#include "support/loopback_port.h"
+#include "support/telephony_fixture.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString host(int port)
+{
+    return "127.0.0.1:" + QString::number(port);
+}
+
+// A service that accepts connections and does only what the test tells it.
+class RawService
+{
+public:
+    RawService()
+    {
+        m_server.listen(QHostAddress::LocalHost);
+        QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection())
+                m_sockets.append(socket);
+        });
+    }
+    QString host() const { return ::host(m_server.serverPort()); }
+    QTcpSocket* waitForConnection()
+    {
+        return QTest::qWaitFor([this] { return !m_sockets.isEmpty(); }, 5000) ? m_sockets[0] : nullptr;
+    }
+
+private:
+    QTcpServer m_server;
+    QList<QTcpSocket*> m_sockets;
+};
+
+TEST(CidLineCodec, FieldsSurviveTheLineAndTheWire)
+{
+    const QStringList fields{"LOGIN", "a%b\tc", "줄\r\n바꿈", "%09 stays text", "", "끝%"};
+    const QByteArray line = EncodeCidLine(fields);
+    EXPECT_EQ(line.count('\n'), 1);
+    EXPECT_TRUE(line.endsWith('\n'));
+    EXPECT_EQ(line.count('\t'), fields.size() - 1);
+    EXPECT_EQ(DecodeCidLine(line.chopped(1)), fields);
+
+    QByteArray buffer = line + line.left(5);
+    const QList<QStringList> taken = TakeCidLines(buffer);
+    ASSERT_EQ(taken.size(), 1);
+    EXPECT_EQ(buffer, line.left(5));
+
+    TelephonyFixture services;
+    KtCidControl kt(services->ktHost());
+    EXPECT_EQ(kt.Login(1, services.accounts().ktKey, fields[1], fields[2]), 401);
+    ASSERT_EQ(services->received().size(), 1);
+    EXPECT_EQ(services->received()[0].fields,
+              (QStringList{"LOGIN", "1", services.accounts().ktKey, fields[1], fields[2]}));
+}
+
+TEST(CallerIdControls, KtEventsFollowTheCallFromTheEventLoop)
+{
+    TelephonyFixture services;
+    KtCidControl kt(services->ktHost());
+    QStringList events;
+    kt.ConnectEvent = [&](int state) { events << "Connect " + QString::number(state); };
+    kt.LoginEvent = [&](int code) { events << "Login " + QString::number(code); };
+    const CidAccounts::Account account = services.accounts().kt[0];
+
+    EXPECT_EQ(kt.Login(1, services.accounts().ktKey, account.id, account.pw), 200);
+    EXPECT_TRUE(events.isEmpty());
+    QTRY_COMPARE(events, (QStringList{"Connect 1", "Login 200"}));
+
+    EXPECT_EQ(kt.Login(1, services.accounts().ktKey, account.id, account.pw), 1000);
+    kt.Logout();
+    QTRY_COMPARE(events.last(), QStringLiteral("Login 300"));
+}
+
+TEST(CallerIdControls, CallsArriveInsideADelayAndAModalBox)
+{
+    TelephonyFixture services;
+    KtCidControl kt(services->ktHost());
+    QStringList calls;
+    kt.CIDEvent = [&](const QString& number, const QString& second, const QString& code, const QString& id,
+                      const QString&) { calls << number + "," + second + "," + code + "," + id; };
+    const CidAccounts::Account account = services.accounts().kt[0];
+    ASSERT_EQ(kt.Login(1, services.accounts().ktKey, account.id, account.pw), 200);
+
+    const std::optional<QString> first = services->ring("KT", "01078411465", QString(), -1);
+    ASSERT_TRUE(first.has_value());
+    EXPECT_EQ(first->size(), 20);
+    Delay(300);
+    ASSERT_EQ(calls.size(), 1);
+    EXPECT_EQ(calls[0], "01078411465," + account.id + ",201," + *first);
+
+    QDialog box;
+    QTimer::singleShot(0, &box, [&] { services->ring("KT", "0212345678", "KT-IN-THE-BOX", -1); });
+    kt.CIDEvent = [&](const QString& number, const QString&, const QString&, const QString&, const QString&) {
+        calls << number + (box.isVisible() ? " in the box" : "");
+        box.accept();
+    };
+    QTimer::singleShot(5000, &box, &QDialog::reject);
+    EXPECT_EQ(box.exec(), QDialog::Accepted);
+    EXPECT_EQ(calls.last(), "0212345678 in the box");
+}
+
+TEST(CallerIdControls, UnreachableServices)
+{
+    const QString nowhere = host(FreeLoopbackPort());
+    KtCidControl kt(nowhere);
+    try {
+        kt.Login(1, "key", "id", "pw");
+        ADD_FAILURE() << "no error raised";
+    } catch (const RaisedError& error) {
+        EXPECT_EQ(error.number, 429);
+    }
+    EXPECT_THROW(kt.Logout(), RaisedError);
+
+    LgCidLine line(nowhere);
+    QStringList results;
+    line.ConnectResultEvent = [&](const QString& first, const QString& second) { results << first + ", " + second; };
+    line.DisconnectServer();
+    line.LoginServer("id", "pw", "");
+    EXPECT_TRUE(results.isEmpty());
+    QTRY_COMPARE(results, QStringList{"Login, OamServer Connect Err"});
+}
+
+TEST(CallerIdControls, SilentKtServiceRaisesAfterItsWait)
+{
+    RawService silent;
+    KtCidControl kt(silent.host());
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        kt.KickOut();
+        ADD_FAILURE() << "no error raised";
+    } catch (const RaisedError& error) {
+        EXPECT_EQ(error.number, 440);
+    }
+    EXPECT_GE(clock.elapsed(), 4900);
+    EXPECT_LT(clock.elapsed(), 8000);
+}
+
+TEST(CallerIdControls, LgLineLogsInAndOutAndReportsADrop)
+{
+    TelephonyFixture services;
+    LgCidLine line(services->lgHost());
+    QStringList events;
+    line.StatusEvent = [&](const QString& data) { events << "Status " + data; };
+    line.SendNetworkErrorEvent = [&] { events << "SendNetworkError"; };
+    line.ConnectResultEvent = [&](const QString& first, const QString& second) {
+        events << "ConnectResult " + first + ", " + second;
+    };
+    const CidAccounts::Account account = services.accounts().lg[1];
+
+    line.LoginServer(account.id, "wrong", "10.0.0.1");
+    QTRY_COMPARE(events, QStringList{"ConnectResult Connect, Network Connect Err"});
+    line.LoginServer(account.id, account.pw, "10.0.0.1");
+    QTRY_COMPARE(events.last(), "Status STATUS:1|CALLERID:" + account.number + "|");
+    EXPECT_EQ(services->lgLinesLoggedIn(), QList<int>{1});
+
+    events.clear();
+    line.DisconnectServer();
+    QTRY_COMPARE(events, (QStringList{"SendNetworkError", "Status STATUS:0|"}));
+    Delay(100);
+    EXPECT_EQ(events.size(), 2);
+
+    RawService service;
+    LgCidLine dropped(service.host());
+    dropped.SendNetworkErrorEvent = [&] { events << "dropped"; };
+    dropped.LoginServer("id", "pw", "");
+    QTcpSocket* connection = service.waitForConnection();
+    ASSERT_NE(connection, nullptr);
+    connection->close();
+    QTRY_COMPARE(events.last(), QStringLiteral("dropped"));
+}
+
+} // namespace
