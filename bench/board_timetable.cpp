@@ -4,7 +4,7 @@
 // read); and the month calendar beside the month's grouped query alone. Prints the times and the
 // ratios; the timetable is to stay within 2 times its floor.
 //   build/bench/bench_board_timetable
-#include "median_timing.h"
+#include "manual_timing.h"
 #include "board/board_globals.h"
 #include "board/board_window.h"
 #include "board/booking_texts.h"

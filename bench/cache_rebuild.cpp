@@ -2,7 +2,6 @@
 // served by the stand-in, beside its floor: the plain insert of the same rows with one prepared
 // statement in one transaction. Prints both times (the rebuild without its HTTP transfer) and
 // their ratio, which is to stay within 3.
-#include "median_timing.h"
 #include "core/answer_grammar.h"
 #include "core/backend_request.h"
 #include "server/reservation_cache.h"

@@ -12,6 +12,7 @@ EndpointMap AllEndpoints()
     AddCouponEndpoints(endpoints);
     AddMemberEndpoints(endpoints);
     AddPatchDownloadEndpoints(endpoints);
+    AddMessagingEndpoints(endpoints);
     AddTableRequestEndpoints(endpoints);
     return endpoints;
 }

@@ -22,6 +22,7 @@ void AddTableEndpoints(EndpointMap& endpoints);
 void AddCouponEndpoints(EndpointMap& endpoints);
 void AddMemberEndpoints(EndpointMap& endpoints);
 void AddPatchDownloadEndpoints(EndpointMap& endpoints);
+void AddMessagingEndpoints(EndpointMap& endpoints);
 void AddTableRequestEndpoints(EndpointMap& endpoints);
 
 // Every endpoint of the stand-in.

@@ -59,13 +59,14 @@ bool readJson(const QString& path, QJsonDocument& document, QString* error)
 
 bool ShopState::load(const QString& folder, const QDate& today, ShopState& state, QString* error)
 {
-    QJsonDocument shop, tables, staff, members, reservations, cars, requests;
+    QJsonDocument shop, tables, staff, members, reservations, cars, messages, requests;
     const QDir dir(folder);
     if (!readJson(dir.filePath("shop.json"), shop, error) || !readJson(dir.filePath("tables.json"), tables, error)
         || !readJson(dir.filePath("staff.json"), staff, error)
         || !readJson(dir.filePath("members.json"), members, error)
         || !readJson(dir.filePath("reservations.json"), reservations, error)
         || !readJson(dir.filePath("cars.json"), cars, error)
+        || !readJson(dir.filePath("messages.json"), messages, error)
         || !readJson(dir.filePath("requests.json"), requests, error))
         return false;
     const QJsonObject root = shop.object();
@@ -81,6 +82,10 @@ bool ShopState::load(const QString& folder, const QDate& today, ShopState& state
     state.members = toRecords(members.array(), today);
     state.reservations = toRecords(reservations.array(), today);
     state.cars = toRecords(cars.array(), today);
+    state.messages = toRecords(messages.object().value("messages").toArray(), today);
+    const QJsonObject phrases = messages.object().value("phrases").toObject();
+    for (auto it = phrases.begin(); it != phrases.end(); ++it)
+        state.phrases.insert(it.key(), it.value().toVariant().toStringList());
     state.qrmemoYN = requests.object().value("qrmemoYN").toString();
     state.tableRequests = toRecords(requests.object().value("requests").toArray(), today);
     return true;

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QHash>
 #include <QList>
+#include <QStringList>
 #include <QString>
 
 // One record of the shop: field name → value, in the backend's own names ("tablenum", "YN").
@@ -24,6 +25,8 @@ struct ShopState {
     QList<StandinRecord> levels;       // levelnum, levelname
     QList<StandinRecord> cars;         // numb, membernum, carnumber
     QList<StandinRecord> reservations;
+    QList<StandinRecord> messages;              // sent messages, oldest first: num, Phone, regdate, MSG
+    QHash<QString, QStringList> phrases;        // canned phrases by category
     QString qrmemoYN;                    // the table-request switch: "N" shows the requests
     QList<StandinRecord> tableRequests;  // memonum, table (its nums), memophonet, memotext,
                                          // ordercount, regdatememo, memoYN ("N" pending, "Y" done)

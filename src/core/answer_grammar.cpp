@@ -139,6 +139,14 @@ std::optional<QString> GetField(const QString& text, const QString& open, const 
     return value->toString();
 }
 
+QStringList GetFieldValues(const QString& text, const QString& open, const QString& close)
+{
+    QStringList values;
+    for (const Span& piece : spansFrom(occurrences(text, open), open.size(), text.size()))
+        values.append(cutAtClose(QStringView(text).mid(piece.first, piece.second), close).toString());
+    return values;
+}
+
 QStringList SplitRecords(const QString& text, const QString& separator)
 {
     QStringList records;

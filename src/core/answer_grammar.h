@@ -19,6 +19,10 @@
 std::optional<QString> GetField(const QString& text, const QString& open, const QString& close,
                                 int occurrence = 1);
 
+// Every value of a field in order, read in one pass: value k is what GetField gives for
+// occurrence k ("<text>a</text><text>b</text>" gives "a" and "b"). Empty when the marker is missing.
+QStringList GetFieldValues(const QString& text, const QString& open, const QString& close);
+
 // The pieces after each occurrence of the separator, each up to the next one or the end; the
 // text before the first separator is not a piece. Empty when the separator does not occur.
 QStringList SplitRecords(const QString& text, const QString& separator);

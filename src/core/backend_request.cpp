@@ -3,7 +3,32 @@
 #include "core/text_escapes.h"
 #include "core/log.h"
 #include "core/login_values.h"
+#include "core/raw_http_post.h"
 #include "core/win_http.h"
+
+#include <QStringEncoder>
+
+namespace {
+
+constexpr int kAnsiTimeoutMs = 30000;
+
+QByteArray ansiBytes(const QString& text)
+{
+    QStringEncoder encoder("windows-949");
+    return encoder.isValid() ? QByteArray(encoder.encode(text)) : text.toUtf8();
+}
+
+QString postAnsi(const QString& url, const QString& body, bool)
+{
+    const QByteArray bytes = ansiBytes(body);
+    return PostRaw(url, bytes,
+                   {{"Content-Type", "application/x-www-form-urlencoded"},
+                    {"User-Agent", "Firefox 3.6.4"},
+                    {"Content-Length", QByteArray::number(bytes.size())}},
+                   kAnsiTimeoutMs);
+}
+
+} // namespace
 
 BackendRequest::BackendRequest(const QString& label, const QString& path)
     : m_label(label), m_path(path), m_id(gShopID), m_password(gShopPW), m_suffix(QStringLiteral("_WinHttp"))
@@ -52,6 +77,11 @@ QString BackendRequest::send()
 QString BackendRequest::sendOnce()
 {
     return sendWith(&GetWinHttpOnce);
+}
+
+QString BackendRequest::sendAnsi()
+{
+    return sendWith(&postAnsi);
 }
 
 QString BackendRequest::sendWith(QString (*transport)(const QString&, const QString&, bool))

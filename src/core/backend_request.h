@@ -29,6 +29,10 @@ public:
     // Through GetWinHttp (10 seconds) or GetWinHttpOnce (60 seconds).
     QString send();
     QString sendOnce();
+    // The instant message's own request (PostRaw): the body as bytes of the Korean ANSI code page,
+    // the headers "Content-Type", "User-Agent" and "Content-Length" in that order, one attempt of at
+    // most 30 seconds, no outcome line.
+    QString sendAnsi();
 
 private:
     QString sendWith(QString (*transport)(const QString&, const QString&, bool));

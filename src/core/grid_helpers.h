@@ -4,6 +4,7 @@
 
 class GridModel;
 class PictureList;
+class QPainter;
 
 // Column kinds and colour schemes of the grids, as every window lays out its lists.
 
@@ -25,3 +26,10 @@ void SpreadSetCellType(GridModel* grid, int column, int kind, const QString& lis
 // while they work and as it was afterwards.
 void 스프레드_색상초기화7(GridModel* grid);
 void 스프레드_색상초기화7A(GridModel* grid);
+
+// The owner-drawn header row of the lists: SetHeaderRowOwnerDrawn hands the header cells of
+// columns 0 to lastCol to the grid's DrawItem event, and DrawHeaderCell paints one of them: the
+// rectangle (twips relative to the grid) filled with RGB(232,246,255) and the cell's text in black
+// on one line, centred both ways.
+void SetHeaderRowOwnerDrawn(GridModel& grid, int lastCol);
+void DrawHeaderCell(const GridModel& grid, int col, int row, QPainter& dc, int x, int y, int x2, int y2);

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/main_window_calls.h"
 #include "platform/panel_button.h"
 #include "platform/picture_label.h"
-#include "core/main_window_calls.h"
+#include "platform/window_drag.h"
 #include "platform/window_registry.h"
 #include "shell/main_skin.h"
-#include "platform/window_drag.h"
 
 #include <QLabel>
 #include <QTimer>

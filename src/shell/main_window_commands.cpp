@@ -4,6 +4,7 @@
 #include "core/install_values.h"
 #include "core/login_values.h"
 #include "core/settings.h"
+#include "messaging/message_history_window.h"
 #include "platform/message_box.h"
 #include "platform/program_folder.h"
 #include "platform/program_launcher.h"
@@ -78,8 +79,11 @@ void frmMainMDI::showOverHalfTransparent(const QString& title, const std::functi
 
 void frmMainMDI::lbl문자내역_Click()
 {
-    // The message history window is not part of this build yet.
-    showOverHalfTransparent(QStringLiteral("[ 문자내역 ]"), [] {});
+    showOverHalfTransparent(QStringLiteral("[ 문자내역 ]"), [] {
+        frmz문자내역& history = Form<frmz문자내역>();
+        history.m_FirstActivated = true;
+        ShowFormModal(history);
+    });
 }
 
 void frmMainMDI::lblCID설정_Click()

@@ -6,7 +6,9 @@
 #include "config/reservation_settings_window.h"
 #include "config/table_order_window.h"
 #include "config/tables_window.h"
+#include "messaging/canned_phrases_window.h"
 #include "messaging/instant_sms_window.h"
+#include "messaging/message_history_window.h"
 #include "platform/window_registry.h"
 #include "requests/request_confirm_window.h"
 #include "requests/table_requests_window.h"
@@ -27,6 +29,8 @@ void RegisterWindowMakers()
     registerMaker<frmB예약관리>();
     registerMaker<frmB예약_등록B>();
     registerMaker<frmz즉시문자>();
+    registerMaker<frmz문자내역>();
+    registerMaker<frmzComment>();
     registerMaker<frmB좌석설정>();
     registerMaker<frmB좌석설정_순서변경>();
     registerMaker<frmB설정>();

@@ -330,7 +330,12 @@ TEST_F(MainWindow, CommandsOpenTheirTargetsAndSwitches)
 {
     frmMainMDI& main = load();
     main.lbl현재작업->setText("[ 예약관리 ]");
+    QTimer::singleShot(0, [] {
+        if (QWidget* history = FindForm("frmz문자내역"))
+            history->close();
+    });
     QTest::mouseClick(main.lbl문자내역, Qt::LeftButton);
+    EXPECT_FALSE(IsFormLoaded("frmz문자내역"));
     EXPECT_EQ(main.lbl현재작업->text(), "[ 예약관리 ]");
     EXPECT_EQ(WindowAlpha(main), 255);
 
