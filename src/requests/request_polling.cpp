@@ -5,7 +5,6 @@
 #include "core/byte_text.h"
 #include "core/converters.h"
 #include "core/date_time.h"
-#include "core/error_line.h"
 #include "core/log.h"
 #include "core/main_window_calls.h"
 #include "core/screen_values.h"
@@ -23,7 +22,6 @@
 
 namespace {
 
-const QString kWindow = QStringLiteral("frmz승인_고객요청");
 const QString kSeparator = QStringLiteral("<memochecks>");
 constexpr int kMainFullWidth = 1024;
 
