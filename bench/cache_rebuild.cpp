@@ -77,7 +77,7 @@ double storeMs()
     CopyTemplate(setup().dir, "VmrBooking.0.mdb", "VmrBooking.mdb");
     QElapsedTimer timer;
     timer.start();
-    Store_예약_전체(answer);
+    Store_예약_전체(answer, setup().dir.file("VmrBooking.mdb"));
     return elapsedMs(timer);
 }
 

@@ -8,6 +8,7 @@ packages=(
   libqt6sql6-sqlite libqt6sql6-mysql
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-nanum qt6-translations-l10n mariadb-server mariadb-client
+  clang libclang-rt-14-dev
 )
 
 missing=()

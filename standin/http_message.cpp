@@ -2,13 +2,16 @@
 
 namespace {
 
-qsizetype contentLength(const QList<QByteArray>& headerLines, bool& valid)
+// The announced body length: 0 without the header, -1 when it cannot be accepted.
+qsizetype contentLength(const QList<QByteArray>& headerLines)
 {
-    valid = true;
     for (const QByteArray& line : headerLines) {
         const qsizetype colon = line.indexOf(':');
-        if (colon > 0 && line.left(colon).trimmed().toLower() == "content-length")
-            return line.mid(colon + 1).trimmed().toLongLong(&valid);
+        if (colon <= 0 || line.left(colon).trimmed().toLower() != "content-length")
+            continue;
+        bool valid = false;
+        const qlonglong length = line.mid(colon + 1).trimmed().toLongLong(&valid);
+        return valid && length >= 0 && length <= kMaxHttpBody ? qsizetype(length) : -1;
     }
     return 0;
 }
@@ -19,16 +22,15 @@ HttpParse ParseHttpRequest(const QByteArray& received, HttpRequestHead& head)
 {
     const qsizetype end = received.indexOf("\r\n\r\n");
     if (end < 0)
-        return received.size() > 65536 ? HttpParse::Malformed : HttpParse::Incomplete;
+        return received.size() > kMaxHttpHead ? HttpParse::Malformed : HttpParse::Incomplete;
     const QList<QByteArray> lines = received.left(end).split('\n');
     const QList<QByteArray> requestLine = lines.first().trimmed().split(' ');
     if (requestLine.size() != 3 || !requestLine[2].startsWith("HTTP/1."))
         return HttpParse::Malformed;
-    bool valid = false;
-    const qsizetype length = contentLength(lines.mid(1), valid);
-    if (!valid || length < 0)
-        return HttpParse::Malformed;
-    if (received.size() < end + 4 + length)
+    const qsizetype length = contentLength(lines.mid(1));
+    if (length < 0)
+        return HttpParse::TooLarge;
+    if (received.size() - (end + 4) < length)
         return HttpParse::Incomplete;
     const QByteArray target = requestLine[1];
     const qsizetype query = target.indexOf('?');
@@ -48,6 +50,7 @@ QByteArray ReasonPhrase(int status)
     case 400: return "Bad Request";
     case 403: return "Forbidden";
     case 404: return "Not Found";
+    case 413: return "Payload Too Large";
     case 500: return "Internal Server Error";
     case 502: return "Bad Gateway";
     case 503: return "Service Unavailable";

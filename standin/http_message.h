@@ -12,7 +12,12 @@ struct HttpRequestHead {
     QByteArray body;
 };
 
-enum class HttpParse { Complete, Incomplete, Malformed };
+// TooLarge: a Content-Length that is negative, unreadable or above kMaxHttpBody.
+enum class HttpParse { Complete, Incomplete, Malformed, TooLarge };
+
+// The most a request may carry: its head and its body.
+constexpr qsizetype kMaxHttpHead = 65536;
+constexpr qsizetype kMaxHttpBody = 64 * 1024 * 1024;
 
 // Reads one request from the bytes received so far.
 HttpParse ParseHttpRequest(const QByteArray& received, HttpRequestHead& head);

@@ -1,6 +1,7 @@
 #include "answer_writer.h"
 #include "endpoint.h"
 
+#include "core/answer_grammar.h"
 #include "core/text_escapes.h"
 
 #include <algorithm>
@@ -110,6 +111,89 @@ QString memberCars(ShopState& shop, const FormFields& form)
     return answer;
 }
 
+StandinRecord* memberRecord(ShopState& shop, const QString& number)
+{
+    for (StandinRecord& member : shop.members)
+        if (!number.isEmpty() && member.value("num") == number)
+            return &member;
+    return nullptr;
+}
+
+QString addCar(ShopState& shop, const FormFields& form)
+{
+    if (!IsShopRequest(shop, form))
+        return WrongAccountAnswer();
+    const QString number = form.value("carnumber");
+    if (!memberRecord(shop, form.value("numt")) || number.isEmpty())
+        return QStringLiteral("실패");
+    qlonglong highest = 0;
+    for (const StandinRecord& car : shop.cars)
+        highest = qMax(highest, car.value("numb").toLongLong());
+    shop.cars.append({{"numb", QString::number(highest + 1)}, {"membernum", form.value("numt")}, {"carnumber", number}});
+    return QStringLiteral("완료");
+}
+
+QString deleteCar(ShopState& shop, const FormFields& form)
+{
+    if (!IsShopRequest(shop, form))
+        return WrongAccountAnswer();
+    const QString member = form.value("numt");
+    const QString record = form.value("deletenum");
+    const auto removed = shop.cars.removeIf([&](const StandinRecord& car) {
+        return !record.isEmpty() && car.value("numb") == record && car.value("membernum") == member;
+    });
+    return removed > 0 ? QStringLiteral("완료") : QStringLiteral("실패");
+}
+
+// A member with pending orders is refused by the plain withdrawal; the administrative one
+// withdraws every member.
+QString withdraw(ShopState& shop, const FormFields& form, bool despitePending)
+{
+    if (!IsShopRequest(shop, form))
+        return WrongAccountAnswer();
+    const StandinRecord* member = memberRecord(shop, form.value("mnum"));
+    if (!member)
+        return QStringLiteral("실패");
+    if (!despitePending && member->value("checkcount").toInt() > 0)
+        return QStringLiteral("대기있음")
+               + Fields(*member, {"checkcount", "tolistcount", "zzimlistcount", "waitlistcount", "deliverylistcount"});
+    const QString number = member->value("num");
+    shop.members.removeIf([&](const StandinRecord& m) { return m.value("num") == number; });
+    return QStringLiteral("성공");
+}
+
+QString withdrawMember(ShopState& shop, const FormFields& form)
+{
+    return withdraw(shop, form, false);
+}
+
+QString withdrawMemberAdmin(ShopState& shop, const FormFields& form)
+{
+    return withdraw(shop, form, true);
+}
+
+// The whole record as the member save sends it back; the consents come in one block.
+QString editMember(ShopState& shop, const FormFields& form)
+{
+    if (!IsShopRequest(shop, form))
+        return WrongAccountAnswer();
+    StandinRecord* member = memberRecord(shop, form.value("numt"));
+    if (!member)
+        return QStringLiteral("실패");
+    member->insert("name", form.value("name"));
+    member->insert("level", form.value("levelname"));
+    member->insert("levelfrozen", form.value("levelfrozen"));
+    member->insert("memo", VmrDecodeAA(form.value("memot")));
+    member->insert("deny", form.value("denyt"));
+    member->insert("pointcheck", form.value("pointcheck"));
+    const QString consents = form.value("snst");
+    for (const QString name : {"snsi", "snsf", "snsb", "snse"})
+        member->insert(name, GetField(consents, " " + name + "[", "]" + name).value_or(QString()));
+    for (const QString name : {"name2", "lastzzimnames", "add_phone1", "add_phone2", "add_phone3", "careful"})
+        member->insert(name, form.value(name));
+    return QStringLiteral("성공");
+}
+
 // An associate member registered by phone: "이미가입" when a member has those digits.
 QString registerAssociate(ShopState& shop, const FormFields& form)
 {
@@ -154,4 +238,9 @@ void AddMemberEndpoints(EndpointMap& endpoints)
     endpoints.insert("/program/SearchMember1Detail2.php", memberDetail);
     endpoints.insert("/vbPHP/MemberCarLoad.php", memberCars);
     endpoints.insert("/program/RecommendPhoneShopMoveNoSMS.php", registerAssociate);
+    endpoints.insert("/vbPHP/MemberCarADD.php", addCar);
+    endpoints.insert("/vbPHP/MemberCarDelete.php", deleteCar);
+    endpoints.insert("/program/memberoutShop.php", withdrawMember);
+    endpoints.insert("/program/memberoutShopAdmin.php", withdrawMemberAdmin);
+    endpoints.insert("/program/MemberInfoEdit.php", editMember);
 }

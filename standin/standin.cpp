@@ -73,6 +73,10 @@ void Standin::accept()
 
 void Standin::readFrom(QTcpSocket* socket)
 {
+    if (socket->property("refused").toBool()) {   // what follows a refused head is thrown away
+        socket->readAll();
+        return;
+    }
     QByteArray buffer = socket->property("buffer").toByteArray() + socket->readAll();
     if (buffer.startsWith('\x16')) {   // a TLS handshake: this server speaks plain HTTP only
         socket->abort();
@@ -87,6 +91,11 @@ void Standin::readFrom(QTcpSocket* socket)
     socket->setProperty("buffer", QByteArray());
     if (state == HttpParse::Malformed) {
         send(socket, StandinReply::text("Bad Request", 400));
+        return;
+    }
+    if (state == HttpParse::TooLarge) {
+        socket->setProperty("refused", true);
+        send(socket, StandinReply::text("Payload Too Large", 413));
         return;
     }
     const StandinRequest request{head.path, head.body, head.headers};
@@ -141,5 +150,23 @@ void Standin::send(QTcpSocket* socket, const StandinReply& reply)
         socket->write(HttpResponse(reply.status, reply.body));
         socket->disconnectFromHost();
         return;
+    case StandinReply::Ending::Drip:
+        socket->write(HttpResponseHead(reply.status, reply.body.size()));
+        drip(socket, reply.body, reply.dripMs);
+        return;
     }
+}
+
+void Standin::drip(QTcpSocket* socket, const QByteArray& body, int everyMs)
+{
+    auto* timer = new QTimer(socket);
+    auto sent = std::make_shared<qsizetype>(0);
+    QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, body, sent] {
+        socket->write(body.mid((*sent)++, 1));
+        if (*sent < body.size())
+            return;
+        timer->stop();
+        socket->disconnectFromHost();
+    });
+    timer->start(everyMs);
 }

@@ -62,6 +62,7 @@ private:
     StandinReply replyTo(const StandinRequest& request);
     StandinReply scriptedOrServed(const StandinRequest& request);
     static void send(QTcpSocket* socket, const StandinReply& reply);
+    static void drip(QTcpSocket* socket, const QByteArray& body, int everyMs);
 
     ShopState m_shop;
     EndpointMap m_endpoints;

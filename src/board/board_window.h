@@ -7,6 +7,7 @@
 #include "platform/placeholder_box.h"
 #include "platform/spread_grid.h"
 #include "platform/window_registry.h"
+#include "server/caller_id_board.h"
 
 #include <QDate>
 #include <QFrame>
@@ -21,7 +22,7 @@
 // call list, the member panel and the commands. A child of the main window's client area that
 // fills it. Opened by setting m_FirstActivated, a modeless show and a move to the front; the
 // set-up (today, calendar, lists, time-slot view) runs at the next activation.
-class frmB예약관리 : public QWidget, public FormEvents
+class frmB예약관리 : public QWidget, public FormEvents, public CallerIdBoard
 {
 public:
     static QString FormName() { return QStringLiteral("frmB예약관리"); }
@@ -55,6 +56,12 @@ public:
 
     // The booking list search of the days in mListDay, or of all days.
     bool 예약_검색(bool bAllDays);
+
+    // What an incoming call does here (Load_CID, 회원검색A and DrawShedule above are the rest).
+    QString ShownDay() const override;
+    void SetMemberSearchText(const QString& number) override;
+    void ShowMemberPanel() override;
+    void StartBlink(qint32 untilTick) override;
 
     // The load, the first activation, the keys.
     void Form_Load() override;

@@ -19,6 +19,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QDateEdit>
 #include <QPointer>
 
@@ -98,12 +99,22 @@ void frmB예약_등록B::CMD_Click(int index)
     ButtonGuard guard(CMD[index], QStringLiteral("CMD"), index);
     if (!guard.passed())
         return;
+    QPointer<frmB예약_등록B> self(this);
     switch (index) {
     case 0:
         if (txtA[0]->text() == txtA[0]->toolTip())
             txtA[0]->clear();
         if (IsNewMember())
             registerFromPanelA();
+        else if (회원정보A_Save() && self)
+            ReloadMember();
+        break;
+    case 1:
+        if (회원정보B_탈퇴() && self)
+            ReloadMember();
+        break;
+    case 2:
+        saveMemberPanelB(guard);
         break;
     case 3:
         picFrame[4]->hide();
@@ -115,6 +126,31 @@ void frmB예약_등록B::CMD_Click(int index)
     default:
         break;
     }
+}
+
+// Panel B's save: registers a new associate member and searches it, or saves the member's cars and
+// record and reloads it. A window opened for the member hides afterwards.
+void frmB예약_등록B::saveMemberPanelB(ButtonGuard& guard)
+{
+    QPointer<frmB예약_등록B> self(this);
+    if (lbl회원모드->text() == QStringLiteral("회원등록")) {
+        if (BoxValue(*txtB[0]).isEmpty() || BoxValue(*txtB[1]).isEmpty()) {
+            MsgBox(QStringLiteral("이름과 휴대번호는 필수항목입니다!"), MsgStyle::Information);
+            return;
+        }
+        준회원등록();
+        QCoreApplication::processEvents();
+        if (!self)
+            return;
+        txtS[0]->setText(QString(txtB[1]->text()).remove('-'));
+        CMD2_Click(0);
+    } else {
+        회원정보BC_Save(0);
+        if (self && 회원정보B_Save() && self)
+            ReloadMember();
+    }
+    if (self && m_ModeA == 3)
+        hideEnd(guard);
 }
 
 void frmB예약_등록B::CMD3_Click(int index)
@@ -149,10 +185,16 @@ void frmB예약_등록B::saveReservation(ButtonGuard& guard)
     if (m_ModeA == 0) {
         if (IsNewMember() && (!registerFromPanelA() || !self))
             return;
-        if (예약등록(confirmed) && self)
+        if (!예약등록(confirmed) || !self)
+            return;
+        회원정보BC_Save(1);
+        if (self)
             hideEnd(guard);
     } else if (m_ModeA == 1) {
         if (!editChain() || !self)
+            return;
+        회원정보BC_Save(1);
+        if (!self)
             return;
         MDB_Update_예약(m_MemNumT, m_CurBkNumT, QString(txt연락처->text()).remove('-'));
         if (self)

@@ -124,6 +124,7 @@ protected:
 private:
     void connectButtonLooks();
     void saveReservation(class ButtonGuard& guard);
+    void saveMemberPanelB(class ButtonGuard& guard);
     bool registerFromPanelA();
     bool 준회원등록B();
     bool 시간_체크() const;

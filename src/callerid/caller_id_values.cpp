@@ -13,3 +13,4 @@ bool gCIDlgAutoLogin = true;
 QString gCIDktStatus;
 std::array<QString, 4> gCIDlgStatus;
 int gCIDlgJobKind = 0;
+QStringList gCIDktRecentIDs;

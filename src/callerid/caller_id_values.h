@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -30,3 +31,7 @@ extern std::array<QString, 4> gCIDlgStatus;
 // 1 log in at start, 2 log in from the settings window, 3 log out, 4 log out from the settings
 // window.
 extern int gCIDlgJobKind;
+
+// The KT call identifiers handled as new calls since the program started, in their order; a later
+// status of a call is looked up here as a whole item.
+extern QStringList gCIDktRecentIDs;

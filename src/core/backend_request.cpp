@@ -18,7 +18,7 @@ QByteArray ansiBytes(const QString& text)
     return encoder.isValid() ? QByteArray(encoder.encode(text)) : text.toUtf8();
 }
 
-QString postAnsi(const QString& url, const QString& body, bool)
+QString postAnsi(const QString& url, const QString& body, bool, HttpOutcome*)
 {
     const QByteArray bytes = ansiBytes(body);
     return PostRaw(url, bytes,
@@ -69,27 +69,27 @@ QString BackendRequest::body() const
     return "ID=" + FormValue(m_id) + "&PassWord=" + FormValue(m_password) + m_pairs;
 }
 
-QString BackendRequest::send()
+QString BackendRequest::send(HttpOutcome* outcome)
 {
-    return sendWith(&GetWinHttp);
+    return sendWith(&GetWinHttp, outcome);
 }
 
-QString BackendRequest::sendOnce()
+QString BackendRequest::sendOnce(HttpOutcome* outcome)
 {
-    return sendWith(&GetWinHttpOnce);
+    return sendWith(&GetWinHttpOnce, outcome);
 }
 
 QString BackendRequest::sendAnsi()
 {
-    return sendWith(&postAnsi);
+    return sendWith(&postAnsi, nullptr);
 }
 
-QString BackendRequest::sendWith(QString (*transport)(const QString&, const QString&, bool))
+QString BackendRequest::sendWith(Transport transport, HttpOutcome* outcome)
 {
     const QString address = url();
     const QString form = body();
     WriteLog(m_label + address + "?" + form, m_suffix);
-    const QString answer = transport(address, form, true);
-    WriteLog(m_label + "ResponseStr:\r\n" + answer, m_suffix);
+    const QString answer = transport(address, form, true, outcome);
+    WriteLog(m_label + "ResponseStr:\r\n" + LoggedAnswer(answer), m_suffix);
     return answer;
 }

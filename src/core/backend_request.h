@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/win_http.h"
+
 #include <QString>
 
 // The one way the program asks the backend: a form body that begins with the account
@@ -26,16 +28,18 @@ public:
     QString url() const;
     QString body() const;
 
-    // Through GetWinHttp (10 seconds) or GetWinHttpOnce (60 seconds).
-    QString send();
-    QString sendOnce();
+    // Through GetWinHttp (10 seconds) or GetWinHttpOnce (60 seconds); the outcome says whether
+    // the whole answer came. An answer above 256 KiB is cut in the log line only.
+    QString send(HttpOutcome* outcome = nullptr);
+    QString sendOnce(HttpOutcome* outcome = nullptr);
     // The instant message's own request (PostRaw): the body as bytes of the Korean ANSI code page,
     // the headers "Content-Type", "User-Agent" and "Content-Length" in that order, one attempt of at
     // most 30 seconds, no outcome line.
     QString sendAnsi();
 
 private:
-    QString sendWith(QString (*transport)(const QString&, const QString&, bool));
+    using Transport = QString (*)(const QString&, const QString&, bool, HttpOutcome*);
+    QString sendWith(Transport transport, HttpOutcome* outcome);
 
     QString m_label;
     QString m_path;

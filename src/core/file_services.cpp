@@ -9,6 +9,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 
@@ -42,6 +43,15 @@ int ShellFileCopy(const QString& from, const QString& to)
         }
     }
     return target.commit() ? 0 : kAccessDenied;
+}
+
+bool ReplaceFile(const QString& from, const QString& to, QString* failure)
+{
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    if (failure)
+        *failure = QString::fromLocal8Bit(std::strerror(errno)) + ": '" + from + "' -> '" + to + "'";
+    return false;
 }
 
 bool FolderExists(const QString& path)

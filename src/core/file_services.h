@@ -8,6 +8,10 @@
 // ran to its end; otherwise a code: 2 the source is missing, 5 the target cannot be written.
 int ShellFileCopy(const QString& from, const QString& to);
 
+// Moves a file over the target in one step: the target is the old file or the new one, never a
+// mix. False with a description when the move failed.
+bool ReplaceFile(const QString& from, const QString& to, QString* failure = nullptr);
+
 // Whether a folder exists at the path; false on any failure.
 bool FolderExists(const QString& path);
 

@@ -80,6 +80,20 @@ bool MsgFileMS(const QString& message, const QString&)
     return appendEntry(pathFor(at, QString()), stamp(at) + " " + message, "MsgFileMS");
 }
 
+QString LoggedAnswer(const QString& answer)
+{
+    constexpr qsizetype kMostLogged = 256 * 1024;
+    if (answer.size() * 3 <= kMostLogged)   // no character takes more than 3 UTF-8 bytes
+        return answer;
+    const QByteArray bytes = answer.toUtf8();
+    if (bytes.size() <= kMostLogged)
+        return answer;
+    qsizetype cut = kMostLogged;
+    while (cut > 0 && (uchar(bytes.at(cut)) & 0xC0) == 0x80)   // not inside a character
+        --cut;
+    return QString::fromUtf8(bytes.left(cut)) + " … (" + QString::number(bytes.size()) + " bytes)";
+}
+
 bool 로그_파일_삭제(const QString& pattern)
 {
     const QDir folder(AppPath());

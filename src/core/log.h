@@ -17,6 +17,10 @@ bool MsgFileMS(const QString& message, const QString& fileName = QString());
 // The trace call that is switched off: it writes nothing.
 inline void MsgDebug(const QString&, const QString& = QString(), bool = false) {}
 
+// An answer as its log line shows it: one longer than 256 KiB (UTF-8 bytes) as its first 256 KiB
+// followed by " … (N bytes)", N the whole answer's size; a shorter one unchanged.
+QString LoggedAnswer(const QString& answer);
+
 // The path of today's log of a suffix (taken from the current clock).
 QString LogFilePath(const QString& suffix = QString());
 

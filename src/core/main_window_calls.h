@@ -19,5 +19,9 @@ public:
     virtual void ShowSmallCard(int width, int fontSize, const QString& caption, const QString& tag) = 0;
 };
 
+// The tag a table-request notice leaves on sspTEL: the card's button then opens the board without
+// a caller to search.
+inline const QString kRequestNoticeTag = QStringLiteral("REQ");
+
 // The main window's calls, or nullptr while the main window is not loaded.
 MainWindowCalls* MainWindow();

@@ -11,11 +11,13 @@
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
 
 const QString kLog = QStringLiteral("_WinHttp");
+int g_totalLimitMs = 180000;
 
 struct Variant {
     QString name;
@@ -74,7 +76,21 @@ void logFailure(const Variant& variant, const QNetworkReply& reply, int step, co
                  kLog);
 }
 
-QString post(const Variant& variant, const QString& url, const QString& body)
+// A transfer time-out and the total limit both abort the request.
+HttpOutcome outcomeOf(const QNetworkReply& reply)
+{
+    switch (reply.error()) {
+    case QNetworkReply::NoError:
+        return HttpOutcome::Complete;
+    case QNetworkReply::OperationCanceledError:
+    case QNetworkReply::TimeoutError:
+        return HttpOutcome::TimedOut;
+    default:
+        return isTransportError(reply.error()) ? HttpOutcome::Failed : HttpOutcome::Complete;
+    }
+}
+
+QString post(const Variant& variant, const QString& url, const QString& body, HttpOutcome* outcome)
 {
     const int start = GetTickCountMS();
     QNetworkAccessManager manager;
@@ -82,11 +98,18 @@ QString post(const Variant& variant, const QString& url, const QString& body)
     QNetworkReply* reply = manager.post(buildRequest(url, variant.timeoutMs), body.toUtf8());
     QEventLoop wait;
     QObject::connect(reply, &QNetworkReply::finished, &wait, &QEventLoop::quit);
-    if (!reply->isFinished())
+    QTimer totalLimit;
+    totalLimit.setSingleShot(true);
+    QObject::connect(&totalLimit, &QTimer::timeout, reply, &QNetworkReply::abort);
+    if (!reply->isFinished()) {
+        totalLimit.start(g_totalLimitMs);
         wait.exec(QEventLoop::ExcludeUserInputEvents);
+    }
 
+    // A request that ran out of time brings no answer, even when part of one had come.
+    const HttpOutcome ended = outcomeOf(*reply);
     QString answer;
-    if (!hasStatus(*reply)) {
+    if (!hasStatus(*reply) || ended == HttpOutcome::TimedOut) {
         logFailure(variant, *reply, 7, url, start);
     } else {
         answer = IniUtil::CutAtNull(UTF8ToString(reply->readAll()));
@@ -95,17 +118,29 @@ QString post(const Variant& variant, const QString& url, const QString& body)
         else
             logOutcome(variant, *reply, url, body, start);
     }
+    if (outcome)
+        *outcome = ended;
     return answer;
 }
 
 } // namespace
 
-QString GetWinHttp(const QString& url, const QString& body, bool)
+QString GetWinHttp(const QString& url, const QString& body, bool, HttpOutcome* outcome)
 {
-    return post({QStringLiteral("GetWinHttp"), 10000, false}, url, body);
+    return post({QStringLiteral("GetWinHttp"), 10000, false}, url, body, outcome);
 }
 
-QString GetWinHttpOnce(const QString& url, const QString& body, bool)
+QString GetWinHttpOnce(const QString& url, const QString& body, bool, HttpOutcome* outcome)
 {
-    return post({QStringLiteral("GetWinHttpOnce"), 60000, true}, url, body);
+    return post({QStringLiteral("GetWinHttpOnce"), 60000, true}, url, body, outcome);
+}
+
+int WinHttpTotalLimitMs()
+{
+    return g_totalLimitMs;
+}
+
+void SetWinHttpTotalLimitMs(int ms)
+{
+    g_totalLimitMs = ms;
 }

@@ -98,7 +98,8 @@ void EntryMemberSide::clearMemberState()
     m_MemAddPhone3T.clear();
     m_MemCarefulT = QStringLiteral("N");
     m_CarCount = 0;
-    m_Car = {};
+    m_Car.clear();
+    m_ShownCars = 0;
 }
 
 bool EntryMemberSide::회원정보AB_Clear()
@@ -288,12 +289,14 @@ void EntryMemberSide::loadCars(const QString& memberNumber)
     if (!cars)
         return;
     m_CarCount = int(cars->size());
-    for (int k = 0; k < m_CarCount && k < kHeldCars; ++k) {
-        if ((*cars)[k].number.isEmpty())
-            continue;
-        m_Car[k][0] = (*cars)[k].number;
-        m_Car[k][1] = (*cars)[k].carNumber;
+    m_Car.clear();
+    for (const MemberCar& car : *cars) {
+        if (car.number.isEmpty())
+            m_Car.append(std::array<QString, 3>{});
+        else
+            m_Car.append(std::array<QString, 3>{car.number, car.carNumber, QString()});
     }
+    m_ShownCars = qMin(m_CarCount, int(txtC.size()));
 }
 
 void EntryMemberSide::showMember()

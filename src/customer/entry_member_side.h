@@ -2,6 +2,7 @@
 
 #include "platform/picture_list.h"
 
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -65,10 +66,12 @@ public:
     QString m_MemAddPhone2T;
     QString m_MemAddPhone3T;
     QString m_MemCarefulT = QStringLiteral("N");
-    // The cars loaded: column 0 the car's record number, 1 the car number, 2 the sync mark.
-    static constexpr int kHeldCars = 10;
+    // Every car loaded: column 0 the car's record number, 1 the car number, 2 the sync mark.
     int m_CarCount = 0;
-    std::array<std::array<QString, 3>, kHeldCars> m_Car{};
+    QList<std::array<QString, 3>> m_Car;
+    // The rows of m_Car that the car boxes show (the first three loaded, or what the last sync
+    // left in them); the rows after them are cars no box can show.
+    int m_ShownCars = 0;
 
     // Forgets the member in hand and empties panels A and B, the car boxes, the counters and the
     // reservation's name and phone.
@@ -84,6 +87,21 @@ public:
     bool 예약이력A(const QString& memberNumber);
     // A click on a member row of SPR(0): that member and its history.
     void MemberRowClicked(int row);
+    // Clears both panels and loads the member in hand again.
+    void ReloadMember();
+
+    // Makes the member's cars on the backend follow the car boxes of panel B (kind 0) or of the
+    // reservation panel (kind 1): deletes of loaded cars in load order, then adds in box order.
+    void 회원정보BC_Save(int kind);
+    bool 회원정보_차량삭제(const QString& memberNumber, const QString& recordNumber);
+    bool 회원정보_차량추가(const QString& memberNumber, const QString& carNumber);
+    // Withdraws the member after the user's confirmation; true unless nothing could be asked.
+    bool 회원정보B_탈퇴();
+    // Saves panel A or panel B with the rest of the record as loaded.
+    bool 회원정보A_Save();
+    bool 회원정보B_Save();
+    // Registers panel B's person as an associate member; the answer is not read.
+    bool 준회원등록();
 
     // The look of lb직전예약 for a new customer, and its plain look.
     void ShowNewMemberLook();
@@ -109,6 +127,8 @@ private:
     void showMember();
     void refreshPanelBLook();
     void settleOnNobody();
+    bool saveMember(const QString& procedure, const QString& name, const QString& memo);
+    void markCars(const std::array<PlaceholderBox*, 3>& boxes, int loaded);
 };
 
 // The placeholders of member panel B and of the car boxes.

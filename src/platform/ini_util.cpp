@@ -19,8 +19,12 @@ QStringList readLines(const QString& path, bool* exists)
     if (!*exists)
         return {};
     QString text = QString::fromUtf8(file.readAll());
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
+    // Editors that re-save a file may stack byte-order marks; every one of them would hide the
+    // first line.
+    qsizetype marks = 0;
+    while (marks < text.size() && text.at(marks) == QChar(0xFEFF))
+        ++marks;
+    text.remove(0, marks);
     text.replace("\r\n", "\n");
     QStringList lines = text.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())

@@ -157,7 +157,7 @@ void frmz승인_고객요청::announce(const QString& tableLabel, const QString&
     QWidget* main = FindForm(QStringLiteral("frmMainMDI"));
     MainWindowCalls* calls = MainWindow();
     if (main && calls && main->width() < kMainFullWidth)
-        calls->ShowSmallCard(286, 14, tableLabel + "\r\n" + text, QStringLiteral("REQ"));
+        calls->ShowSmallCard(286, 14, tableLabel + "\r\n" + text, kRequestNoticeTag);
 }
 
 void frmz승인_고객요청::refillPages()

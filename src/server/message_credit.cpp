@@ -20,7 +20,7 @@ int VMR_남은문자(bool* arrived)
     const BackendRequest request("VMR_남은문자() ... ", "/program/alramsavingLoading.php");
     const QString answer = GetWinHttp(request.url(), request.body(), true);
     WriteLog("VMR_남은문자() ... (" + FormatNumber(call, "#,##0") + ") " + request.url() + "?"
-                 + request.body() + " → " + answer,
+                 + request.body() + " → " + LoggedAnswer(answer),
              "_WinHttp_1");
     const auto credit = BracketField(answer, "smsPoint");
     if (arrived)

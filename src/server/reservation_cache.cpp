@@ -2,6 +2,9 @@
 
 #include "core/answer_grammar.h"
 #include "core/backend_request.h"
+#include "core/error_line.h"
+#include "core/file_exists.h"
+#include "core/file_services.h"
 #include "core/jet_exec.h"
 #include "core/jet_failure_log.h"
 #include "core/jet_recordset.h"
@@ -10,6 +13,8 @@
 #include "server/reservation_list_record.h"
 #include "server/server_globals.h"
 
+#include <QFile>
+
 #include <functional>
 
 namespace {
@@ -17,14 +22,15 @@ namespace {
 const QString kModule = QStringLiteral("libz_Vmr_BK");
 const QString kSeparator = QStringLiteral("<menubrrs>");
 
-QString fetchList(const QString& procedure, const QString& first, const QString& last)
+QString fetchList(const QString& procedure, const QString& first, const QString& last,
+                  HttpOutcome* outcome = nullptr)
 {
     return BackendRequest(procedure + "() ... ", "/vbPHP/zzimorderload.php")
         .add("day", first)
         .add("day2", last)
         .add("noshowt", "N")
         .add("select", "all")
-        .send();
+        .send(outcome);
 }
 
 // Deletes what the statement names and appends every wanted record of the answer through one
@@ -52,12 +58,11 @@ bool fillTable(JetDatabase& db, const QString& procedure, const QString& answer,
     return !followUp || followUp(db);
 }
 
-// Opens the cache and fills it in one transaction. Everything written before a later step fails
+// Opens the cache file and fills it in one transaction. Everything written before a later step fails
 // is kept; a commit that fails keeps nothing and is reported as a failure.
-bool replaceRows(const QString& procedure, const QString& answer, const JetSql& deletion,
+bool replaceRows(const QString& path, const QString& procedure, const QString& answer, const JetSql& deletion,
                  const QString& deletionShown, const std::function<bool(JetDatabase&)>& followUp)
 {
-    const QString path = AppFile("VmrBooking.mdb");
     JetDbPtr db;
     if (!JetOpenDB(db, path)) {
         LogDbOpenError(kModule, procedure, path);
@@ -80,29 +85,79 @@ bool countUnregisteredCallers(JetDatabase& db)
     return true;
 }
 
+// Why an answer cannot replace the whole cache, or empty text when it can: only a whole list
+// answer can, one whose head carries the list's counters ("allcount[" ... "]allcount").
+QString refusalOf(const QString& answer, HttpOutcome outcome)
+{
+    if (outcome == HttpOutcome::TimedOut)
+        return QStringLiteral("시간 초과");
+    if (outcome == HttpOutcome::Failed)
+        return answer.isEmpty() ? QStringLiteral("응답 없음") : QStringLiteral("응답이 중간에 끊김");
+    if (answer.isEmpty())
+        return QStringLiteral("빈 응답");
+    const QString head = answer.left(answer.indexOf(kSeparator));
+    const qsizetype counters = head.indexOf(QStringLiteral("allcount["));
+    if (counters < 0 || head.indexOf(QStringLiteral("]allcount"), counters) < 0)
+        return QStringLiteral("예약 목록이 아닌 응답");
+    return QString();
+}
+
+// Puts the rebuilt file in place of the cache in one step.
+bool putInPlace(const QString& fresh, const QString& cache)
+{
+    // A journal left by an earlier run belongs to the old file and must not be played into the new one.
+    QFile::remove(cache + "-journal");
+    QString failure;
+    if (ReplaceFile(fresh, cache, &failure))
+        return true;
+    LogError(kModule, "Load_예약_전체", 14, 0, failure);
+    QFile::remove(fresh);
+    return false;
+}
+
 } // namespace
 
 bool Load_예약_전체()
 {
-    return Store_예약_전체(fetchList("Load_예약_전체", "all", "all"));
+    const QString cache = AppFile("VmrBooking.mdb");
+    const QString emptyTemplate = AppFile("VmrBooking.0.mdb");
+    const QString base = FileExists(emptyTemplate) ? emptyTemplate : cache;
+    if (!FileExists(base))
+        return false;
+    HttpOutcome outcome = HttpOutcome::Failed;
+    const QString answer = fetchList("Load_예약_전체", "all", "all", &outcome);
+    const QString refusal = refusalOf(answer, outcome);
+    if (!refusal.isEmpty()) {
+        LogError(kModule, "Load_예약_전체", 6, 0, "예약 목록을 받지 못해 예약 캐시를 그대로 둡니다. (" + refusal + ")");
+        if (!FileExists(cache))
+            ShellFileCopy(base, cache);
+        return false;
+    }
+    const QString fresh = cache + ".new";
+    ShellFileCopy(base, fresh);
+    if (!Store_예약_전체(answer, fresh)) {
+        QFile::remove(fresh);
+        return false;
+    }
+    return putInPlace(fresh, cache);
 }
 
-bool Store_예약_전체(const QString& answer)
+bool Store_예약_전체(const QString& answer, const QString& path)
 {
-    if (!answer.isEmpty() && !answer.contains(kSeparator))
-        return true;
-    return replaceRows("Load_예약_전체", answer, "DELETE FROM 예약", "DELETE * FROM 예약", [](JetDatabase& db) {
+    return replaceRows(path, "Load_예약_전체", answer, "DELETE FROM 예약", "DELETE * FROM 예약", [](JetDatabase& db) {
         return countUnregisteredCallers(db) && StoreFirstVisits(db, kModule, "Load_예약_전체");
     });
 }
 
 bool Load_예약_DAY(const QString& day)
 {
-    const QString answer = fetchList("Load_예약_DAY", day, day);
-    if (answer.isEmpty())
+    HttpOutcome outcome = HttpOutcome::Failed;
+    const QString answer = fetchList("Load_예약_DAY", day, day, &outcome);
+    if (answer.isEmpty() || outcome != HttpOutcome::Complete)
         return false;
     if (!answer.contains(kSeparator))
         return true;
-    return replaceRows("Load_예약_DAY", answer, JetSql("DELETE FROM 예약 WHERE substr(예약일시, 1, 10) = ?", {day}),
+    return replaceRows(AppFile("VmrBooking.mdb"), "Load_예약_DAY", answer,
+                       JetSql("DELETE FROM 예약 WHERE substr(예약일시, 1, 10) = ?", {day}),
                        "DELETE * FROM 예약 WHERE Left(예약일시, 10) = '" + day + "'", {});
 }

@@ -5,16 +5,22 @@
 // The local reservation cache: table 예약 of "VmrBooking.mdb" in the program folder, a copy of
 // the backend's confirmed ("Y") and finished ("finish") reservations.
 
-// The full rebuild, once per run after the start copy of the template: empties the table, stores
-// every reservation the backend lists, counts the unregistered callers into gUnregCallerCnt and
-// gives every row with a phone its first visit and number of visits. True when it ran to its end,
-// and when the answer held no record separator at all (nothing touched).
+// The full rebuild, once per run at start. A fresh copy of the empty template "VmrBooking.0.mdb"
+// (or, without a template, of the cache) is filled beside the cache with every reservation the
+// backend lists and then put in place of "VmrBooking.mdb" in one step, so that the cache is never
+// seen half-written. Only a whole list answer does this, one whose head carries the list's
+// counters ("allcount[" ... "]allcount"), an empty list included. Any other answer (none, a
+// time-out, one cut short, one without a list) keeps the previous cache as it was and writes one
+// error line to the main log; with no previous cache the template's empty copy takes its place.
+// The rebuild counts the unregistered callers into gUnregCallerCnt and gives every row with a
+// phone its first visit and number of visits. True when a rebuilt cache is in place.
 bool Load_예약_전체();
 
-// The rebuild's work once the list answer has arrived.
-bool Store_예약_전체(const QString& answer);
+// The rebuild's work on one cache file once the list answer has arrived: replaces every row.
+bool Store_예약_전체(const QString& answer, const QString& path);
 
 // Replaces the rows of one day ("yyyy-MM-dd") with the backend's reservations of that day. An
-// empty answer (none arrived) changes nothing and returns false, so that a time-out never makes a
-// day look free; an answer without a record separator changes nothing and returns true.
+// empty answer (none arrived) or one cut short changes nothing and returns false, so that a
+// failed request never makes a day look free; an answer without a record separator changes
+// nothing and returns true.
 bool Load_예약_DAY(const QString& day);

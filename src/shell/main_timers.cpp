@@ -1,12 +1,9 @@
 #include "shell/main_window.h"
 
 #include "core/date_time.h"
-#include "core/file_exists.h"
-#include "core/file_services.h"
 #include "core/log.h"
 #include "core/login_values.h"
 #include "platform/clock.h"
-#include "platform/program_folder.h"
 #include "server/message_credit.h"
 #include "server/reservation_cache.h"
 #include "shell/shell_globals.h"
@@ -38,16 +35,15 @@ void frmMainMDI::startTimers()
     TimerClock->start();
 }
 
-// Rebuilds the reservation cache from its empty template and the backend's full list, once.
+// Rebuilds the reservation cache from its empty template and the backend's full list, once; a
+// failed list keeps the cache of the last run.
 void frmMainMDI::Start_Timer_Timer()
 {
     if (!Start_Timer->isActive())
         return;
     Start_Timer->stop();
     WriteLog(QStringLiteral("회원, 예약 Loading ... Start !!"));
-    ShellFileCopy(AppFile(QStringLiteral("VmrBooking.0.mdb")), AppFile(QStringLiteral("VmrBooking.mdb")));
-    if (FileExists(AppFile(QStringLiteral("VmrBooking.mdb"))))
-        Load_예약_전체();
+    Load_예약_전체();
     gStartLoaded = true;
     WriteLog(QStringLiteral("회원, 예약 Loading ... End !!"));
 }

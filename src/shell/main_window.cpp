@@ -165,12 +165,14 @@ void frmMainMDI::connectCommands()
     onClick(cmdRefresh, &frmMainMDI::cmdRefresh_Click);
     onClick(cmdAlarm, &frmMainMDI::cmdAlarm_Click);
     connectTopButtons();
+    connectCallerCard();
 }
 
 void frmMainMDI::Form_Load()
 {
     m_EventPrevent = true;
     startTimers();
+    hookCallEvents();
     setGeometry(readSetPixels(QStringLiteral("X"), 0), readSetPixels(QStringLiteral("Y"), 0),
                 readSetPixels(QStringLiteral("W"), kMinimumWidth), readSetPixels(QStringLiteral("H"), kMinimumHeight));
     gMDIClientW = (width() - 2) * gTwipsX;
@@ -310,16 +312,19 @@ void frmMainMDI::placeChildWindows()
 
 bool frmMainMDI::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == lblClock && event->type() == QEvent::MouseButtonDblClick) {
+        lblClock_DblClick();
+        return true;
+    }
     const bool miniView = watched == lbMiniView;
     if (!miniView && watched != BG[0] && watched != BG[1] && watched != lbl현재작업)
         return QWidget::eventFilter(watched, event);
-    const auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        m_drag.press(*this, mouse->globalPosition().toPoint());
+        m_drag.press(*this, static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
     case QEvent::MouseMove:
-        m_drag.move(mouse->globalPosition().toPoint());
+        m_drag.move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
         return true;
     case QEvent::MouseButtonRelease:
         if (!m_drag.release() && miniView)

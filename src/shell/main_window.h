@@ -99,6 +99,29 @@ public:
     void cmdAlarm_Click();
     void lbMiniView_DblClick();
 
+    // An incoming call: its row in the call log, then by the window's state the window restored,
+    // the board opened (with the caller handed over when it is shown) or the caller card; the
+    // board's call list reloaded at the end.
+    void CID처리2(qint32 lKind, qint32 lCh, QString sTel, const QString& SeqNO);
+    // The status word of a known call, then the board's call list reloaded.
+    bool OpenAPI_UpdateResult(const QString& SeqNO, const QString& status);
+
+    // The call events of the caller-ID controls.
+    void KTOpenAPIX_CIDEvent(const QString& number, const QString& second, const QString& code, const QString& id,
+                             const QString& fifth);
+    void KTOpenAPIX_CTCEvent(const QString& a, const QString& b, const QString& c, const QString& d);
+    void LGUBaseOpenApiX_SendRingEvent(int index, const QString& data);
+    void LGUBaseOpenApiX_SendChannelListEvent(int index, const QString& data);
+    void LGUBaseOpenApiX_SendChannelOutEvent(int index, const QString& data);
+
+    // The strip's picture buttons: CMD(0) brings back the full window and the board on the last
+    // caller.
+    void CMD_Click(int index);
+    void CMD_MouseDown(int index);
+    void CMD_MouseUp(int index);
+    // With "-developermode": two test calls.
+    void lblClock_DblClick();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -125,6 +148,12 @@ private:
     // Shows a modal window over the half-transparent main window, with its title meanwhile.
     QString shopFeatures() const;
     void showOverHalfTransparent(const QString& title, const std::function<void()>& showModal);
+    void hookCallEvents();
+    void connectCallerCard();
+    int callMode() const;
+    void toCallerCard(const QString& number);
+    void handCallerToBoard(const QString& number);
+    void reloadBoardCalls();
 
     QWidget* m_client;
     bool m_exiting = false;

@@ -190,20 +190,6 @@ void frmMainMDI::toFullWindow()
     CMD[1]->hide();
 }
 
-void frmMainMDI::ShowSmallCard(int width, int fontSize, const QString& caption, const QString& tag)
-{
-    constexpr int kCardHeight = 81;
-    resize(width, kCardHeight);
-    setMask(RoundedRegion(width - 1, kCardHeight - 1, 20).translated(1, 1));
-    BG[0]->resize(BG[0]->width(), kCardHeight);
-    BG[0]->showPicture(ImgIcon, 2);
-    QFont font = sspTEL->font();
-    font.setPointSize(fontSize);
-    sspTEL->setFont(font);
-    sspTEL->setCaption(caption);
-    sspTEL->setTag(tag);
-}
-
 QString frmMainMDI::shopFeatures() const
 {
     QStringList features;

@@ -20,7 +20,7 @@ QString attempt(const QString& scheme, const QString& id, const QString& passwor
     const QString body = request.body();
     WriteLog(kLabel + address + "?" + body, QStringLiteral("_WinHttp"));
     const QString answer = CleanLoginAnswer(GetWinHttp(address, body, true));
-    WriteLog(kLabel + "ResponseStr:\r\n" + answer, QStringLiteral("_WinHttp"));
+    WriteLog(kLabel + "ResponseStr:\r\n" + LoggedAnswer(answer), QStringLiteral("_WinHttp"));
     return answer;
 }
 

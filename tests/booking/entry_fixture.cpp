@@ -3,7 +3,13 @@
 #include "core/screen_values.h"
 #include "server/server_globals.h"
 
+#include "support/seams.h"
+#include "support/template_databases.h"
+
 #include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
 
 EntryWindowTest::EntryWindowTest()
 {
@@ -68,4 +74,35 @@ void UnloadEveryForm()
     for (auto it = names.crbegin(); it != names.crend(); ++it)
         UnloadForm(*it);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void EntryWindowTest::copyCache()
+{
+    ASSERT_TRUE(CopyTemplate(program, "VmrBooking.0.mdb", "VmrBooking.mdb"));
+}
+
+QStringList EntryWindowTest::cacheRows(const QString& columns)
+{
+    QStringList rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "entry_fixture");
+        db.setDatabaseName(program.file("VmrBooking.mdb"));
+        db.open();
+        QSqlQuery query(db);
+        query.exec("SELECT " + columns + " FROM 예약 ORDER BY NUM");
+        while (query.next()) {
+            QStringList values;
+            for (int i = 0; i < query.record().count(); ++i)
+                values.append(query.value(i).isNull() ? "-" : query.value(i).toString());
+            rows.append(values.join("|"));
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("entry_fixture");
+    return rows;
+}
+
+QStringList EntryWindowTest::messages() const
+{
+    return MessageBoxes().texts();
 }

@@ -29,6 +29,12 @@ protected:
     // The body of the n-th request (0 = first) to the path, "" when there is none.
     QString body(const QString& path, int n = 0);
     QString account();
+    // Puts a fresh cache ("VmrBooking.mdb" from the built template) into the program folder.
+    void copyCache();
+    // The cache's rows, each as the columns joined by "|", ordered by NUM.
+    QStringList cacheRows(const QString& columns);
+    // Texts of the message boxes shown since the last clear.
+    QStringList messages() const;
 
     TempProgramDir program;
     StandinFixture backend;

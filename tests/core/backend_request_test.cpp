@@ -6,6 +6,7 @@
 #include "support/standin_fixture.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -70,4 +71,23 @@ TEST(BackendRequest, SuffixAndOnceVariant)
     EXPECT_TRUE(sms[0].startsWith("문자발송() ... http://127.0.0.1:"));
     EXPECT_EQ(sms[1], "문자발송() ... ResponseStr:");
     EXPECT_TRUE(logLines("_WinHttp")[0].startsWith("GetWinHttpOnce ... 성공: "));
+}
+
+TEST(BackendRequest, AHugeAnswerIsCutInTheLogOnly)
+{
+    TempProgramDir dir;
+    StandinFixture backend;
+    // 10 MB of text; a Korean syllable (3 bytes) straddles the 256 KiB mark.
+    const QString huge = QString(262143, 'a') + "가" + QString(10 * 1024 * 1024 - 262146, 'b');
+    backend->script("/program/test.php", StandinReply::text(huge));
+    EXPECT_EQ(BackendRequest("Read_직원() ... ", "/program/test.php").send(), huge);
+
+    EXPECT_LT(QFileInfo(LogFilePath("_WinHttp")).size(), 262144 + 1024);
+    const QStringList lines = logLines("_WinHttp");
+    ASSERT_GE(lines.size(), 4);
+    EXPECT_EQ(lines[3], QString(262143, 'a') + " … (10485760 bytes)");
+
+    EXPECT_EQ(LoggedAnswer(QString(262144, 'a')), QString(262144, 'a'));
+    EXPECT_EQ(LoggedAnswer(QString(262145, 'a')), QString(262144, 'a') + " … (262145 bytes)");
+    EXPECT_EQ(LoggedAnswer(QString(87382, u'가')), QString(87381, u'가') + " … (262146 bytes)");
 }

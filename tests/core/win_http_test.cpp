@@ -3,6 +3,7 @@
 #include "core/win_http.h"
 #include "support/loopback_port.h"
 #include "support/program_dir.h"
+#include "support/request_limit.h"
 #include "support/standin_fixture.h"
 
 #include <QElapsedTimer>
@@ -149,4 +150,24 @@ TEST(WinHttp, AnswerLaterThanTheTimeOutIsNoAnswer)
     EXPECT_GE(clock.elapsed(), 9500);
     EXPECT_LT(clock.elapsed(), 11900);
     EXPECT_TRUE(withoutFigures(httpLog()).startsWith("e)lib_misc->GetWinHttp[Erl:=7, Eno:=5]\r\n   "));
+}
+
+TEST(WinHttp, ATrickleEndsAtTheTotalLimitAsATimeOutDoes)
+{
+    TempProgramDir dir;
+    StandinFixture backend;
+    ShortRequestLimit limit(1500);
+    backend->script("/program/drip.php", StandinReply::drip("a slow answer", 200));
+    QElapsedTimer clock;
+    clock.start();
+    HttpOutcome outcome = HttpOutcome::Complete;
+    EXPECT_EQ(GetWinHttp(gServerURL + "/program/drip.php", "ID=a", true, &outcome), "");
+    EXPECT_GE(clock.elapsed(), 1400);
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(outcome, HttpOutcome::TimedOut);
+    EXPECT_EQ(withoutFigures(httpLog()), "e)lib_misc->GetWinHttp[Erl:=7, Eno:=5]\r\n   Operation canceled\r\n");
+
+    backend->script("/program/drip.php", StandinReply::drip("ok", 10));
+    EXPECT_EQ(GetWinHttp(gServerURL + "/program/drip.php", "ID=a", true, &outcome), "ok");
+    EXPECT_EQ(outcome, HttpOutcome::Complete);
 }

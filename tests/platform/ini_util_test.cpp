@@ -27,6 +27,20 @@ TEST(IniUtil, RoundTripKeepsKoreanSectionsCommentsAndCase)
     EXPECT_EQ(ini.ReadValue("CID", "KTUse", false).toString(), "True");
 }
 
+TEST(IniUtil, StackedByteOrderMarksHideNoSection)
+{
+    for (int marks = 1; marks <= 4; ++marks) {
+        TempProgramDir dir;
+        dir.write("Frshop.cfg", QByteArray("\xEF\xBB\xBF").repeated(marks) + "[SET]\r\nW=1024\r\n");
+        IniUtil ini;
+        ini.setFileName(dir.file("Frshop.cfg"));
+        EXPECT_EQ(ini.ReadValue("SET", "W", 0).toString(), "1024") << marks << " marks";
+        ini.WriteValue("SET", "H", 768);
+        EXPECT_EQ(ini.ReadValue("SET", "H", 0).toString(), "768") << marks << " marks";
+        EXPECT_EQ(dir.read("Frshop.cfg"), "[SET]\r\nW=1024\r\nH=768\r\n") << marks << " marks";
+    }
+}
+
 TEST(IniUtil, TextFunctions)
 {
     EXPECT_EQ(IniUtil::CutAtNull(QString("ab") + QChar(0) + "cd"), "ab");

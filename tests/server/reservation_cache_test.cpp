@@ -4,6 +4,7 @@
 #include "server/reservation_cache.h"
 #include "server/server_globals.h"
 #include "support/log_entries.h"
+#include "support/request_limit.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -121,27 +122,82 @@ TEST_F(CacheTest, UnregisteredCallersFollowTheKindOfTheRows)
     EXPECT_EQ(gUnregCallerCnt, 2);
 }
 
-TEST_F(CacheTest, EmptyAndHeadOnlyAnswers)
+TEST_F(CacheTest, AnAnswerWithoutAWholeListKeepsThePreviousCache)
+{
+    struct Case {
+        StandinReply reply;
+        QString reason;
+    };
+    const QString list = ListAnswer({Reservation("1"), Reservation("2")});
+    const QList<Case> cases = {
+        {StandinReply::text(""), "빈 응답"},
+        {StandinReply::text("<html>Internal Server Error</html>", 500), "예약 목록이 아닌 응답"},
+        {StandinReply::bytes(QByteArray(100000, '\x9c') + "<menubrrs> num[1]num"), "예약 목록이 아닌 응답"},
+        {StandinReply::text(ListRecord({{"allcount", "2"}}).replace("]allcount", "") + "<menubrrs>" + Reservation("1")),
+         "예약 목록이 아닌 응답"},
+        {StandinReply::cutOff(list), "응답이 중간에 끊김"},
+        {StandinReply::drop(), "응답 없음"},
+        {StandinReply::text(list).after(3000), "시간 초과"},
+        {StandinReply::drip(list, 100), "시간 초과"},
+    };
+    ShortRequestLimit limit(500);
+    exec({"INSERT INTO 예약 (NUM, cPhoneT, 예약일시) VALUES (9, '0109', '2024-05-03 12:00')"});
+    for (const Case& c : cases) {
+        backend->clearScripts();
+        serveList(QString());
+        backend->script("/vbPHP/zzimorderload.php", c.reply);
+        EXPECT_FALSE(Load_예약_전체()) << c.reason.toStdString();
+        EXPECT_EQ(rows("NUM"), QStringList{"9"}) << c.reason.toStdString();
+        EXPECT_EQ(LogEntries().value(LogEntries().size() - 1),
+                  "e)libz_Vmr_BK->Load_예약_전체[Erl:=6, Eno:=0]\r\n"
+                  "   예약 목록을 받지 못해 예약 캐시를 그대로 둡니다. (" + c.reason + ")");
+    }
+    EXPECT_FALSE(QFile::exists(dir.file("VmrBooking.mdb.new")));
+}
+
+TEST_F(CacheTest, AnEmptyListEmptiesTheCache)
 {
     exec({"INSERT INTO 예약 (NUM, cPhoneT, 예약일시) VALUES (9, '0109', '2024-05-03 12:00')"});
     gUnregCallerCnt = 7;
-
     serveList(ListRecord({{"allcount", "0"}}));
-    EXPECT_TRUE(Load_예약_전체());
-    EXPECT_EQ(rows("NUM"), QStringList{"9"});
-    EXPECT_EQ(gUnregCallerCnt, 7);
-
-    serveList("");
     EXPECT_TRUE(Load_예약_전체());
     EXPECT_TRUE(rows("NUM").isEmpty());
     EXPECT_EQ(gUnregCallerCnt, 0);
 }
 
+TEST_F(CacheTest, TheRebuildStartsFromTheTemplateAndReplacesTheCacheInOneStep)
+{
+    ASSERT_TRUE(CopyTemplate(dir, "VmrBooking.0.mdb", "VmrBooking.0.mdb"));
+    exec({"INSERT INTO 예약 (NUM, 예약일시) VALUES (9, '2024-05-03 12:00')"});
+    dir.write("VmrBooking.mdb.new", "left by a rebuild that was cut off");
+    dir.write("VmrBooking.mdb-journal", "left by a write that was cut off");
+    serveList(ListAnswer({Reservation("1")}));
+    EXPECT_TRUE(Load_예약_전체());
+    EXPECT_EQ(rows("NUM"), QStringList{"1"});
+    EXPECT_FALSE(QFile::exists(dir.file("VmrBooking.mdb.new")));
+    EXPECT_FALSE(QFile::exists(dir.file("VmrBooking.mdb-journal")));
+}
+
+TEST_F(CacheTest, WithoutAPreviousCacheAFailedListLeavesTheEmptyTemplate)
+{
+    ASSERT_TRUE(CopyTemplate(dir, "VmrBooking.0.mdb", "VmrBooking.0.mdb"));
+    QFile::remove(dir.file("VmrBooking.mdb"));
+    serveList("");
+    EXPECT_FALSE(Load_예약_전체());
+    ASSERT_TRUE(QFile::exists(dir.file("VmrBooking.mdb")));
+    EXPECT_TRUE(rows("NUM").isEmpty());
+
+    QFile::remove(dir.file("VmrBooking.mdb"));
+    QFile::remove(dir.file("VmrBooking.0.mdb"));
+    EXPECT_FALSE(Load_예약_전체());   // nothing to build from: no request either
+    EXPECT_FALSE(QFile::exists(dir.file("VmrBooking.mdb")));
+    EXPECT_EQ(backend->requestsTo("/vbPHP/zzimorderload.php").size(), 1);
+}
+
 TEST_F(CacheTest, MissingCacheFileIsLogged)
 {
     QFile::remove(dir.file("VmrBooking.mdb"));
-    serveList(ListAnswer({Reservation("1")}));
-    EXPECT_FALSE(Load_예약_전체());
+    EXPECT_FALSE(Store_예약_전체(ListAnswer({Reservation("1")}), dir.file("VmrBooking.mdb")));
     EXPECT_TRUE(LogEntries().contains("E)libz_Vmr_BK->Load_예약_전체 DB OPEN Error: '" + dir.file("VmrBooking.mdb") + "'"));
     EXPECT_FALSE(QFile::exists(dir.file("VmrBooking.mdb")));
 }
@@ -166,7 +222,6 @@ TEST_F(CacheTest, FailuresNameTheirStatements)
 // Another reader of the file keeps its read transaction open while the rebuild commits.
 TEST_F(CacheTest, RebuildWhoseCommitFailsReportsFailure)
 {
-    serveList(ListAnswer({Reservation("1"), Reservation("2")}));
     {
         QSqlDatabase reader = QSqlDatabase::addDatabase("QSQLITE", "cache_reader");
         reader.setDatabaseName(dir.file("VmrBooking.mdb"));
@@ -176,12 +231,13 @@ TEST_F(CacheTest, RebuildWhoseCommitFailsReportsFailure)
         ASSERT_TRUE(hold.exec("SELECT count(*) FROM 예약") && hold.next());
         hold.finish();
 
-        EXPECT_FALSE(Load_예약_전체());
+        const QString answer = ListAnswer({Reservation("1"), Reservation("2")});
+        EXPECT_FALSE(Store_예약_전체(answer, dir.file("VmrBooking.mdb")));
         EXPECT_TRUE(LogEntries().contains("e)JetExec[1]COMMIT:3 Tries DONE."));
 
         // Once the reader lets go, the rebuild commits.
         QTimer::singleShot(0, [&] { QSqlQuery(reader).exec("COMMIT"); });
-        EXPECT_TRUE(Load_예약_전체());
+        EXPECT_TRUE(Store_예약_전체(answer, dir.file("VmrBooking.mdb")));
         reader.close();
     }
     QSqlDatabase::removeDatabase("cache_reader");
@@ -228,6 +284,10 @@ TEST_F(CacheTest, DayReloadWithoutAnswerKeepsTheDay)
         EXPECT_EQ(Load_예약_DAY("2024-05-03"), !answer.isEmpty());
         EXPECT_EQ(rows("NUM, 예약일시"), before);
     }
+    // An answer cut short would make the day look freer than it is.
+    backend->script("/vbPHP/zzimorderload.php", StandinReply::cutOff(ListAnswer({Reservation("79")})));
+    EXPECT_FALSE(Load_예약_DAY("2024-05-03"));
+    EXPECT_EQ(rows("NUM, 예약일시"), before);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/win_http.h"
 #include "support/program_dir.h"
 #include "support/standin_fixture.h"
+#include "standin/http_message.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -89,6 +90,40 @@ TEST(Standin, ReadsARequestThatArrivesInPiecesAndClosesTlsAtOnce)
     tls.write(QByteArray("\x16\x03\x01\x00\x05hello", 10));
     QTRY_COMPARE_WITH_TIMEOUT(tls.state(), QAbstractSocket::UnconnectedState, 2000);
     EXPECT_EQ(backend->requests().size(), 1);
+}
+
+TEST(Standin, RefusesABodyLengthItCannotAccept)
+{
+    struct Case {
+        QByteArray length;
+        HttpParse parse;
+    };
+    const QList<Case> cases = {
+        {"5", HttpParse::Complete},
+        {"67108864", HttpParse::Incomplete},
+        {"67108865", HttpParse::TooLarge},
+        {"-1", HttpParse::TooLarge},
+        {"five", HttpParse::TooLarge},
+        {"9223372036854775807", HttpParse::TooLarge},
+        {"99999999999999999999999", HttpParse::TooLarge},
+    };
+    StandinFixture backend;
+    for (const Case& c : cases) {
+        const QByteArray request = "POST /program/logins.php HTTP/1.1\r\nContent-Length: " + c.length + "\r\n\r\nID=ab";
+        HttpRequestHead head;
+        EXPECT_EQ(ParseHttpRequest(request, head), c.parse) << c.length.constData();
+        if (c.parse != HttpParse::TooLarge)
+            continue;
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, backend.port());
+        ASSERT_TRUE(socket.waitForConnected(2000));
+        socket.write(request);
+        QByteArray answer;
+        QTRY_COMPARE_WITH_TIMEOUT(socket.state(), QAbstractSocket::UnconnectedState, 2000);
+        answer += socket.readAll();
+        EXPECT_TRUE(answer.startsWith("HTTP/1.1 413 Payload Too Large\r\n")) << c.length.constData();
+    }
+    EXPECT_TRUE(backend->requests().isEmpty());
 }
 
 TEST(Standin, RunsAloneAsAChildProcess)

@@ -1,0 +1,475 @@
+#include "callerid/callerid_fixture.h"
+
+#include "board/board_window.h"
+#include "callerid/caller_id_values.h"
+#include "callerid/service_control.h"
+#include "core/date_time.h"
+#include "core/jet_recordset.h"
+#include "core/log.h"
+#include "core/screen_values.h"
+#include "server/call_log.h"
+#include "server/caller_id_board.h"
+#include "shell/main_window.h"
+#include "shell/shell_globals.h"
+#include "support/qt_printers.h"
+#include "support/seams.h"
+#include "support/standin_fixture.h"
+#include "support/template_databases.h"
+
+#include <QDateTime>
+#include <type_traits>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+
+namespace {
+
+// The board's part that caller ID calls, unless the board has it already.
+struct NoFurtherBase {};
+using CallerIdPart = std::conditional_t<std::is_base_of_v<CallerIdBoard, frmB예약관리>, NoFurtherBase, CallerIdBoard>;
+
+// The board as caller ID sees it, recording what is done to it.
+class RecordingBoard : public frmB예약관리, public CallerIdPart
+{
+public:
+    bool Load_CID(const QDate& day, bool) override
+    {
+        calls << "Load_CID " + day.toString("yyyy-MM-dd");
+        return true;
+    }
+    bool 회원검색A(bool) override
+    {
+        calls << "회원검색A " + search;
+        if (duringSearch)
+            std::exchange(duringSearch, nullptr)();
+        return true;
+    }
+    bool DrawShedule() override
+    {
+        calls << "DrawShedule";
+        return true;
+    }
+    QString ShownDay() const override { return day; }
+    void SetMemberSearchText(const QString& number) override { search = number; }
+    void ShowMemberPanel() override { calls << "picFrame"; }
+    void StartBlink(qint32 untilTick) override
+    {
+        blinkUntil = untilTick;
+        calls << "Blink";
+    }
+
+    QStringList calls;
+    QString day = QStringLiteral("2024-04-26");
+    QString search;
+    qint32 blinkUntil = 0;
+    std::function<void()> duringSearch;
+};
+
+struct CallRow {
+    QString tel;
+    int ch;
+    int sId;
+    QString seqNo;
+    int kind;
+    QString status;
+    QString rDate;
+    QString rTime;
+    QString timeModified;
+};
+
+class IncomingCall : public CallerIdTest
+{
+protected:
+    IncomingCall()
+    {
+        EXPECT_TRUE(CopyTemplate(program, "VmrCID.mdb", "VmrCID.mdb"));
+        gSkinPath = QStringLiteral(VMR_BUILT_PROGRAM_DIR) + "/skin";
+        gCIDktRecentIDs.clear();
+        gDeveloperMode = false;
+    }
+    ~IncomingCall() override { gDeveloperMode = false; }
+
+    frmMainMDI& mainWindow(int width = 1024)
+    {
+        frmMainMDI& main = Form<frmMainMDI>();
+        main.show();
+        QCoreApplication::processEvents();
+        // Narrower than the window's minimum, as a small screen would make it.
+        main.m_EventPrevent = true;
+        main.resize(width, 768);
+        QCoreApplication::processEvents();
+        main.m_EventPrevent = false;
+        return main;
+    }
+
+    RecordingBoard& board(bool shown)
+    {
+        auto* board = new RecordingBoard;
+        RegisterForm(kCallerIdBoardForm, board);
+        if (shown)
+            ShowFormModeless(*board);
+        return *board;
+    }
+
+    void loginKt()
+    {
+        gCIDUseKT = true;
+        gCIDktID = kt().id;
+        gCIDktPW = kt().pw;
+        CID_ReStart();
+        ASSERT_TRUE(waitFor([] { return gCIDktStatus == "로그인"; }));
+    }
+
+    void loginLg(int line)
+    {
+        gCIDUseLG = true;
+        gCIDlgID[line] = lg(line).id;
+        gCIDlgPW[line] = lg(line).pw;
+        CID_ReStart();
+        ASSERT_TRUE(waitFor([line] { return gCIDlgStatus[line] == "접속 완료"; }));
+    }
+
+    QList<CallRow> rows() const
+    {
+        QList<CallRow> found;
+        JetDbPtr db;
+        JetRsPtr rs;
+        if (!JetOpenDB(db, program.file("VmrCID.mdb")) || !JetOpenRST(*db, rs, "SELECT * FROM cid ORDER BY cid_id", dbOpenDynaset))
+            return found;
+        for (; !rs->AtEnd(); rs->MoveNext())
+            found.append({rs->Field("Tel").toString(), rs->Field("ch").toInt(), rs->Field("S_ID").toInt(),
+                          rs->Field("SeqNO").toString(), rs->Field("cid_kind").toInt(), rs->Field("Status").toString(),
+                          rs->Field("rDate").toString(), rs->Field("rTime").toString(),
+                          rs->Field("time_modified").toString()});
+        return found;
+    }
+
+    bool waitForRows(int count) const
+    {
+        return waitFor([&] { return rows().size() == count; });
+    }
+
+    // The main-log entries of the dispatch's trace.
+    static QStringList traces()
+    {
+        return mainLog().filter(QRegularExpression("^CID처리2\\("));
+    }
+
+    StandinFixture backend;
+};
+
+const QString kDate = "\\d{4}-\\d\\d-\\d\\d";
+
+TEST_F(IncomingCall, KtRingsGiveRowsAndTheirStatusOnce)
+{
+    mainWindow();
+    loginKt();
+    const std::optional<QString> id = services->ring("KT", "01078411465", QString(), -1);
+    ASSERT_TRUE(id.has_value());
+    ASSERT_TRUE(waitForRows(1));
+    const CallRow row = rows()[0];
+    EXPECT_EQ(row.tel, "01078411465");
+    EXPECT_EQ(row.ch, 1);
+    EXPECT_EQ(row.sId, 0);
+    EXPECT_EQ(row.seqNo, *id);
+    EXPECT_EQ(row.kind, 1);
+    EXPECT_TRUE(row.status.isEmpty());
+    EXPECT_EQ(row.rDate, QDate::currentDate().toString("yyyy-MM-dd"));
+    EXPECT_TRUE(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d$").match(row.rTime).hasMatch());
+    EXPECT_EQ(row.timeModified, row.rDate + " " + row.rTime);
+    EXPECT_EQ(traces(), (QStringList{"CID처리2(1) ... CH:=1, TEL:=01078411465",
+                                     "CID처리2(2) ... 전화번호 교정 ... TEL:=01078411465",
+                                     "CID처리2(3) ... CID 받은 폼 := 3(1:최소화, 2:예약확인, 3:예약확인외, 4:미니아이콘)",
+                                     "CID처리2(4) ... m_cid_id:=1, gCID_ACT:=False"}));
+    EXPECT_EQ(mainLog().filter("KTOpenAPI CID 이벤트 :: 01078411465, vmrkt, 201, " + *id + ", 20").size(), 1);
+    const QWidget* opened = FindForm(kCallerIdBoardForm);
+    ASSERT_NE(opened, nullptr);
+    EXPECT_TRUE(opened->isVisible());
+
+    for (const QString code : {"200", "407", "300"})
+        services->status("KT", *id, code);
+    EXPECT_TRUE(waitFor([&] { return mainLog().filter("KTOpenAPI CID 이벤트").size() == 4; }));
+    EXPECT_EQ(rows().size(), 1);
+    EXPECT_EQ(rows()[0].status, "수신");
+}
+
+TEST_F(IncomingCall, TheFirstActivationLogsTheServicesInAndCallsRingThrough)
+{
+    gCIDUseKT = true;
+    gCIDUseLG = true;
+    gCIDktID = kt().id;
+    gCIDktPW = kt().pw;
+    gCIDlgID[1] = lg(1).id;
+    gCIDlgPW[1] = lg(1).pw;
+    frmMainMDI& main = mainWindow(1024);
+    main.m_FirstActivated = true;
+    ActivateForm(main);
+    EXPECT_TRUE(mainLog().contains("CID 기동: CID_ReStart() ... KT"));
+    EXPECT_TRUE(mainLog().contains("LGUBaseOpenApiX(1).LoginServer .. vmrlg2, lg2222, "));
+    EXPECT_EQ(services->ktAccountsLoggedIn(), QStringList{kt().id});
+    EXPECT_EQ(services->lgLinesLoggedIn(), QList<int>{1});
+
+    services->ring("LG", "01078411465", "LG0000012024042614XYZ", -1);
+    ASSERT_TRUE(waitForRows(1));
+    EXPECT_EQ(rows()[0].kind, 2);
+    auto* board = dynamic_cast<frmB예약관리*>(FindForm(kCallerIdBoardForm));
+    ASSERT_NE(board, nullptr);
+    EXPECT_TRUE(waitFor([&] { return board->txtS[0]->text() == "01078411465"; }));
+}
+
+TEST_F(IncomingCall, KtStatusOfAnUnseenOrOlderCall)
+{
+    frmMainMDI& main = mainWindow();
+    const QString a = "KT0001202404261405A1";
+    const QString b = "KT0002202404261405B2";
+    main.KTOpenAPIX_CIDEvent("01011112222", "vmrkt", "404", "KT-NEVER-SEEN-000001", "x");
+    main.KTOpenAPIX_CIDEvent("01011112222", "vmrkt", "201", a, "x");
+    main.KTOpenAPIX_CIDEvent("01033334444", "vmrkt", "201", b, "x");
+    main.KTOpenAPIX_CIDEvent("01011112222", "vmrkt", "407", a, "x");
+    main.KTOpenAPIX_CIDEvent("01011112222", "vmrkt", "200", QString(), "x");
+    main.KTOpenAPIX_CIDEvent("01011112222", "vmrkt", "300", b, "x");
+
+    const QList<CallRow> all = rows();
+    ASSERT_EQ(all.size(), 3);
+    EXPECT_EQ(all[0].seqNo, "KT-NEVER-SEEN-000001");
+    EXPECT_TRUE(all[0].status.isEmpty());
+    EXPECT_EQ(all[1].status, "부재중");
+    EXPECT_TRUE(all[2].status.isEmpty());
+    EXPECT_EQ(gCIDktRecentIDs, (QStringList{"KT-NEVER-SEEN-000001", a, b}));
+    main.KTOpenAPIX_CTCEvent("1", "2", "3", "4");
+    EXPECT_EQ(mainLog().last(), "KTOpenAPI CTC 이벤트 :: 1, 2, 3, 4");
+}
+
+TEST_F(IncomingCall, ALongNumberIsLoggedWholeAndCut)
+{
+    mainWindow();
+    RecordingBoard& shown = board(true);
+    Form<frmMainMDI>().CID처리2(1, 1, "0101234567890123", "KT-LONG");
+    EXPECT_EQ(traces().mid(0, 2), (QStringList{"CID처리2(1) ... CH:=1, TEL:=0101234567890123",
+                                              "CID처리2(2) ... 전화번호 교정 ... TEL:=01012345678901"}));
+    EXPECT_EQ(rows().value(0).tel, "01012345678901");
+    EXPECT_EQ(shown.search, "01012345678901");
+}
+
+TEST_F(IncomingCall, LgRingsAndTheirStatus)
+{
+    frmMainMDI& main = mainWindow();
+    loginLg(3);
+    const std::optional<QString> id = services->ring("LG", "0212345678", QString(), 3);
+    ASSERT_TRUE(id.has_value());
+    ASSERT_TRUE(waitForRows(1));
+    EXPECT_EQ(rows()[0].kind, 2);
+    EXPECT_EQ(rows()[0].ch, 1);
+    EXPECT_EQ(rows()[0].seqNo, id->left(17));
+    EXPECT_TRUE(mainLog().contains("【LGU+】(3) [SendRingEvent] CALLERID:0212345678|UNIQUEID:" + *id + "|"));
+
+    services->status("LG", *id, "missed");
+    services->status("LG", *id, "answered");
+    EXPECT_TRUE(waitFor([] { return mainLog().filter("[SendChannelListEvent]").size() == 1; }));
+    EXPECT_EQ(rows()[0].status, "부재중");
+
+    main.LGUBaseOpenApiX_SendRingEvent(0, "UNIQUEID:LG0000012024042614|CALLERID:0212345678|");
+    main.LGUBaseOpenApiX_SendRingEvent(0, "CALLERID:1|UNIQUEID:LG0000022024042614|");
+    main.LGUBaseOpenApiX_SendRingEvent(1, "callerid:01090554833|uniqueid:LG0000032024042614XYZ|");
+    ASSERT_EQ(rows().size(), 2);
+    EXPECT_EQ(rows()[1].tel, "01090554833");
+    EXPECT_EQ(rows()[1].seqNo, "LG000003202404261");
+}
+
+TEST_F(IncomingCall, AMinimisedWindowIsRestoredAndOpensTheBoard)
+{
+    frmMainMDI& main = mainWindow(800);
+    main.showMinimized();
+    main.CID처리2(1, 1, "01078411465", "KT-MIN");
+    EXPECT_FALSE(main.isMinimized());
+    EXPECT_TRUE(traces().contains("CID처리2(3) ... CID 받은 폼 := 1(1:최소화, 2:예약확인, 3:예약확인외, 4:미니아이콘)"));
+    ASSERT_NE(FindForm(kCallerIdBoardForm), nullptr);
+    EXPECT_TRUE(FindForm(kCallerIdBoardForm)->isVisible());
+}
+
+TEST_F(IncomingCall, AShownBoardGetsTheCaller)
+{
+    frmMainMDI& main = mainWindow(1024);
+    RecordingBoard& shown = board(true);
+    const qint32 before = GetTickCountMS();
+    main.CID처리2(1, 1, "01078411465", "KT-BOARD");
+    EXPECT_EQ(shown.search, "01078411465");
+    // What the board's own first activation does comes before.
+    const QStringList handOver = shown.calls.mid(shown.calls.indexOf("회원검색A 01078411465"));
+    EXPECT_EQ(handOver, (QStringList{"회원검색A 01078411465", "picFrame", "DrawShedule", "Blink", "Load_CID 2024-04-26"}));
+    EXPECT_GE(shown.blinkUntil - before, 7000);
+    EXPECT_LT(shown.blinkUntil - before, 8000);
+
+    shown.day.clear();
+    shown.calls.clear();
+    main.OpenAPI_UpdateResult("KT-BOARD", "수신");
+    EXPECT_TRUE(shown.calls.isEmpty());
+}
+
+TEST_F(IncomingCall, TheBoardTakesTheCaller)
+{
+    frmMainMDI& main = mainWindow(1024);
+    main.TopCMD_Click(0);
+    auto* board = dynamic_cast<frmB예약관리*>(FindForm(kCallerIdBoardForm));
+    ASSERT_NE(board, nullptr);
+    board->picFrame[1]->show();
+    const qint32 before = GetTickCountMS();
+    main.CID처리2(1, 1, "01078411465", "KT-REAL-BOARD");
+    EXPECT_EQ(board->txtS[0]->text(), "01078411465");
+    EXPECT_FALSE(board->picFrame[0]->isHidden());
+    EXPECT_TRUE(board->picFrame[1]->isHidden());
+    EXPECT_TRUE(board->Blink->isActive());
+    EXPECT_GE(board->m_Blink_TickCount - before, 7000);
+    EXPECT_EQ(board->ShownDay(), board->sspDay->tag());
+}
+
+TEST_F(IncomingCall, ANarrowWindowBecomesTheCallerCard)
+{
+    frmMainMDI& main = mainWindow(1023);
+    main.CID처리2(1, 1, "01078411465", "KT-CARD-1");
+    EXPECT_EQ(main.size(), QSize(350, 81));
+    EXPECT_EQ(main.BG[0]->height(), 81);
+    EXPECT_FALSE(main.mask().contains(QPoint(0, 40)));
+    EXPECT_FALSE(main.mask().contains(QPoint(2, 2)));
+    EXPECT_TRUE(main.mask().contains(QPoint(1, 40)));
+    EXPECT_TRUE(main.mask().contains(QPoint(349, 40)));
+    EXPECT_TRUE(main.mask().contains(QPoint(175, 80)));
+    EXPECT_EQ(main.BG[0]->pixmap().toImage(), main.ImgIcon.Item(2).toImage());
+    EXPECT_EQ(main.sspTEL->caption(), "김민수\n010-7841-1465");
+    EXPECT_EQ(main.sspTEL->tag(), "01078411465");
+    EXPECT_EQ(main.sspTEL->font().pointSize(), 20);
+    EXPECT_EQ(backend->requestsTo("/program/SearchMember1DetailPhone.php").size(), 1);
+    EXPECT_EQ(FindForm(kCallerIdBoardForm), nullptr);
+
+    backend->clearRequests();
+    main.CID처리2(1, 1, "0233334444", "KT-CARD-2");
+    EXPECT_EQ(main.size(), QSize(350, 81));
+    EXPECT_EQ(main.sspTEL->caption(), "02-3333-4444");
+    main.CID처리2(1, 1, "12345", "KT-CARD-3");
+    EXPECT_TRUE(main.sspTEL->caption().isEmpty());
+    EXPECT_EQ(main.sspTEL->tag(), "12345");
+    main.CID처리2(1, 1, "01099990000", "KT-CARD-4");
+    EXPECT_EQ(main.sspTEL->caption(), "010-9999-0000");
+    EXPECT_EQ(backend->requestsTo("/program/SearchMember1DetailPhone.php").size(), 1);
+    EXPECT_EQ(rows().size(), 4);
+}
+
+TEST_F(IncomingCall, TheCardsButtonBringsBackTheWindowAndTheBoard)
+{
+    frmMainMDI& main = mainWindow(1024);
+    main.lbMiniView_DblClick();
+    EXPECT_EQ(main.width(), 72);
+    RecordingBoard& hidden = board(false);
+    main.CID처리2(1, 1, "01090554833", "KT-MINI");
+    EXPECT_EQ(main.size(), QSize(350, 81));
+    EXPECT_EQ(main.sspTEL->caption(), "이지우\n010-9055-4833");
+
+    QTest::mousePress(main.CMD[0], Qt::LeftButton);
+    EXPECT_EQ(main.CMD[0]->picture().toImage(), main.ImgIcon.Item(5).toImage());
+    QTest::mouseRelease(main.CMD[0], Qt::LeftButton);
+    EXPECT_EQ(main.CMD[0]->picture().toImage(), main.ImgIcon.Item(6).toImage());
+    EXPECT_TRUE(mainLog().contains("CMD_Click Start CMD(0).Enabled := True"));
+    EXPECT_GE(main.width(), 1024);
+    EXPECT_TRUE(hidden.isVisible());
+    EXPECT_EQ(hidden.search, "01090554833");
+    EXPECT_TRUE(hidden.calls.contains("Blink"));
+
+    // After a table-request notice the button opens the board and searches nothing.
+    main.lbMiniView_DblClick();
+    main.sspTEL->setTag("REQ");
+    hidden.hide();
+    hidden.calls.clear();
+    QTest::mouseClick(main.CMD[0], Qt::LeftButton);
+    EXPECT_GE(main.width(), 1024);
+    EXPECT_TRUE(hidden.isVisible());
+    EXPECT_TRUE(hidden.calls.filter("회원검색A").isEmpty());
+
+    main.lbMiniView_DblClick();
+    QTest::mousePress(main.CMD[0], Qt::LeftButton);
+    EXPECT_EQ(main.CMD[0]->picture().toImage(), main.ImgIcon.Item(7).toImage());
+    QTest::mouseRelease(main.CMD[0], Qt::LeftButton);
+    EXPECT_EQ(main.CMD[0]->picture().toImage(), main.ImgIcon.Item(4).toImage());
+    main.lbMiniView_DblClick();
+    QTest::mousePress(main.CMD[0], Qt::LeftButton);
+    main.CMD[0]->setEnabled(false);
+    QTest::mouseRelease(main.CMD[0], Qt::LeftButton);
+    EXPECT_EQ(main.CMD[0]->picture().toImage(), main.ImgIcon.Item(7).toImage());
+}
+
+TEST_F(IncomingCall, ASecondCallDuringTheFirstOnesLookupIsHandledInsideIt)
+{
+    frmMainMDI& main = mainWindow(1023);
+    loginKt();
+    backend->scriptSequence("/program/SearchMember1DetailPhone.php",
+                            {StandinReply::text(" name[김민수]name ").after(400)});
+    QTimer::singleShot(100, [this] { services->ring("KT", "0212345678", "KT-SECOND", -1); });
+    main.CID처리2(1, 1, "01078411465", "KT-FIRST");
+
+    ASSERT_EQ(rows().size(), 2);
+    EXPECT_EQ(rows()[1].seqNo, "KT-SECOND");
+    const QStringList trace = traces();
+    ASSERT_EQ(trace.size(), 8);
+    EXPECT_TRUE(trace[3].startsWith("CID처리2(4) ... m_cid_id:=1"));
+    EXPECT_EQ(trace[4], "CID처리2(1) ... CH:=1, TEL:=0212345678");
+    EXPECT_TRUE(trace[7].startsWith("CID처리2(4) ... m_cid_id:=2"));
+    EXPECT_EQ(main.sspTEL->caption(), "김민수\n010-7841-1465");
+    EXPECT_EQ(main.sspTEL->tag(), "01078411465");
+}
+
+TEST_F(IncomingCall, WithoutTheCallLogNothingButTheReload)
+{
+    QFile::remove(program.file("VmrCID.mdb"));
+    frmMainMDI& main = mainWindow(1023);
+    RecordingBoard& hidden = board(false);
+    main.CID처리2(1, 1, "01078411465", "KT-LOST");
+    ASSERT_EQ(MessageBoxes().shown().size(), 1);
+    EXPECT_TRUE(MessageBoxes().shown()[0].text.startsWith("데이터베이스 '"));
+    EXPECT_EQ(main.width(), 1023);
+    EXPECT_FALSE(hidden.isVisible());
+    EXPECT_EQ(traces().size(), 3);
+    EXPECT_EQ(hidden.calls, QStringList{"Load_CID 2024-04-26"});
+
+    hidden.calls.clear();
+    EXPECT_FALSE(main.OpenAPI_UpdateResult("KT-LOST", "수신"));
+    EXPECT_EQ(hidden.calls, QStringList{"Load_CID 2024-04-26"});
+    EXPECT_TRUE(errorLog().isEmpty());
+}
+
+TEST_F(IncomingCall, AStatusThatCannotBeWrittenGoesToTheErrorLog)
+{
+    frmMainMDI& main = mainWindow(1024);
+    RecordingBoard& hidden = board(false);
+    main.CID처리2(1, 1, "01078411465", "KT-LOCKED");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "locking");
+        db.setDatabaseName(program.file("VmrCID.mdb"));
+        ASSERT_TRUE(db.open());
+        QSqlQuery(db).exec("CREATE TRIGGER locked BEFORE UPDATE ON cid BEGIN SELECT RAISE(ABORT, 'locked'); END");
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("locking");
+    hidden.calls.clear();
+
+    EXPECT_FALSE(main.OpenAPI_UpdateResult("KT-LOCKED", "수신"));
+    EXPECT_TRUE(errorLog().contains("]e)frmMainMDI->OpenAPI_UpdateResult[Erl:=3, Eno:=")) << errorLog().toStdString();
+    EXPECT_TRUE(errorLog().contains("locked"));
+    EXPECT_EQ(hidden.calls, QStringList{"Load_CID 2024-04-26"});
+    EXPECT_TRUE(rows()[0].status.isEmpty());
+}
+
+TEST_F(IncomingCall, TheClockGivesTestCallsOnlyInDeveloperMode)
+{
+    frmMainMDI& main = mainWindow(1024);
+    QTest::mouseDClick(main.lblClock, Qt::LeftButton);
+    EXPECT_TRUE(rows().isEmpty());
+    gDeveloperMode = true;
+    QTest::mouseClick(main.lblClock, Qt::LeftButton);
+    QTest::mouseDClick(main.lblClock, Qt::LeftButton);
+    ASSERT_EQ(rows().size(), 2);
+    EXPECT_EQ(rows()[0].tel, "01078411465");
+    EXPECT_EQ(rows()[1].tel, "01090554833");
+    EXPECT_EQ(traces().size(), 8);
+}
+
+} // namespace
