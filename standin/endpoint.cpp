@@ -14,6 +14,7 @@ EndpointMap AllEndpoints()
     AddPatchDownloadEndpoints(endpoints);
     AddMessagingEndpoints(endpoints);
     AddTableRequestEndpoints(endpoints);
+    AddKakaoTemplateEndpoints(endpoints);
     return endpoints;
 }
 

@@ -24,6 +24,7 @@ void AddMemberEndpoints(EndpointMap& endpoints);
 void AddPatchDownloadEndpoints(EndpointMap& endpoints);
 void AddMessagingEndpoints(EndpointMap& endpoints);
 void AddTableRequestEndpoints(EndpointMap& endpoints);
+void AddKakaoTemplateEndpoints(EndpointMap& endpoints);
 
 // Every endpoint of the stand-in.
 EndpointMap AllEndpoints();

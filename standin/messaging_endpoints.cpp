@@ -22,6 +22,15 @@ bool withinPeriod(const StandinRecord& message, const QString& day, const QStrin
     return (day == "all" || date >= day) && (day2 == "all" || date <= day2);
 }
 
+// " num[…]num  Phone[…]Phone  regdate[…]regdate  MSG[…]MSG ": two blanks between the fields.
+QString historyRecord(const StandinRecord& message)
+{
+    QStringList fields;
+    for (const QString name : {"num", "Phone", "regdate", "MSG"})
+        fields.append(Field(name, message.value(name)));
+    return " " + fields.join("  ") + " ";
+}
+
 // "<totalrow>" the messages of the period "</totalrow>", then the records of the page.
 QString history(ShopState& shop, const FormFields& form)
 {
@@ -37,7 +46,7 @@ QString history(ShopState& shop, const FormFields& form)
             continue;
         ++total;
         if (page >= 1 && total > kPageSize * (page - 1) && total <= kPageSize * page)
-            records += "<menubrrs>" + Fields(message, {"num", "Phone", "regdate", "MSG"}) + "</menubrrs>";
+            records += "<menubrrs>" + historyRecord(message) + "</menubrrs>";
     }
     return Tag("totalrow", QString::number(total)) + records;
 }

@@ -30,6 +30,8 @@ struct ShopState {
     QString qrmemoYN;                    // the table-request switch: "N" shows the requests
     QList<StandinRecord> tableRequests;  // memonum, table (its nums), memophonet, memotext,
                                          // ordercount, regdatememo, memoYN ("N" pending, "Y" done)
+    StandinRecord notices;                      // smskakaoSetting, smskakaoSettingText
+    QHash<QString, QStringList> kakaoTemplates; // header and footer by kind
 
     // False with the reason when a file is missing or not valid JSON.
     static bool load(const QString& folder, const QDate& today, ShopState& state, QString* error = nullptr);

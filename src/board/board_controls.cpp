@@ -52,11 +52,8 @@ void frmB예약관리::buildControls()
     picDummy->hide();
     picShadow = label(this, QStringLiteral("picShadow"), QRect());
     picShadow->hide();
-    picWait = panel(this, QStringLiteral("picWait"));
-    picWait->resize(64, 64);
-    imgWait = label(picWait, QStringLiteral("imgWait"), QRect(0, 0, 64, 64));
-    imgWait->setScaledContents(true);
-    picWait->hide();
+    picWait = new WaitPicture(this);
+    imgWait = picWait->imgWait;
 
     Close = new QTimer(this);
     Close->setObjectName(QStringLiteral("Close"));
@@ -85,22 +82,22 @@ void frmB예약관리::buildBars()
         CMD[index]->setGeometry(rect);
         CMD[index]->setCaption(caption);
     };
-    place(14, cmdLayer[0], QRect(4, 2, 39, 39), QStringLiteral("◀"));
+    place(14, cmdLayer[0], QRect(4, 2, 39, 39), QStringLiteral("<"));
     sspDay = new PictureLabel(cmdLayer[0]);
     sspDay->setObjectName(QStringLiteral("sspDay"));
     sspDay->setGeometry(43, 2, 100, 39);
     sspDay->setAlignment(Qt::AlignCenter);
     sspDay->setFont(QFont(QStringLiteral("나눔고딕"), 12, QFont::Bold));
     place(15, cmdLayer[0], QRect(143, 2, 59, 39), QStringLiteral("오늘"));
-    place(16, cmdLayer[0], QRect(205, 2, 39, 39), QStringLiteral("▶"));
-    place(13, cmdLayer[2], QRect(0, 2, 79, 39), QStringLiteral("통화내역"));
+    place(16, cmdLayer[0], QRect(205, 2, 39, 39), QStringLiteral(">"));
+    place(13, cmdLayer[2], QRect(0, 2, 79, 39), QStringLiteral("수신이력"));
     place(9, cmdLayer[2], QRect(105, 0, 94, 44), QString());
     imgCMD = new PictureLabel(cmdLayer[2]);
     imgCMD->setObjectName(QStringLiteral("imgCMD"));
     imgCMD->setGeometry(205, 3, 82, 38);
     imgCMD->setAlignment(Qt::AlignCenter);
     imgCMD->setText(QStringLiteral("시간 배율"));
-    place(18, cmdLayer[2], QRect(295, 2, 39, 39), QStringLiteral("▲"));
+    place(18, cmdLayer[2], QRect(295, 2, 39, 39), QStringLiteral("▶"));
 
     // The calendar panel.
     place(6, picLayer[1], QRect(0, 2, 64, 37), QStringLiteral("◀"));
@@ -110,7 +107,7 @@ void frmB예약관리::buildBars()
     sspMonth->setAlignment(Qt::AlignCenter);
     sspMonth->setFont(QFont(QStringLiteral("나눔고딕"), 13, QFont::Bold));
     place(7, picLayer[1], QRect(196, 2, 64, 37), QStringLiteral("▶"));
-    place(8, picLayer[1], QRect(270, 2, 74, 37), QStringLiteral("이번달"));
+    place(8, picLayer[1], QRect(270, 2, 74, 37), QStringLiteral("전체보기"));
     sprCAL = new SpreadGrid(picLayer[1]);
     sprCAL->setObjectName(QStringLiteral("sprCAL"));
     sprCAL->setGeometry(1, 44, 342, 225);
@@ -129,8 +126,9 @@ void frmB예약관리::buildBars()
     frInfo[3] = panel(this, QStringLiteral("frInfo"));
     frInfo[3]->setGeometry(821, 795, 100, 40);
     lbInfoCID[1] = label(frInfo[3], QStringLiteral("lbInfoCID"), QRect(0, 0, 100, 40), QStringLiteral("시 간 대"));
-    place(10, this, QRect(740, 795, 79, 40), QStringLiteral("전체"));
-    place(11, this, QRect(900, 795, 79, 40), QStringLiteral("고정"));
+    place(10, this, QRect(740, 795, 79, 40), QStringLiteral("- 축소"));
+    place(11, this, QRect(900, 795, 79, 40), QStringLiteral("확대 +"));
+    place(17, picLayer[99], QRect(6, 4, 74, 34), QStringLiteral("검색"));
 }
 
 void frmB예약관리::buildLists()
@@ -143,11 +141,11 @@ void frmB예약관리::buildLists()
     CMD[0]->setGeometry(265, 55, 90, 27);
     CMD[0]->setCaption(QStringLiteral("검 색"));
     CMD[1]->setGeometry(380, 51, 89, 35);
-    CMD[1]->setCaption(QStringLiteral("전체보기"));
+    CMD[1]->setCaption(QStringLiteral("노-쇼 처리"));
     CMD[2]->setGeometry(474, 51, 89, 35);
-    CMD[2]->setCaption(QStringLiteral("오늘예약"));
+    CMD[2]->setCaption(QStringLiteral("예약취소"));
     CMD[3]->setGeometry(568, 51, 89, 35);
-    CMD[3]->setCaption(QStringLiteral("노쇼"));
+    CMD[3]->setCaption(QStringLiteral("예약수정"));
     TmpBD[1] = frameLine(this, QStringLiteral("TmpBD"));
     TmpBD[1]->setGeometry(5, 50, 355, 37);
     SPR[0] = new SpreadGrid(this);
@@ -195,7 +193,7 @@ void frmB예약관리::buildMemberPanel()
     picA[0]->setAutoFillBackground(true);
     CMD[20]->setParent(column);
     CMD[20]->setGeometry(276, 120, 60, 25);
-    CMD[20]->setCaption(QStringLiteral("저장"));
+    CMD[20]->setCaption(QStringLiteral("수정"));
 
     const QFont counterFont(QStringLiteral("나눔고딕"), 12);
     lb직전예약 = label(column, QStringLiteral("lb직전예약"), QRect(6, 150, 334, 22));

@@ -3,7 +3,7 @@
 #include "core/file_exists.h"
 #include "core/grid_helpers.h"
 #include "core/screen_values.h"
-#include "customer/list_columns.h"
+#include "customer/member_grids.h"
 #include "platform/pictures.h"
 
 // The board's pictures and the set-up of its four lists and the timetable.
@@ -11,6 +11,15 @@
 namespace {
 
 constexpr int kCentred = 4;
+
+// A list column from column 0 (the row-header column): header, width in pixels, shown, and the
+// cell kind of SpreadSetCellType (-1: none set).
+struct ListColumn {
+    QString header;
+    int width;
+    bool shown;
+    int kind;
+};
 
 struct ListSetUp {
     const QList<ListColumn>* columns;
@@ -61,6 +70,23 @@ void setFontSize(GridModel& grid, int col, int row, double size)
     grid.SetFontBold(false);
 }
 
+void layOutColumns(GridModel& grid, const QList<ListColumn>& columns)
+{
+    for (int c = 0; c < columns.size(); ++c) {
+        grid.SetCol(c);
+        grid.SetRow(-1);
+        grid.SetColHidden(!columns[c].shown);
+    }
+    for (int c = 0; c < columns.size(); ++c)
+        grid.SetText(c, 0, columns[c].header);
+    for (int c = 0; c < columns.size(); ++c)
+        grid.SetColWidth(c, double(columns[c].width) * gTwipsX);
+    for (int c = 1; c < columns.size(); ++c) {
+        if (columns[c].kind >= 0)
+            SpreadSetCellType(&grid, c, columns[c].kind, QString());
+    }
+}
+
 void setUpList(GridModel& grid, const ListSetUp& setUp)
 {
     const QList<ListColumn>& columns = *setUp.columns;
@@ -75,7 +101,7 @@ void setUpList(GridModel& grid, const ListSetUp& setUp)
     setFontSize(grid, 0, -1, setUp.fontSize);
     setFontSize(grid, -1, 0, setUp.fontSize);
     setFontSize(grid, 0, 0, setUp.fontSize);
-    LayOutListColumns(grid, columns, gTwipsX);
+    layOutColumns(grid, columns);
     if (setUp.steelScheme)
         스프레드_색상초기화7A(&grid);
     else
@@ -91,11 +117,8 @@ void setUpList(GridModel& grid, const ListSetUp& setUp)
 
 bool frmB예약관리::Func_ReadSkin()
 {
-    const QString wait = gSkinPath + "/0106.gif";
-    if (FileExists(wait))
-        LoadPngImageStretch(wait, *imgWait);
-    picWait->move((width() - picWait->width()) / 2, (height() - picWait->height()) / 2);
-    picWait->hide();
+    picWait->loadPicture(gSkinPath);
+    picWait->centre();
     picShadow->setGeometry(0, 0, width(), height());
     picShadow->hide();
 
@@ -130,7 +153,7 @@ bool frmB예약관리::Func_ReadSkin()
     스프레드_색상초기화7A(&graph);
 
     setUpList(*SPR[1], {&CallListColumns(), 3, 12, false});
-    setUpList(*SPR[2], {&MemberHistoryColumns(), 2, 12, false});
-    setUpList(*SPR[3], {&MemberSearchColumns(), 2, 12, false});
+    LayoutHistoryGrid(*SPR[2]);
+    LayoutMemberListGrid(*SPR[3]);
     return true;
 }

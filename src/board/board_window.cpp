@@ -18,8 +18,6 @@ namespace {
 
 const QString kWindow = QStringLiteral("frmB예약관리");
 const QColor kBoardBack(238, 240, 244);
-const QColor kButtonBlue(0, 141, 238);
-const QColor kButtonSteel(79, 129, 189);
 const QColor kGreyText(122, 122, 122);
 const QColor kPanelBack(242, 242, 242);
 
@@ -55,6 +53,9 @@ frmB예약관리::frmB예약관리() : QWidget(MdiClientArea())
     setFont(QFont(QStringLiteral("나눔고딕"), 9));
     setMouseTracking(true);
     buildControls();
+    m_panel = std::make_unique<BoardMemberPanel>(BoardMemberControls{
+        this, txtS[0], {txtA[0], txtA[1]}, txtA2[0], picA[0], CMD[20], lb직전예약, lb총예약수, lb총예약인원, lb예약취소,
+        lb노쇼, SPR[2], SPR[3], {picFrame[0], picFrame[1], picFrame[2]}, picWait, &ImgBtn});
     connectControls();
     for (QWidget* child : findChildren<QWidget*>())
         child->installEventFilter(this);
@@ -87,8 +88,7 @@ void frmB예약관리::prepareButtons()
 {
     const MainPictureLists* main = MainPictures();
     for (PanelButton* button : CMD) {
-        const bool steel = button->index() == 18 || button->index() == 19;
-        const QColor blue = steel ? kButtonSteel : kButtonBlue;
+        const QColor blue = buttonColor(button->index());
         if (button->index() == 9) {
             button->setCaption(QString());
             button->setFrameLine(0);
@@ -188,6 +188,31 @@ void frmB예약관리::connectControls()
     QObject::connect(imgCMD, &PictureLabel::clicked, this, [this] { imgCMD_Click(); });
     QObject::connect(sspMonth, &PictureLabel::clicked, this, [this] { sspMonth_Click(); });
     sprCAL->Click = [this](int col, int row) { sprCAL_Click(col, row); };
+    for (PanelButton* button : CMD) {
+        const int i = button->index();
+        QObject::connect(button, &PanelButton::clicked, this, [this, i] { CMD_Click(i); });
+        QObject::connect(button, &PanelButton::doubleClicked, this, [this, i] { CMD_DblClick(i); });
+        QObject::connect(button, &PanelButton::mouseDown, this, [this, i] { CMD_MouseDown(i); });
+        QObject::connect(button, &PanelButton::mouseUp, this, [this, i] { CMD_MouseUp(i); });
+    }
+    for (PictureLabel* area : lblCMD) {
+        const int i = area->index();
+        QObject::connect(area, &PictureLabel::clicked, this, [this, i] { lblCMD_Click(i); });
+    }
+    for (int i = 0; i < 4; ++i) {
+        SPR[i]->Click = [this, i](int col, int row) { SPR_Click(i, col, row); };
+        SPR[i]->DrawItem = [this, i](int col, int row, QPainter& dc, int x, int y, int x2, int y2) {
+            SPR_DrawItem(i, col, row, dc, x, y, x2, y2);
+        };
+    }
+    SpreadGrid& graph = *sprGraph[0];
+    graph.Click = [this](int col, int row) { sprGraph_Click(col, row); };
+    graph.MouseMove = [this](int button, int shift, int x, int y) { sprGraph_MouseMove(button, shift, x, y); };
+    graph.TextTipFetch = [this](int col, int row, int& multiLine, int& tipWidth, QString& tipText, bool& showTip) {
+        sprGraph_TextTipFetch(col, row, multiLine, tipWidth, tipText, showTip);
+    };
+    QObject::connect(Close, &QTimer::timeout, this, [this] { Close_Timer(); });
+    QObject::connect(Blink, &QTimer::timeout, this, [this] { Blink_Timer(); });
 }
 
 // Name and phone boxes: black text and the focused look while they have the focus; the phone box
@@ -244,71 +269,35 @@ void frmB예약관리::picA_Click(int index)
 
 bool frmB예약관리::입력란_초기화()
 {
-    txtS[0]->setPlaceholderColor(QColor(224, 224, 224));
-    txtS[0]->showPlaceholder(QStringLiteral("번호를 입력하세요"));
-    for (PlaceholderBox* box : txtS) {
-        setColors(*box, Qt::white, QColor(224, 224, 224));
-        box->setText(box->toolTip());
-    }
-    txtA[0]->showPlaceholder(QStringLiteral("이름 입력하세요"));
-    setColors(*txtA[0], kPanelBack, kGreyText);
-    txtA[1]->showPlaceholder(QStringLiteral("휴대번호 입력"));
-    setColors(*txtA[1], kPanelBack, QColor(37, 103, 182));
-    for (PlaceholderBox* box : txtA) {
-        box->setPlaceholderColor(kGreyText);
-        box->setFilledColor(kGreyText);
-        box->setFrame(false);
-    }
-    txtA2[0]->setToolTip(QStringLiteral("요청사항 입력하세요"));
-    txtA2[0]->setText(txtA2[0]->toolTip());
-    setColors(*txtA2[0], kPanelBack, QColor(0, 112, 192));
-    txtA2[0]->setFrameShape(QFrame::NoFrame);
-    QPalette mark = picA[0]->palette();
-    mark.setColor(QPalette::Window, kPanelBack);
-    picA[0]->setPalette(mark);
-    picFrame[0]->hide();
-    picFrame[1]->hide();
-    picFrame[0]->show();
-    return true;
+    return m_panel->입력란_초기화();
 }
 
-// The member panel's searches, the booking list and the call list come with their own parts.
-bool frmB예약관리::회원검색A(bool)
+bool frmB예약관리::회원검색A(bool bAll)
 {
-    return false;
+    return m_panel->회원검색A(bAll);
 }
 
-bool frmB예약관리::회원정보A_Clear(bool)
+bool frmB예약관리::회원정보A_Clear(bool bKeepCounters)
 {
-    return false;
+    return m_panel->회원정보A_Clear(bKeepCounters);
 }
 
-bool frmB예약관리::회원정보A_NumT(const QString&)
+bool frmB예약관리::회원정보A_NumT(const QString& numt)
 {
-    return false;
+    return m_panel->회원정보A_NumT(numt);
 }
 
 bool frmB예약관리::회원정보A_Save()
 {
-    return false;
+    return m_panel->회원정보A_Save();
 }
 
 bool frmB예약관리::준회원등록B()
 {
-    return false;
+    return m_panel->준회원등록B();
 }
 
-bool frmB예약관리::회원정보_Load_PhoneT(const QString&)
+bool frmB예약관리::회원정보_Load_PhoneT(const QString& phone)
 {
-    return false;
-}
-
-bool frmB예약관리::예약_검색(bool)
-{
-    return false;
-}
-
-bool frmB예약관리::Load_CID(const QDate&, bool)
-{
-    return false;
+    return m_panel->회원정보_Load_PhoneT(phone);
 }

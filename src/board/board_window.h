@@ -1,11 +1,13 @@
 #pragma once
 
+#include "customer/board_member_panel.h"
 #include "platform/crlf_text_box.h"
 #include "platform/panel_button.h"
 #include "platform/picture_label.h"
 #include "platform/picture_list.h"
 #include "platform/placeholder_box.h"
 #include "platform/spread_grid.h"
+#include "platform/wait_picture.h"
 #include "platform/window_registry.h"
 #include "server/caller_id_board.h"
 
@@ -16,7 +18,10 @@
 #include <QTimer>
 #include <QWidget>
 
+class QPainter;
+
 #include <array>
+#include <memory>
 
 // The reservation board: the month calendar, the day timetable by table, the booking list, the
 // call list, the member panel and the commands. A child of the main window's client area that
@@ -52,7 +57,9 @@ public:
     bool 준회원등록B();
     bool 회원정보_Load_PhoneT(const QString& phone);
     // The member shown in the panel (its number on the backend; empty when none).
-    QString mCustNumT() const { return m_custNumT; }
+    QString mCustNumT() const { return m_panel->m_Member.numt; }
+    // The member panel's procedures and the member on display.
+    BoardMemberPanel& MemberPanel() { return *m_panel; }
 
     // The booking list search of the days in mListDay, or of all days.
     bool 예약_검색(bool bAllDays);
@@ -85,6 +92,20 @@ public:
     // The layout pass; false when it ended at a size below zero.
     bool Form_Resize();
 
+    // Commands, list grids, timetable and timers.
+    void CMD_Click(int index);
+    void CMD_DblClick(int index);
+    void CMD_MouseDown(int index);
+    void CMD_MouseUp(int index);
+    void lblCMD_Click(int index);
+    void SPR_DrawItem(int index, int col, int row, QPainter& dc, int x, int y, int x2, int y2);
+    void SPR_Click(int index, int col, int row);
+    void sprGraph_Click(int col, int row);
+    void sprGraph_MouseMove(int button, int shift, int x, int y);
+    void sprGraph_TextTipFetch(int col, int row, int& multiLine, int& tipWidth, QString& tipText, bool& showTip);
+    void Close_Timer();
+    void Blink_Timer();
+
     // Controls, by the names and indexes the board gives them.
     std::array<QFrame*, 3> cmdLayer{};
     std::array<QFrame*, 100> picLayer{};
@@ -110,7 +131,7 @@ public:
     QFrame* picCalBorder = nullptr;
     QLabel* picDummy = nullptr;
     QLabel* picShadow = nullptr;
-    QFrame* picWait = nullptr;
+    WaitPicture* picWait = nullptr;
     QLabel* imgWait = nullptr;
     std::array<QFrame*, 4> frInfo{};
     std::array<QLabel*, 2> lbInfoCID{};
@@ -150,6 +171,34 @@ private:
     bool layoutPass();
     void sizeTimetable();
     void placeCalendarBorder(int col, int row, bool always);
+    // The blue of a button: steel for 18 and 19, bright for the others.
+    static QColor buttonColor(int index);
+    void runCommand(int index);
+    void stepDay(int index);
+    void showWholeMonth();
+    void openListedBooking();
+    void moveListRow(int index);
+    void openCallHistory();
+    void toggleTimetableWidth();
+    void setScale(int kind);
+    void 예약하기();
+    void 회원수정창();
+    void 회원저장();
+    bool registerNewMember();
+    void reloadSavedMember();
+    void layVeil();
+    // Opens the reservation entry window modally with its opening values; false when the board
+    // was unloaded meanwhile.
+    bool openEntryWindow(int mode, const QString& bkNum, const QString& phone, const QString& when,
+                         const QString& seat);
+    void refreshAfterEntry();
+    void searchMemberAfterEntry(const QString& phone);
+    QString slotTime(int col);
 
-    QString m_custNumT;
+    std::unique_ptr<BoardMemberPanel> m_panel;
+    // The number of the latest booking search: an answer that comes back after a newer search
+    // began is dropped.
+    int m_searchSerial = 0;
+    // True while a hover over the timetable is handled.
+    bool m_bIn = false;
 };

@@ -9,12 +9,17 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kWideBlank = QStringLiteral("\u3000");
 
-QString oneLine(QString text)
+// A value on one line of the note: each of its line breaks becomes a blank.
+void appendLine(QString& note, QString value)
 {
-    text.replace(kCrLf, QStringLiteral(" "));
-    text.replace(QChar('\r'), QChar(' '));
-    text.replace(QChar('\n'), QChar(' '));
-    return text;
+    if (value.contains(QChar('\r')) || value.contains(QChar('\n'))) {
+        value.replace(kCrLf, QStringLiteral(" "));
+        value.replace(QChar('\r'), QChar(' '));
+        value.replace(QChar('\n'), QChar(' '));
+    }
+    note += kWideBlank;
+    note += value;
+    note += kCrLf;
 }
 
 } // namespace
@@ -60,19 +65,16 @@ QString BookingPartyText(const QString& code)
 
 QString BookingNote(const BookingNoteValues& values)
 {
-    const QStringList lines{
-        QString(),
-        kWideBlank + oneLine(values.start),
-        kWideBlank + oneLine(values.booker),
-        kWideBlank + oneLine(values.group),
-        kWideBlank + oneLine(FormatPhoneMasked(values.phone, false)),
-        kWideBlank + oneLine(values.tables),
-        kWideBlank + oneLine(values.party),
-        kWideBlank + oneLine(values.request),
-        QStringLiteral("   [") + QString::number(values.number) + QStringLiteral("]"),
-        QString(),
-    };
-    return lines.join(kCrLf);
+    QString note;
+    note.reserve(160);
+    note += kCrLf;
+    for (const QString* value : {&values.start, &values.booker, &values.group})
+        appendLine(note, *value);
+    appendLine(note, FormatPhoneMasked(values.phone, false));
+    for (const QString* value : {&values.tables, &values.party, &values.request})
+        appendLine(note, *value);
+    note += QStringLiteral("   [") + QString::number(values.number) + QStringLiteral("]") + kCrLf;
+    return note;
 }
 
 int BookingNoteNumber(const QString& note)

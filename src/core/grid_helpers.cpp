@@ -3,9 +3,6 @@
 #include "core/log.h"
 #include "platform/grid_model.h"
 #include "platform/picture_list.h"
-#include "platform/twips.h"
-
-#include <QPainter>
 
 namespace {
 
@@ -103,20 +100,4 @@ void SetHeaderRowOwnerDrawn(GridModel& grid, int lastCol)
     }
     grid.SetCol(col);
     grid.SetRow(row);
-}
-
-void DrawHeaderCell(const GridModel& grid, int col, int row, QPainter& dc, int x, int y, int x2, int y2)
-{
-    const QRect rect(QPoint(TwipsToPixels(x), TwipsToPixels(y)), QPoint(TwipsToPixels(x2) - 1, TwipsToPixels(y2) - 1));
-    dc.save();
-    dc.fillRect(rect, QColor(232, 246, 255));
-    if (const GridCell* cell = grid.CellAt(col, row)) {
-        QFont font(cell->fontName);
-        font.setPointSizeF(cell->fontSize);
-        font.setBold(cell->fontBold);
-        dc.setFont(font);
-    }
-    dc.setPen(Qt::black);
-    dc.drawText(rect, Qt::AlignCenter | Qt::TextSingleLine, grid.GetText(col, row));
-    dc.restore();
 }

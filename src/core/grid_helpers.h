@@ -4,7 +4,6 @@
 
 class GridModel;
 class PictureList;
-class QPainter;
 
 // Column kinds and colour schemes of the grids, as every window lays out its lists.
 
@@ -27,9 +26,6 @@ void SpreadSetCellType(GridModel* grid, int column, int kind, const QString& lis
 void 스프레드_색상초기화7(GridModel* grid);
 void 스프레드_색상초기화7A(GridModel* grid);
 
-// The owner-drawn header row of the lists: SetHeaderRowOwnerDrawn hands the header cells of
-// columns 0 to lastCol to the grid's DrawItem event, and DrawHeaderCell paints one of them: the
-// rectangle (twips relative to the grid) filled with RGB(232,246,255) and the cell's text in black
-// on one line, centred both ways.
+// The owner-drawn header row of the lists: hands the header cells of columns 0 to lastCol to the
+// grid's DrawItem event, which paints them with DrawHeaderCell (platform/header_cell.h).
 void SetHeaderRowOwnerDrawn(GridModel& grid, int lastCol);
-void DrawHeaderCell(const GridModel& grid, int col, int row, QPainter& dc, int x, int y, int x2, int y2);

@@ -3,21 +3,19 @@
 #include "core/date_time.h"
 #include "core/error_line.h"
 #include "core/log.h"
+#include "core/reply_wait.h"
 #include "core/text_escapes.h"
 #include "platform/ini_util.h"
 
-#include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QTimer>
 #include <QUrl>
 
 namespace {
 
 const QString kLog = QStringLiteral("_WinHttp");
-int g_totalLimitMs = 180000;
 
 struct Variant {
     QString name;
@@ -76,7 +74,7 @@ void logFailure(const Variant& variant, const QNetworkReply& reply, int step, co
                  kLog);
 }
 
-// A transfer time-out and the total limit both abort the request.
+// A time-out on silence and the total limit both abort the request.
 HttpOutcome outcomeOf(const QNetworkReply& reply)
 {
     switch (reply.error()) {
@@ -96,15 +94,7 @@ QString post(const Variant& variant, const QString& url, const QString& body, Ht
     QNetworkAccessManager manager;
     manager.setProxy(QNetworkProxy::NoProxy);
     QNetworkReply* reply = manager.post(buildRequest(url, variant.timeoutMs), body.toUtf8());
-    QEventLoop wait;
-    QObject::connect(reply, &QNetworkReply::finished, &wait, &QEventLoop::quit);
-    QTimer totalLimit;
-    totalLimit.setSingleShot(true);
-    QObject::connect(&totalLimit, &QTimer::timeout, reply, &QNetworkReply::abort);
-    if (!reply->isFinished()) {
-        totalLimit.start(g_totalLimitMs);
-        wait.exec(QEventLoop::ExcludeUserInputEvents);
-    }
+    WaitForReply(*reply);
 
     // A request that ran out of time brings no answer, even when part of one had come.
     const HttpOutcome ended = outcomeOf(*reply);
@@ -133,14 +123,4 @@ QString GetWinHttp(const QString& url, const QString& body, bool, HttpOutcome* o
 QString GetWinHttpOnce(const QString& url, const QString& body, bool, HttpOutcome* outcome)
 {
     return post({QStringLiteral("GetWinHttpOnce"), 60000, true}, url, body, outcome);
-}
-
-int WinHttpTotalLimitMs()
-{
-    return g_totalLimitMs;
-}
-
-void SetWinHttpTotalLimitMs(int ms)
-{
-    g_totalLimitMs = ms;
 }

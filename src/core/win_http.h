@@ -3,7 +3,8 @@
 #include <QString>
 
 // One POST of a form body to the backend, waited for in a nested event loop (timers, sockets and
-// further requests run meanwhile; user input waits for the answer). Each call has its own network manager: no connection or
+// further requests run meanwhile; user input waits for the answer) at most the total limit of
+// every request (core/reply_wait.h). Each call has its own network manager: no connection or
 // cookie survives it. Returns the answer decoded from UTF-8 and cut at its first NUL, whatever
 // the status; empty text when no answer arrived or the request ran out of time. Writes its outcome line to the "_WinHttp" log.
 // There is no second attempt. The flag is kept for the callers, which all pass true; the call
@@ -19,8 +20,3 @@ QString GetWinHttp(const QString& url, const QString& body, bool async = true, H
 
 // The bulk message senders: 60-second time-out, and one more line after a failure.
 QString GetWinHttpOnce(const QString& url, const QString& body, bool async = true, HttpOutcome* outcome = nullptr);
-
-// Besides the time-outs on silence, no request takes longer than this from its start to its
-// last byte (180 s); past it the request is aborted and ends as a time-out does. Tests shorten it.
-int WinHttpTotalLimitMs();
-void SetWinHttpTotalLimitMs(int ms);

@@ -7,6 +7,7 @@
 #include "core/screen_values.h"
 #include "core/text_escapes.h"
 #include "customer/member_answers.h"
+#include "customer/member_grids.h"
 #include "platform/crlf_text_box.h"
 #include "platform/picture_label.h"
 #include "platform/placeholder_box.h"
@@ -164,18 +165,9 @@ bool EntryMemberSide::회원검색A(bool)
             return false;
         picWait->hide();
         const QList<MemberListRecord> members = ReadMemberList(answer);
-        list.SetMaxRows(int(members.size()));
-        for (int i = 0; i < members.size(); ++i) {
-            const MemberListRecord& m = members[i];
-            const int row = i + 1;
-            list.SetText(1, row, m.num);
-            list.SetText(2, row, MemberListPhone(m.phone));
-            list.SetText(3, row, m.name);
-            list.SetText(4, row, m.birthday);
-            list.SetText(5, row, m.sex);
-            list.SetText(6, row, m.memo);
-            lastNumber = m.num;
-        }
+        FillMemberListGrid(list, members);
+        if (!members.isEmpty())
+            lastNumber = members.last().num;
     }
     list.SetReDraw(true);
     if (list.MaxRows() == 0) {
@@ -361,20 +353,7 @@ bool EntryMemberSide::예약이력A(const QString& memberNumber)
         lb총예약인원->setText(history.totalPersons);
         lb직전예약->setText(history.recent);
         lb노쇼->setText(history.noShows);
-        grid.SetMaxRows(int(history.rows.size()));
-        for (int i = 0; i < history.rows.size(); ++i) {
-            const MemberHistoryRow& entry = history.rows[i];
-            const int row = i + 1;
-            for (int col : {1, 2, 12, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13})
-                grid.SetText(col, row, entry.cells[col]);
-            grid.SetRow(row);
-            for (int col = 1; col <= grid.MaxCols(); ++col) {
-                grid.SetCol(col);
-                grid.SetForeColor(entry.foreColor);
-                grid.SetFontItalic(entry.italic);
-            }
-            grid.SetRowHeight(row, 35 * gTwipsX);
-        }
+        FillHistoryGrid(grid, history);
         lb예약취소->setText(FormatNumber(history.cancelled, QStringLiteral("#,###")));
     }
     grid.SetReDraw(true);

@@ -1,5 +1,7 @@
 #include "customer/member_grids.h"
 
+#include "customer/member_answers.h"
+
 #include "core/grid_helpers.h"
 #include "core/screen_values.h"
 #include "platform/grid_cell.h"
@@ -31,7 +33,7 @@ void layout(GridModel& grid, const QList<Column>& columns)
     grid.SetScrollBars(2);
     grid.SetRowHeight(-1, 35 * gTwipsX);
     grid.SetRowHeight(0, 30 * gTwipsY);
-    for (const auto& [col, row] : {std::pair{-1, -1}, std::pair{0, -1}, std::pair{-1, 0}}) {
+    for (const auto& [col, row] : {std::pair{-1, -1}, std::pair{0, -1}, std::pair{-1, 0}, std::pair{0, 0}}) {
         setAll(grid, col, row);
         grid.SetFontSize(12);
     }
@@ -88,6 +90,39 @@ void LayoutHistoryGrid(GridModel& grid)
                   {"상태", 35, false, 4},
                   {"예약일시2", 100, false, 4},
                   {"좌석2", 30, false, 4}});
+}
+
+void FillMemberListGrid(GridModel& grid, const QList<MemberListRecord>& members)
+{
+    grid.SetMaxRows(int(members.size()));
+    for (int i = 0; i < members.size(); ++i) {
+        const MemberListRecord& m = members[i];
+        const int row = i + 1;
+        grid.SetText(1, row, m.num);
+        grid.SetText(2, row, MemberListPhone(m.phone));
+        grid.SetText(3, row, m.name);
+        grid.SetText(4, row, m.birthday);
+        grid.SetText(5, row, m.sex);
+        grid.SetText(6, row, m.memo);
+    }
+}
+
+void FillHistoryGrid(GridModel& grid, const MemberHistory& history)
+{
+    grid.SetMaxRows(int(history.rows.size()));
+    for (int i = 0; i < history.rows.size(); ++i) {
+        const MemberHistoryRow& entry = history.rows[i];
+        const int row = i + 1;
+        for (int col : {1, 2, 12, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13})
+            grid.SetText(col, row, entry.cells[col]);
+        grid.SetRow(row);
+        for (int col = 1; col <= grid.MaxCols(); ++col) {
+            grid.SetCol(col);
+            grid.SetForeColor(entry.foreColor);
+            grid.SetFontItalic(entry.italic);
+        }
+        grid.SetRowHeight(row, 35 * gTwipsX);
+    }
 }
 
 void DrawMemberGridHeader(const GridModel& grid, int col, int row, QPainter& dc, int x, int y, int x2, int y2)

@@ -16,6 +16,16 @@ void LayoutMemberListGrid(GridModel& grid);
 // "담당자", "요청사항", "예약상품", "상태", "예약일시2", "좌석2"; shown are 2, 4, 5 and 6.
 void LayoutHistoryGrid(GridModel& grid);
 
+struct MemberListRecord;
+struct MemberHistory;
+
+// The rows of a member search, one per member in the answer's order: number, phone with hyphens,
+// name, birthday, sex, memo.
+void FillMemberListGrid(GridModel& grid, const QList<MemberListRecord>& members);
+
+// The rows of a member's history with their looks and heights (drawing left as it is).
+void FillHistoryGrid(GridModel& grid, const MemberHistory& history);
+
 // Paints a header cell (row 0): light blue, its text black on one line, centred and clipped.
 // Other rows are left alone. The rectangle comes in twips.
 void DrawMemberGridHeader(const GridModel& grid, int col, int row, QPainter& dc, int x, int y, int x2, int y2);

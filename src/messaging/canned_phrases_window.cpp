@@ -48,10 +48,7 @@ void frmzComment::buildControls()
     L1->setObjectName(QStringLiteral("L1"));
     L1->setGeometry(20, 60, 555, 330);
     L1->setWordWrap(true);
-    QObject::connect(L1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            L1_Click();
-    });
+    QObject::connect(L1, &QListWidget::itemSelectionChanged, this, [this] { L1_Click(); });
     QObject::connect(L1, &QListWidget::itemClicked, this, [this] { L1_Click(); });
     QObject::connect(L1, &QListWidget::itemDoubleClicked, this, [this] { L1_DblClick(); });
 
@@ -156,9 +153,15 @@ void frmzComment::addPhrase(const QString& phrase)
     L1->addItem(item);
 }
 
+int frmzComment::selectedRow() const
+{
+    const QList<QListWidgetItem*> selected = L1->selectedItems();
+    return selected.isEmpty() ? -1 : L1->row(selected.first());
+}
+
 void frmzComment::L1_Click()
 {
-    const int row = L1->currentRow();
+    const int row = selectedRow();
     if (row < 0)
         return;
     const QString phrase = L1->item(row)->data(kPhraseRole).toString();
@@ -170,7 +173,7 @@ void frmzComment::L1_Click()
 
 void frmzComment::selectRow(int row)
 {
-    if (L1->currentRow() == row)
+    if (selectedRow() == row)
         L1_Click();
     else
         L1->setCurrentRow(row);
@@ -181,14 +184,13 @@ void frmzComment::L1_DblClick()
     QPointer<frmzComment> self(this);
     if (MsgBox(QStringLiteral("상용구를 삭제하시겠습니까?"), MsgStyle::YesNo) != MsgResult::Yes || !self)
         return;
-    const int row = L1->currentRow();
+    const int row = selectedRow();
     if (row >= 0) {
         delete L1->takeItem(row);
         m_changed = true;
     }
-    clearBoxes();
-    L1->setCurrentRow(-1);
     L1->clearSelection();
+    clearBoxes();
     Frame1->setEnabled(false);
     m_EditIndex = -1;
 }
@@ -220,12 +222,12 @@ void frmzComment::moveSelected(int step)
 {
     if (L1->count() == 0)
         return;
-    if (L1->currentRow() < 0) {
+    if (selectedRow() < 0) {
         selectRow(0);
         if (step < 0)
             return;
     }
-    const int row = L1->currentRow();
+    const int row = selectedRow();
     const int target = row + step;
     if (target < 0 || target >= L1->count())
         return;

@@ -61,6 +61,8 @@ protected:
 private:
     void buildControls();
     void addPhrase(const QString& phrase);
+    // The selected phrase's place; -1 when none is selected.
+    int selectedRow() const;
     void selectRow(int row);
     void moveSelected(int step);
     void clearBoxes();

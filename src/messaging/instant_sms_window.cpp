@@ -154,7 +154,7 @@ void frmz즉시문자::Form_Load()
         GiveSwappingLook(*button, kBlue);
     for (PanelButton* button : CMD2)
         GiveSwappingLook(*button, kKeyGrey);
-    EnterMovesFocus(*this, true);
+    EnterMovesFocus(*this, {QStringLiteral("txt문자")});
 }
 
 bool frmz즉시문자::Func_ReadSkin()

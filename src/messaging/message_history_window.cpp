@@ -10,6 +10,7 @@
 #include "core/text_escapes.h"
 #include "platform/clock.h"
 #include "platform/combo_display.h"
+#include "platform/header_cell.h"
 #include "platform/panel_button_look.h"
 #include "platform/pop_up.h"
 #include "platform/send_keys.h"
@@ -108,7 +109,7 @@ void frmz문자내역::buildControls()
     SPR->setObjectName(QStringLiteral("SPR"));
     SPR->setGeometry(25, 105, 800, 620);
     SPR->DrawItem = [this](int col, int row, QPainter& dc, int x, int y, int x2, int y2) {
-        DrawHeaderCell(*SPR, col, row, dc, x, y, x2, y2);
+        DrawHeaderCell(*SPR, col, row, dc, x, y, x2, y2, QColor(232, 246, 255));
     };
     BD = new QFrame(this);
     BD->setStyleSheet(QStringLiteral("border: 1px solid rgb(200, 200, 200);"));

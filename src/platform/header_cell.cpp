@@ -6,7 +6,7 @@
 #include <QPainter>
 
 void DrawHeaderCell(const GridModel& grid, int col, int row, QPainter& dc, int x, int y, int x2, int y2,
-                    const QColor& back)
+                    const QColor& back, const QColor& text)
 {
     if (row != 0)
         return;
@@ -19,7 +19,7 @@ void DrawHeaderCell(const GridModel& grid, int col, int row, QPainter& dc, int x
         font.setBold(header->fontBold);
         dc.setFont(font);
     }
-    dc.setPen(Qt::black);
+    dc.setPen(text);
     dc.drawText(cell, Qt::AlignCenter | Qt::TextSingleLine, grid.GetText(col, row));
     dc.restore();
 }

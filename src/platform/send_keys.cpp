@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QPointer>
 
+#include <algorithm>
+
 namespace {
 
 struct Stroke {
@@ -57,8 +59,8 @@ QList<Stroke> Parse(const QString& keys)
 class EnterFilter : public QObject
 {
 public:
-    EnterFilter(QWidget& window, bool messageBoxesBreakLine)
-        : QObject(&window), m_window(&window), m_messageBoxesBreakLine(messageBoxesBreakLine)
+    EnterFilter(QWidget& window, const QStringList& lineBreakNames)
+        : QObject(&window), m_window(&window), m_lineBreakNames(lineBreakNames)
     {
     }
 
@@ -71,9 +73,11 @@ protected:
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         const Qt::KeyboardModifiers others = key->modifiers() & ~Qt::KeypadModifier;
         auto* widget = static_cast<QWidget*>(watched);
-        if (!enter || others != Qt::NoModifier || widget->window() != m_window)
+        if (!enter || others != Qt::NoModifier || !m_window || (widget != m_window && !m_window->isAncestorOf(widget)))
             return false;
-        const bool breakLine = m_messageBoxesBreakLine && widget->objectName().startsWith(u"txt문자");
+        const QString name = widget->objectName();
+        const bool breakLine = std::any_of(m_lineBreakNames.begin(), m_lineBreakNames.end(),
+                                           [&name](const QString& prefix) { return name.startsWith(prefix); });
         SendKeysWS(breakLine ? "^{ENTER}" : "{TAB}", false);
         QCoreApplication::processEvents();
         return true;
@@ -81,7 +85,7 @@ protected:
 
 private:
     QPointer<QWidget> m_window;
-    bool m_messageBoxesBreakLine;
+    QStringList m_lineBreakNames;
 };
 
 } // namespace
@@ -105,7 +109,7 @@ void SendKeysWS(const QString& keys, bool wait)
     }
 }
 
-void EnterMovesFocus(QWidget& window, bool messageBoxesBreakLine)
+void EnterMovesFocus(QWidget& window, const QStringList& lineBreakNames)
 {
-    qApp->installEventFilter(new EnterFilter(window, messageBoxesBreakLine));
+    qApp->installEventFilter(new EnterFilter(window, lineBreakNames));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 // Sends keystrokes to the focused widget, in the send-keys syntax the windows use: "{TAB}",
@@ -10,7 +11,7 @@
 void SendKeysWS(const QString& keys, bool wait);
 
 // The Enter convention of windows that see keys before their controls: Enter in any control of the
-// window is swallowed and sent on as Tab, then pending events run, so the focus moves on. With
-// messageBoxesBreakLine, Enter in a control whose name begins with "txt문자" is sent on as
+// window is swallowed and sent on as Tab, then pending events run, so the focus moves on. In a
+// control whose name begins with one of lineBreakNames ("txt문자", "머리말") Enter is sent on as
 // Ctrl+Enter instead, which breaks the line there.
-void EnterMovesFocus(QWidget& window, bool messageBoxesBreakLine = false);
+void EnterMovesFocus(QWidget& window, const QStringList& lineBreakNames = {});

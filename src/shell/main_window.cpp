@@ -9,6 +9,7 @@
 #include "core/login_values.h"
 #include "core/number_format.h"
 #include "core/settings.h"
+#include "platform/mdi_child.h"
 #include "platform/message_box.h"
 #include "platform/pictures.h"
 #include "platform/program_exit.h"
@@ -397,7 +398,5 @@ QRect frmMainMDI::savedFullGeometry() const
 
 void frmMainMDI::unloadChildWindows()
 {
-    for (QWidget* form : LoadedForms())
-        if (form != this && form->parentWidget() == m_client)
-            UnloadForm(form->objectName());
+    UnloadMdiChildren();
 }

@@ -4,6 +4,7 @@
 #include "booking/entry_window.h"
 #include "callerid/settings_window.h"
 #include "config/reservation_settings_window.h"
+#include "config/staff_window.h"
 #include "config/table_order_window.h"
 #include "config/tables_window.h"
 #include "messaging/canned_phrases_window.h"
@@ -34,6 +35,7 @@ void RegisterWindowMakers()
     registerMaker<frmB좌석설정>();
     registerMaker<frmB좌석설정_순서변경>();
     registerMaker<frmB설정>();
+    registerMaker<frmB직원등록>();
     registerMaker<frmz통계B>();
     registerMaker<frmz승인_고객요청>();
     registerMaker<frmz승인_고객요청_승인>();

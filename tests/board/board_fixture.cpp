@@ -30,6 +30,7 @@ BoardTest::BoardTest()
     gSkinPath = program.file("skin");
     CopySkinWithout(gSkinPath, {});
     EXPECT_TRUE(CopyTemplate(program, "VmrBooking.0.mdb", "VmrBooking.mdb"));
+    EXPECT_TRUE(CopyTemplate(program, "VmrCID.mdb", "VmrCID.mdb"));
     gTwipsX = gTwipsY = gTwipsX2 = gTwipsY2 = 15;
     gMDIClientW = 1022 * 15;
     gMDIClientH = 654 * 15;

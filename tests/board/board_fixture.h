@@ -3,13 +3,14 @@
 #include "board/board_window.h"
 #include "support/program_dir.h"
 #include "support/seams.h"
+#include "support/standin_fixture.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
 
 #include <memory>
 
-// A program folder with the built skin, "Frshop.cfg" and a fresh cache; the sample shop's hours
+// The stand-in with the sample shop; a program folder with the built skin, the call log, "Frshop.cfg" and a fresh cache; the sample shop's hours
 // 9 to 22, four tables A1, A2, B1, B2 and a 60-minute default length; the board sized as on a
 // 1024 × 768 main window (1022 × 654); the clock at Tuesday 2024-05-07 14:25.
 class BoardTest : public ::testing::Test
@@ -33,6 +34,7 @@ protected:
     QStringList log() const;
 
     TempProgramDir program;
+    StandinFixture backend;
     ScopedFakeClock clock{QDateTime(QDate(2024, 5, 7), QTime(14, 25, 3))};
 };
 

@@ -68,7 +68,7 @@ TEST_F(BoardWindow, LoadAndFirstActivationSetUpToday)
     EXPECT_FALSE(board.Blink->isActive());
     EXPECT_EQ(board.Blink->interval(), 500);
     EXPECT_FALSE(board.picDummy->isVisible());
-    EXPECT_EQ(board.lb건수->text(), "");
+    EXPECT_TRUE(board.lb건수->text().startsWith("전체: "));
     EXPECT_TRUE(board.picFrame[0]->isVisible());
     EXPECT_FALSE(board.picFrame[1]->isVisible());
 

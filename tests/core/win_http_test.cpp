@@ -1,5 +1,6 @@
 #include "core/log.h"
 #include "core/login_values.h"
+#include "core/raw_http_post.h"
 #include "core/win_http.h"
 #include "support/loopback_port.h"
 #include "support/program_dir.h"
@@ -167,7 +168,13 @@ TEST(WinHttp, ATrickleEndsAtTheTotalLimitAsATimeOutDoes)
     EXPECT_EQ(outcome, HttpOutcome::TimedOut);
     EXPECT_EQ(withoutFigures(httpLog()), "e)lib_misc->GetWinHttp[Erl:=7, Eno:=5]\r\n   Operation canceled\r\n");
 
+    clock.restart();
+    EXPECT_EQ(PostRaw(gServerURL + "/program/drip.php", "ID=a", {}, 10000), "");
+    EXPECT_GE(clock.elapsed(), 1400);
+    EXPECT_LT(clock.elapsed(), 5000);
+
     backend->script("/program/drip.php", StandinReply::drip("ok", 10));
     EXPECT_EQ(GetWinHttp(gServerURL + "/program/drip.php", "ID=a", true, &outcome), "ok");
     EXPECT_EQ(outcome, HttpOutcome::Complete);
+    EXPECT_EQ(PostRaw(gServerURL + "/program/drip.php", "ID=a", {}, 10000), "ok");
 }

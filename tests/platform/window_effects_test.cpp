@@ -192,7 +192,7 @@ TEST(SendKeys, QueuedTabMovesTheFocusWhenEventsRun)
 TEST(SendKeys, EnterMovesTheFocusAndBreaksTheLineInMessageBoxes)
 {
     KeyForm f;
-    EnterMovesFocus(f.window, true);
+    EnterMovesFocus(f.window, {"txt문자"});
     f.first->setText("a");
     QTest::keyClick(f.first, Qt::Key_Return);
     EXPECT_TRUE(f.second->hasFocus());

@@ -5,6 +5,7 @@
 #include "platform/window_registry.h"
 #include "requests/request_globals.h"
 #include "shell/window_makers.h"
+#include "support/loaded_forms.h"
 #include "support/template_databases.h"
 
 #include <QCoreApplication>
@@ -44,10 +45,7 @@ RequestsTest::RequestsTest()
 
 RequestsTest::~RequestsTest()
 {
-    const QStringList names = LoadedFormNames();
-    for (auto it = names.crbegin(); it != names.crend(); ++it)
-        UnloadForm(*it);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    UnloadAllForms();
     gIniFrshop.setFileName(QString());
 }
 

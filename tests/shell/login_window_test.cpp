@@ -97,8 +97,9 @@ TEST_F(LoginWindow, ARememberedLoginIsFilledIn)
 TEST_F(LoginWindow, ASuccessfulLoginSetsTheValuesSavesTheLoginAndOpensTheMainWindow)
 {
     // An installed program folder: the board that the main window opens reads the cache, which
-    // the start timer fills.
+    // the start timer fills, and the call log; it asks for today's bookings.
     ASSERT_TRUE(CopyTemplate(program, "VmrBooking.0.mdb", "VmrBooking.mdb"));
+    ASSERT_TRUE(CopyTemplate(program, "VmrCID.mdb", "VmrCID.mdb"));
     frmLogin& login = open();
     QTest::mouseClick(login.chkLoadValue[1], Qt::LeftButton);
     EXPECT_TRUE(login.chkLoadValue[0]->isChecked());
@@ -115,7 +116,8 @@ TEST_F(LoginWindow, ASuccessfulLoginSetsTheValuesSavesTheLoginAndOpensTheMainWin
                                   "/bestAdmin/memberstate.php", "/vbPHP/couponload.php", "/program/zzimloading.php",
                                   "/program/shopmanagerloading.php", "/program/qrtableloading.php",
                                   "/vbPHP/zzimorderload.php", "/program/tableqrsettingloading.php",
-                                  "/program/qrtablememolistloading.php", "/program/alramsavingLoading.php"}));
+                                  "/program/qrtablememolistloading.php", "/vbPHP/zzimorderload.php",
+                                  "/program/alramsavingLoading.php"}));
     EXPECT_EQ(gShopTel, "02-3141-5926");
     EXPECT_EQ(backend->requestsTo("/bestAdmin/memberloading.php").value(0).body, "ID=admin&PassWord=zotrex4");
     EXPECT_TRUE(gServerURL.startsWith("http://"));

@@ -73,7 +73,7 @@ TEST_F(MainTimers, TheStartTimerRebuildsTheCacheOnceASecondAfterTheLoad)
     sinceLoad.start();
     frmMainMDI& main = load();
     // Measured, not waited for: a slow machine (or a sanitizer build) may take long to load.
-    QTRY_VERIFY_WITH_TIMEOUT(!backend->requestsTo("/vbPHP/zzimorderload.php").isEmpty(), 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !backend->requestsTo("/vbPHP/zzimorderload.php").isEmpty(); }, 5000));
     EXPECT_GE(sinceLoad.elapsed(), 1000);
 
     QTRY_VERIFY_WITH_TIMEOUT(gStartLoaded, 5000);

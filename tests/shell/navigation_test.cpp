@@ -26,6 +26,7 @@ protected:
     Navigation() : main(Form<frmMainMDI>())
     {
         CopyTemplate(program, "VmrBooking.0.mdb", "VmrBooking.mdb");
+        CopyTemplate(program, "VmrCID.mdb", "VmrCID.mdb");
         gStartLoaded = false;
         main.Start_Timer->stop();
         main.TimerClock->stop();

@@ -4,11 +4,9 @@
 #include "core/login_values.h"
 #include "core/settings.h"
 #include "platform/user_registry.h"
-#include "platform/window_registry.h"
 #include "shell/login_window.h"
 #include "shell/shell_globals.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 ShellTest::ShellTest()
@@ -49,12 +47,4 @@ QString ShellTest::savedLogin() const
 void ShellTest::setSavedLogin(const QString& value) const
 {
     UserRegistry::SaveSetting("VmrZLM", "Login", "A", value);
-}
-
-void UnloadAllForms()
-{
-    const QStringList names = LoadedFormNames();
-    for (auto it = names.crbegin(); it != names.crend(); ++it)
-        UnloadForm(*it);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

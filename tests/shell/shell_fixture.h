@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/loaded_forms.h"
 #include "support/program_dir.h"
 #include "support/user_registry_dir.h"
 
@@ -24,6 +25,3 @@ protected:
     TempProgramDir program;
     TempUserRegistry registry;
 };
-
-// Unloads every loaded window and lets the deletions happen.
-void UnloadAllForms();

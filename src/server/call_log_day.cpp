@@ -1,0 +1,71 @@
+#include "server/call_log_day.h"
+
+#include "core/converters.h"
+#include "core/jet_failure_log.h"
+#include "core/jet_recordset.h"
+#include "platform/clock.h"
+#include "platform/program_folder.h"
+
+#include <QDateTime>
+
+namespace {
+
+const QString kBusy = QStringLiteral("통화중");
+constexpr qint64 kBusyAfterSeconds = 45;
+
+QDateTime readMoment(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::QDateTime)
+        return value.toDateTime();
+    const QString text = value.toString();
+    QDateTime moment = QDateTime::fromString(text.left(19), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (!moment.isValid())
+        moment = QDateTime::fromString(text.left(16), QStringLiteral("yyyy-MM-dd HH:mm"));
+    return moment;
+}
+
+QString readTime(const QVariant& value)
+{
+    const QString text = value.toString();
+    const QTime time = QTime::fromString(text.size() == 5 ? text + ":00" : text.left(8), QStringLiteral("HH:mm:ss"));
+    return time.isValid() ? time.toString(QStringLiteral("HH:mm:ss")) : text;
+}
+
+} // namespace
+
+bool ReadCallLogDay(const QDate& day, QList<CallLogRow>& rows, const QString& window, const QString& procedure)
+{
+    rows.clear();
+    const QString path = AppFile(QStringLiteral("VmrCID.mdb"));
+    JetDbPtr db;
+    if (!JetOpenDB(db, path)) {
+        LogDbOpenError(window, procedure, path);
+        return false;
+    }
+    const JetSql sql(QStringLiteral("SELECT * FROM cid WHERE rDate = ? ORDER BY cid_id DESC"),
+                     {day.toString(QStringLiteral("yyyy-MM-dd"))});
+    JetRsPtr rs;
+    if (!JetOpenRST(*db, rs, sql, dbOpenDynaset)) {
+        LogRsOpenError(window, procedure, sql.display());
+        return false;
+    }
+    const QDateTime now = CurrentClock().now();
+    for (rs->MoveFirst(); !rs->AtEnd(); rs->MoveNext()) {
+        CallLogRow row;
+        row.id = rs->Field(QStringLiteral("cid_id")).toLongLong();
+        row.kind = ToLong(rs->Field(QStringLiteral("cid_kind")));
+        row.status = rs->Field(QStringLiteral("Status")).toString();
+        row.tel = rs->Field(QStringLiteral("Tel")).toString();
+        row.time = readTime(rs->Field(QStringLiteral("rTime")));
+        const QDateTime modified = readMoment(rs->Field(QStringLiteral("time_modified")));
+        row.modified = modified.isValid() ? modified.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
+        if (row.kind == 2 && row.status.isEmpty() && modified.isValid() && modified.secsTo(now) > kBusyAfterSeconds) {
+            rs->Edit();
+            rs->SetField(QStringLiteral("Status"), kBusy);
+            if (rs->Update())
+                row.status = kBusy;
+        }
+        rows.append(row);
+    }
+    return true;
+}

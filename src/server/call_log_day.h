@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+// One logged call of the local call log ("VmrCID.mdb", table cid).
+struct CallLogRow {
+    qint64 id = 0;           // cid_id
+    QString time;            // rTime as "HH:mm:ss"
+    QString tel;             // Tel as stored
+    QString status;          // Status after the busy rule
+    QString modified;        // time_modified as "yyyy-MM-dd HH:mm:ss"
+    int kind = 0;            // cid_kind: 1 KT, 2 LG U+
+};
+
+// The calls of a day, newest first. A call of the second carrier (kind 2) without a status that
+// was logged more than 45 whole seconds ago by the clock is marked "통화중", and the mark is saved
+// at once. A file or query that cannot be opened writes its line for the caller's window and
+// procedure and gives false with no rows.
+bool ReadCallLogDay(const QDate& day, QList<CallLogRow>& rows, const QString& window, const QString& procedure);
