@@ -15,6 +15,7 @@ EndpointMap AllEndpoints()
     AddMessagingEndpoints(endpoints);
     AddTableRequestEndpoints(endpoints);
     AddKakaoTemplateEndpoints(endpoints);
+    AddCouponSmsEndpoints(endpoints);
     return endpoints;
 }
 

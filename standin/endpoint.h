@@ -25,6 +25,7 @@ void AddPatchDownloadEndpoints(EndpointMap& endpoints);
 void AddMessagingEndpoints(EndpointMap& endpoints);
 void AddTableRequestEndpoints(EndpointMap& endpoints);
 void AddKakaoTemplateEndpoints(EndpointMap& endpoints);
+void AddCouponSmsEndpoints(EndpointMap& endpoints);
 
 // Every endpoint of the stand-in.
 EndpointMap AllEndpoints();

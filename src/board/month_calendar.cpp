@@ -3,6 +3,7 @@
 #include "core/converters.h"
 #include "core/jet_failure_log.h"
 #include "core/jet_recordset.h"
+#include "core/month_grid.h"
 #include "core/screen_values.h"
 #include "platform/clock.h"
 #include "platform/ini_util.h"
@@ -20,7 +21,6 @@ namespace {
 
 const QString kWindow = QStringLiteral("frmB예약관리");
 const QString kDayFormat = QStringLiteral("yyyy-MM-dd");
-const QString kToday = QStringLiteral(" 오늘");
 
 double roundHalfEven(double value)
 {
@@ -116,41 +116,15 @@ void frmB예약관리::CalcDraw(const QDate& date)
     날짜라벨_표시(grid.Tag());
     sDate = QDate(date.year(), date.month(), 1);
     eDate = sDate.addMonths(1).addDays(-1);
-    const int f = sDate.dayOfWeek() % 7 + 1;
-    const QDate today = CurrentClock().now().date();
-    const int p = date.day();
-    const int L = eDate.day();
-    const bool currentMonth = date.year() == today.year() && date.month() == today.month();
-    const int weeks = int(IniUtil::RoundUp((L + f - 1) / 7.0, 0));
+    const int weeks = MonthWeeks(date);
 
-    grid.SetDisplayRowHeaders(false);
-    grid.SetDisplayColHeaders(false);
-    grid.SetScrollBars(0);
-    grid.SetOperationMode(GridModel::ModeReadOnly);
-    grid.SetMaxCols(0);
-    grid.SetMaxRows(0);
-    grid.SetMaxCols(8);
-    grid.SetMaxRows(2 * weeks);
+    ResetMonthGrid(grid, 8, weeks);
     sizeCalendar(grid, grid.width(), grid.height(), weeks);
     styleCalendar(grid, weeks);
 
-    int pickedCol = 0;
-    int pickedRow = 0;
-    int n = 2 - f;
-    for (int week = 1; week <= weeks && n <= L; ++week) {
-        for (int col = 1; col <= 7 && n <= L; ++col, ++n) {
-            if (n < 1)
-                continue;
-            const QString text = QString::number(n);
-            grid.SetText(col, 2 * week - 1, currentMonth && n == today.day() ? text + kToday : text);
-            if (n == p) {
-                pickedCol = col;
-                pickedRow = 2 * week - 1;
-            }
-        }
-    }
-    if (pickedRow > 0)
-        placeCalendarBorder(pickedCol, pickedRow, true);
+    const MonthCell picked = WriteMonthDays(grid, date, CurrentClock().now().date());
+    if (picked.row > 0)
+        placeCalendarBorder(picked.col, picked.row, true);
     Load_MonthData();
 }
 
@@ -172,8 +146,7 @@ void frmB예약관리::placeCalendarBorder(int col, int row, bool always)
     if (!always && picCalBorder->width() == width && picCalBorder->height() == height)
         return;
     picCalBorder->resize(width, height);
-    const QRegion inner = RoundedRegion(width - 3, height - 3, 3).translated(2, 2);
-    picCalBorder->setMask(RoundedRegion(width + 1, height + 1, 3).subtracted(inner));
+    picCalBorder->setMask(CalendarRing(width, height));
     picCalBorder->show();
     picCalBorder->raise();
 }

@@ -102,6 +102,7 @@ QList<MemberListRecord> ReadMemberList(const QString& answer)
     for (const AnswerRecord& r : AnswerRecords::Separated(answer, QStringLiteral("<menubrrs>")))
         members.append({r.field(QStringLiteral("num["), QStringLiteral("]num")),
                         r.field(QStringLiteral("name["), QStringLiteral("]name")),
+                        r.field(QStringLiteral("name2["), QStringLiteral("]name2")),
                         r.field(QStringLiteral("phone["), QStringLiteral("]phone")),
                         r.field(QStringLiteral("birthday["), QStringLiteral("]birthday")),
                         r.field(QStringLiteral("sex["), QStringLiteral("]sex")),

@@ -16,6 +16,7 @@
 struct MemberListRecord {
     QString num;
     QString name;
+    QString name2;
     QString phone;
     QString birthday;
     QString sex;

@@ -13,16 +13,21 @@ void paint(PanelButton& button, const QColor& face, const QColor& text)
 
 void GiveSwappingLook(PanelButton& button, const QColor& fill, const QColor& caption)
 {
-    button.setFrameColor(fill);
+    GivePressLook(button, {fill, caption}, {caption, fill}, fill);
+}
+
+void GivePressLook(PanelButton& button, const ButtonLook& normal, const ButtonLook& pressed, const QColor& frame)
+{
+    button.setFrameColor(frame);
     button.setFrameLine(3);
     button.setCorner(3);
-    paint(button, fill, caption);
-    QObject::connect(&button, &PanelButton::mouseDown, &button, [&button, fill, caption] {
+    paint(button, normal.face, normal.caption);
+    QObject::connect(&button, &PanelButton::mouseDown, &button, [&button, pressed] {
         if (button.isEnabled())
-            paint(button, caption, fill);
+            paint(button, pressed.face, pressed.caption);
     });
-    QObject::connect(&button, &PanelButton::mouseUp, &button, [&button, fill, caption] {
+    QObject::connect(&button, &PanelButton::mouseUp, &button, [&button, normal] {
         if (button.isEnabled())
-            paint(button, fill, caption);
+            paint(button, normal.face, normal.caption);
     });
 }

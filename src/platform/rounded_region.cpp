@@ -14,3 +14,9 @@ QRegion RoundedRegion(int width, int height, int corner)
     region += QRegion(width - c, height - c, c, c, QRegion::Ellipse);
     return region;
 }
+
+QRegion CalendarRing(int width, int height)
+{
+    const QRegion inner = RoundedRegion(width - 3, height - 3, 3).translated(2, 2);
+    return RoundedRegion(width + 1, height + 1, 3).subtracted(inner);
+}

@@ -3,6 +3,8 @@
 #include "core/converters.h"
 #include "core/jet_failure_log.h"
 #include "core/jet_recordset.h"
+#include "core/phone.h"
+#include "platform/grid_model.h"
 #include "platform/clock.h"
 #include "platform/program_folder.h"
 
@@ -68,4 +70,17 @@ bool ReadCallLogDay(const QDate& day, QList<CallLogRow>& rows, const QString& wi
         rows.append(row);
     }
     return true;
+}
+
+void FillCallLogRows(GridModel& grid, const QList<CallLogRow>& calls, const CallLogColumns& columns)
+{
+    grid.SetMaxRows(int(calls.size()));
+    for (int r = 1; r <= calls.size(); ++r) {
+        const CallLogRow& call = calls[r - 1];
+        grid.SetText(columns.id, r, QString::number(call.id));
+        grid.SetText(columns.time, r, call.time);
+        grid.SetText(columns.tel, r, FormatPhoneMasked(call.tel, false));
+        grid.SetText(columns.status, r, call.status);
+        grid.SetText(columns.modified, r, call.modified);
+    }
 }

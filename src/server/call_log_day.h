@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+class GridModel;
+
 // One logged call of the local call log ("VmrCID.mdb", table cid).
 struct CallLogRow {
     qint64 id = 0;           // cid_id
@@ -19,3 +21,16 @@ struct CallLogRow {
 // at once. A file or query that cannot be opened writes its line for the caller's window and
 // procedure and gives false with no rows.
 bool ReadCallLogDay(const QDate& day, QList<CallLogRow>& rows, const QString& window, const QString& procedure);
+
+// Where a list shows a call: the record number, the time, the number (area-middle-last, not
+// masked), the status and the moment of writing.
+struct CallLogColumns {
+    int id;
+    int time;
+    int tel;
+    int status;
+    int modified;
+};
+
+// Gives the list one row per call, in order, filled into those columns.
+void FillCallLogRows(GridModel& grid, const QList<CallLogRow>& calls, const CallLogColumns& columns);

@@ -15,25 +15,28 @@ QString decodedField(const QString& answer, const QString& name)
 
 } // namespace
 
-std::optional<KakaoTemplate> LoadKakaoTemplate(const QString& kind)
+std::optional<KakaoTemplate> LoadKakaoTemplate(const QString& kind, bool* answered)
 {
     const QString answer = BackendRequest(QStringLiteral("Load_카톡설정() ... "),
                                           QStringLiteral("/program/shopkakaotemplateLoad.php"))
                                .add(QStringLiteral("typetext"), kGroup)
                                .add(QStringLiteral("typetext2"), kind)
                                .send();
+    if (answered)
+        *answered = !answer.isEmpty();
     if (!answer.contains(u"toptext"))
         return std::nullopt;
     return KakaoTemplate{decodedField(answer, QStringLiteral("toptext")),
                          decodedField(answer, QStringLiteral("bottomtext"))};
 }
 
-void SaveKakaoTemplate(const QString& kind, const KakaoTemplate& texts)
+bool SaveKakaoTemplate(const QString& kind, const KakaoTemplate& texts)
 {
-    BackendRequest(QStringLiteral("Save_카톡설정() ... "), QStringLiteral("/program/shopkakaotemplateEdit.php"))
+    return !BackendRequest(QStringLiteral("Save_카톡설정() ... "), QStringLiteral("/program/shopkakaotemplateEdit.php"))
         .add(QStringLiteral("typetext"), kGroup)
         .add(QStringLiteral("typetext2"), kind)
         .addEscaped(QStringLiteral("toptext"), VmrEncodeAA(texts.header))
         .addEscaped(QStringLiteral("bottomtext"), VmrEncodeAA(texts.footer))
-        .send();
+        .send()
+                .isEmpty();
 }

@@ -13,8 +13,10 @@ struct KakaoTemplate {
 };
 
 // "/program/shopkakaotemplateLoad.php", logged as "Load_카톡설정() ... ". No value when the answer
-// holds no "toptext"; a text whose markers are missing reads empty.
-std::optional<KakaoTemplate> LoadKakaoTemplate(const QString& kind);
+// holds no "toptext"; a text whose markers are missing reads empty. When given, answered tells
+// whether any answer came (an empty one means the request failed).
+std::optional<KakaoTemplate> LoadKakaoTemplate(const QString& kind, bool* answered = nullptr);
 
-// "/program/shopkakaotemplateEdit.php", logged as "Save_카톡설정() ... "; the answer is not examined.
-void SaveKakaoTemplate(const QString& kind, const KakaoTemplate& texts);
+// "/program/shopkakaotemplateEdit.php", logged as "Save_카톡설정() ... "; true when any answer
+// came (its words are not examined), false when the request failed.
+bool SaveKakaoTemplate(const QString& kind, const KakaoTemplate& texts);

@@ -34,10 +34,9 @@ SavedMessages ReadSavedMessages()
     return texts;
 }
 
-void WriteSavedMessage(int number, const QString& text)
+bool WriteSavedMessage(int number, const QString& text)
 {
-    if (isSavedNumber(number))
-        gIniFrshop.WriteValue(kSection, keyOf(number), VmrEncodeAA(text));
+    return isSavedNumber(number) && gIniFrshop.WriteValue(kSection, keyOf(number), VmrEncodeAA(text));
 }
 
 void WriteSavedMessages(const SavedMessages& texts)

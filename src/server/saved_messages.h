@@ -12,5 +12,6 @@ using SavedMessages = std::array<QString, 4>;
 
 QString ReadSavedMessage(int number);
 SavedMessages ReadSavedMessages();
-void WriteSavedMessage(int number, const QString& text);
+// False when the settings file could not be written.
+bool WriteSavedMessage(int number, const QString& text);
 void WriteSavedMessages(const SavedMessages& texts);

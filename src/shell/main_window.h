@@ -5,6 +5,7 @@
 #include "platform/picture_label.h"
 #include "platform/window_drag.h"
 #include "platform/window_registry.h"
+#include "server/main_credit_labels.h"
 #include "shell/main_skin.h"
 
 #include <QLabel>
@@ -17,7 +18,8 @@
 // The main window: a borderless frame whose top bar carries the shop name, the version, the
 // title of the work area, the six top buttons, the credit labels and the commands, and whose
 // client area hosts the work windows as child widgets. Its end is the end of the program.
-class frmMainMDI : public QWidget, public FormEvents, public MainPictureLists, public MainWindowCalls
+class frmMainMDI : public QWidget, public FormEvents, public MainPictureLists, public MainWindowCalls,
+                  public MainCreditLabels
 {
 public:
     static QString FormName() { return QStringLiteral("frmMainMDI"); }
@@ -67,7 +69,7 @@ public:
 
     // The credit labels: the credit divided by 15, 20 and 45 ("#,##0"), black when the last is at
     // least 500, else red.
-    void WriteCreditLabels(int credit);
+    void WriteCreditLabels(int credit) override;
     // The logout link: "로그아웃" in green when logged in, "로그인" in grey when not.
     void ShowLoginLink(bool loggedIn);
 

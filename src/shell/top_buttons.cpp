@@ -97,9 +97,9 @@ void frmMainMDI::openTopWindow(int index)
         OpenWorkWindow<frmB설정>();
         break;
     case 4: {
+        frmz통계B::m_Kind = QStringLiteral("예약");
         frmz통계B& stats = Form<frmz통계B>();
         stats.m_FirstActivated = true;
-        stats.m_Kind = QStringLiteral("예약");
         ShowFormModeless(stats);
         break;
     }

@@ -2,6 +2,7 @@
 
 #include "board/board_window.h"
 #include "booking/entry_window.h"
+#include "callerid/call_history_window.h"
 #include "callerid/settings_window.h"
 #include "config/reservation_settings_window.h"
 #include "config/staff_window.h"
@@ -40,4 +41,5 @@ void RegisterWindowMakers()
     registerMaker<frmz승인_고객요청>();
     registerMaker<frmz승인_고객요청_승인>();
     registerMaker<frmzCID_설정>();
+    registerMaker<frmB전화수신이력B>();
 }

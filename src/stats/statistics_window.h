@@ -1,15 +1,109 @@
 #pragma once
 
-#include "platform/placeholder_form.h"
+#include "platform/crlf_text_box.h"
+#include "platform/panel_button.h"
+#include "platform/spread_grid.h"
+#include "platform/wait_picture.h"
+#include "platform/window_registry.h"
 
-// The customer statistics window. Opened by setting m_FirstActivated and m_Kind (the kind of
-// statistics, "예약" from the navigation), a modeless show and a move to the front.
-class frmz통계B : public PlaceholderForm
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QWidget>
+
+#include <array>
+
+// The customer statistics: the shop's customers grouped from the cached reservations with their
+// visits over a period, merged with the member list; staff tick customers and send them a bulk
+// message. A work window of the main window, opened after m_Kind and m_FirstActivated are set.
+class frmz통계B : public QWidget, public FormEvents
 {
 public:
     static QString FormName() { return QStringLiteral("frmz통계B"); }
 
     frmz통계B();
 
-    QString m_Kind;
+    // The kind of statistics, set by the opener before the first reference loads the window.
+    static inline QString m_Kind;
+
+    std::array<QDateEdit*, 2> 기간;
+    QLineEdit* txt방문수;
+    std::array<QLabel*, 6> lblNO;
+    QLabel* lblInfo;
+    QLineEdit* txt검색내검색;
+    std::array<SpreadGrid*, 2> SPR;
+    QCheckBox* Chk전체선택;
+    std::array<QWidget*, 2> picFrame;
+    std::array<QLabel*, 2> lblCMD;
+    std::array<CrLfTextBox*, 4> txt문자;
+    std::array<QRadioButton*, 4> opt문자;
+    CrLfTextBox* txt보낼문자;
+    QLabel* 글자크기;
+    QLabel* 전송가능건수;
+    QLabel* 톡가능건수;
+    std::array<QLabel*, 2> 전송건수;
+    std::array<CrLfTextBox*, 2> txt톡;
+    CrLfTextBox* txt보낼톡;
+    QLabel* lblTitle;
+    std::array<PanelButton*, 17> CMD;
+    WaitPicture* picWait;
+
+    void Form_Load() override;
+    void Form_Activate() override;
+    bool Func_ReadSkin();
+
+    // The loaders of the customer list.
+    bool Load_전체예약n회원();
+    bool Load_예약검색결과();
+    bool Load_회원검색(const QString& text);
+    // The member answer merged into the list as the full load does once the answer is in.
+    void Store_회원_전체(const QString& answer);
+
+    // The header and hours texts of the KakaoTalk template "이용안내", and its preview.
+    bool Load_카톡설정();
+    bool Save_카톡설정();
+    void showTalkPreview();
+
+    void CMD_Click(int index);
+    void SPR_Click(int col, int row);
+    void Chk전체선택_Click();
+    void lblCMD_Click(int index);
+    void txt보낼문자_Change();
+
+    // The credit figures of the two pages.
+    void ShowCredit(int credit);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildFigures();
+    void buildSmsPage();
+    void buildTalkPage();
+    void setUpGrid(SpreadGrid& grid);
+    void resetGrid(SpreadGrid& grid);
+    // The common start of the full and period loads: counters, figures, the list and the counts.
+    void startLoad();
+    bool fillFromCache(const QString& loader, bool period);
+    void finishLoad(bool all);
+    QString requestMembers(const QString& text);
+    void writeChosenCount();
+    void searchWithinResults();
+    void setPreset(int index);
+    bool busyRefuses(int index) const;
+
+    QLabel* m_background;
+    QString m_카톡템플릿;
+    bool m_InResultSearch = false;
+    bool m_busy = false;
+    int m_regular = 0;
+    int m_associate = 0;
+    int m_visits = 0;
+    int m_new = 0;
+    int m_returning = 0;
+    QStringList m_lookup;
 };

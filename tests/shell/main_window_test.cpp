@@ -6,6 +6,7 @@
 #include "platform/grid_model.h"
 #include "platform/window_effects.h"
 #include "platform/window_registry.h"
+#include "server/main_credit_labels.h"
 #include "server/server_globals.h"
 #include "shell/login_window.h"
 #include "shell/main_window.h"
@@ -318,7 +319,8 @@ TEST_F(MainWindow, CreditLabelsDivideBy15_20_45AndTurnRedBelow500)
     };
     frmMainMDI& main = load();
     for (const Case& c : cases) {
-        main.WriteCreditLabels(c.credit);
+        // As the other windows write them: through the main window found by name.
+        WriteMainCreditLabels(c.credit);
         for (int i = 0; i < 3; ++i) {
             EXPECT_EQ(main.lbl남은문자[i]->text(), c.texts[i]) << c.credit;
             EXPECT_EQ(textColor(*main.lbl남은문자[i]), c.color) << c.credit;

@@ -56,7 +56,7 @@ TEST(StandinSettings, TemplatesAreKeptPlainPerKind)
         return ask(BackendRequest("t() ... ", "/program/shopkakaotemplateLoad.php").add("typetext", "예약").add("typetext2", kind));
     };
     EXPECT_FALSE(load("예약확인").contains("toptext"));
-    EXPECT_EQ(load("이용안내"), "toptext[한마당 숯불갈비 이용 안내]toptext bottomtext[주차 2시간 무료!줄바꿈!영업시간 11:00 ~ 22:00]bottomtext");
+    EXPECT_EQ(load("이용안내"), "toptext[한마당 숯불갈비 이용 안내!줄바꿈!단체 예약 환영]toptext bottomtext[주차 2시간 무료!줄바꿈!영업시간 11:00 ~ 22:00]bottomtext");
     ask(BackendRequest("t() ... ", "/program/shopkakaotemplateEdit.php")
             .add("typetext", "예약")
             .add("typetext2", "예약확인")
