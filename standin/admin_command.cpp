@@ -18,6 +18,13 @@ struct AdminRequest {
 bool toRequest(const QStringList& words, const QString& id, const QString& line, AdminRequest& request)
 {
     const QString command = words.value(0);
+    if (command == QLatin1String("guest-request") && (words.size() == 3 || words.size() == 4)) {
+        request.path = "/standin/guest-request";
+        request.form.addQueryItem("table", words[1]);
+        request.form.addQueryItem("text", words[2]);
+        request.form.addQueryItem("count", words.value(3, QStringLiteral("1")));
+        return true;
+    }
     const QString carrier = words.value(1).toUpper();
     request.form.addQueryItem("carrier", carrier);
     if (!line.isEmpty())

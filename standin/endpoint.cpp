@@ -13,6 +13,7 @@ EndpointMap AllEndpoints()
     AddMemberEndpoints(endpoints);
     AddPatchDownloadEndpoints(endpoints);
     AddMessagingEndpoints(endpoints);
+    AddTableRequestEndpoints(endpoints);
     AddKakaoTemplateEndpoints(endpoints);
     AddCouponSmsEndpoints(endpoints);
     AddKakaoSendEndpoints(endpoints);

@@ -23,6 +23,7 @@ void AddCouponEndpoints(EndpointMap& endpoints);
 void AddMemberEndpoints(EndpointMap& endpoints);
 void AddPatchDownloadEndpoints(EndpointMap& endpoints);
 void AddMessagingEndpoints(EndpointMap& endpoints);
+void AddTableRequestEndpoints(EndpointMap& endpoints);
 void AddKakaoTemplateEndpoints(EndpointMap& endpoints);
 void AddCouponSmsEndpoints(EndpointMap& endpoints);
 void AddKakaoSendEndpoints(EndpointMap& endpoints);

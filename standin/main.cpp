@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     parser.addOption({"data", "Folder of the shop's JSON files.", "DIR", DefaultShopFolder()});
     parser.addOption({"id", "ring: the call's identifier.", "ID"});
     parser.addOption({"line", "ring, event: the LG U+ line (0 to 3).", "N"});
-    parser.addPositionalArgument("command", "ring, status, event, script or log, with its words.");
+    parser.addPositionalArgument("command", "ring, status, event, script, log or guest-request, with its words.");
     parser.process(app);
 
     QTextStream err(stderr);

@@ -59,7 +59,7 @@ bool readJson(const QString& path, QJsonDocument& document, QString* error)
 
 bool ShopState::load(const QString& folder, const QDate& today, ShopState& state, QString* error)
 {
-    QJsonDocument shop, tables, staff, members, reservations, cars, messages, notices;
+    QJsonDocument shop, tables, staff, members, reservations, cars, messages, requests, notices;
     const QDir dir(folder);
     if (!readJson(dir.filePath("shop.json"), shop, error) || !readJson(dir.filePath("tables.json"), tables, error)
         || !readJson(dir.filePath("staff.json"), staff, error)
@@ -67,6 +67,7 @@ bool ShopState::load(const QString& folder, const QDate& today, ShopState& state
         || !readJson(dir.filePath("reservations.json"), reservations, error)
         || !readJson(dir.filePath("cars.json"), cars, error)
         || !readJson(dir.filePath("messages.json"), messages, error)
+        || !readJson(dir.filePath("requests.json"), requests, error)
         || !readJson(dir.filePath("notices.json"), notices, error))
         return false;
     const QJsonObject root = shop.object();
@@ -86,6 +87,8 @@ bool ShopState::load(const QString& folder, const QDate& today, ShopState& state
     const QJsonObject phrases = messages.object().value("phrases").toObject();
     for (auto it = phrases.begin(); it != phrases.end(); ++it)
         state.phrases.insert(it.key(), it.value().toVariant().toStringList());
+    state.qrmemoYN = requests.object().value("qrmemoYN").toString();
+    state.tableRequests = toRecords(requests.object().value("requests").toArray(), today);
     state.notices = toRecord(notices.object().value("setting").toObject(), today);
     const QJsonObject templates = notices.object().value("templates").toObject();
     for (auto it = templates.begin(); it != templates.end(); ++it)

@@ -27,6 +27,9 @@ struct ShopState {
     QList<StandinRecord> reservations;
     QList<StandinRecord> messages;              // sent messages, oldest first: num, Phone, regdate, MSG
     QHash<QString, QStringList> phrases;        // canned phrases by category
+    QString qrmemoYN;                    // the table-request switch: "N" shows the requests
+    QList<StandinRecord> tableRequests;  // memonum, table (its nums), memophonet, memotext,
+                                         // ordercount, regdatememo, memoYN ("N" pending, "Y" done)
     StandinRecord notices;                      // smskakaoSetting, smskakaoSettingText
     QHash<QString, QStringList> kakaoTemplates; // header and footer by kind
 

@@ -1,6 +1,7 @@
 #include "standin.h"
 
 #include "http_message.h"
+#include "table_request_state.h"
 
 #include <QPointer>
 #include <QTcpServer>
@@ -11,6 +12,7 @@ Standin::Standin(ShopState shop)
     : m_shop(std::move(shop)), m_endpoints(AllEndpoints()), m_server(std::make_unique<QTcpServer>())
 {
     QObject::connect(m_server.get(), &QTcpServer::newConnection, m_server.get(), [this] { accept(); });
+    AddGuestRequestPath(*this);
 }
 
 Standin::~Standin() = default;

@@ -77,7 +77,8 @@ void PanelButton::paintEvent(QPaintEvent*)
     }
     painter.setPen(isEnabled() ? m_text : m_text.lighter(160));
     painter.setFont(font());
-    painter.drawText(all.translated(shift, shift), Qt::AlignCenter | Qt::TextWordWrap, m_caption);
+    painter.drawText(all.translated(shift, shift), Qt::AlignCenter | Qt::TextWordWrap,
+                     QString(m_caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void PanelButton::mousePressEvent(QMouseEvent* event)

@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include "core/button_guard.h"
+#include "core/main_window_calls.h"
 #include "core/phone.h"
 #include "platform/rounded_region.h"
 #include "server/member_lookup.h"
@@ -10,11 +11,10 @@
 
 namespace {
 
-constexpr int kCardWidth = 350;
+constexpr int kCallerCardWidth = 350;
+constexpr int kCallerFontSize = 20;
 constexpr int kCardHeight = 81;
 constexpr int kCardCorner = 20;
-// The marker a table-request notice leaves in the number panel's tag.
-const QString kRequestMarker = QStringLiteral("REQ");
 // Two sample members' mobiles, for the developer-mode test calls.
 const std::array<QString, 2> kTestNumbers{QStringLiteral("01078411465"), QStringLiteral("01090554833")};
 
@@ -47,34 +47,41 @@ void frmMainMDI::connectCallerCard()
 }
 
 // The main window as a 350 × 81 card with the caller's number (and a member's name for a mobile);
-// the number stays in the panel's tag for the card's button.
+// the number stays in the panel's tag for the card's button. The card is made after the member's
+// look-up, so that a call handled during that wait cannot leave its number under this caption.
 void frmMainMDI::toCallerCard(const QString& number)
 {
     QPointer<frmMainMDI> self(this);
-    if (isMaximized())
-        showNormal();
-    // From the full window its place is kept for the way back, as the mini icon does.
-    if (!m_FloatingButton)
-        saveFullGeometry();
-    m_FloatingButton = true;
-    BG[0]->resize(BG[0]->width(), kCardHeight);
-    resize(kCardWidth, kCardHeight);
-    setMask(RoundedRegion(kCardWidth - 1, kCardHeight - 1, kCardCorner).translated(1, 1));
-    BG[0]->showPicture(ImgIcon, 2);
-    QFont font = sspTEL->font();
-    font.setPointSize(20);
-    sspTEL->setFont(font);
-    sspTEL->setCaption(QString());
-    sspTEL->show();
+    QString caption;
     const PhoneParts parts = SplitPhone(number);
     if (parts.kind != PhoneParts::NotPhone) {
         const QString shown = parts.area + "-" + parts.middle + "-" + parts.last;
         const QString name = parts.kind == PhoneParts::Mobile ? Vmr_회원(number) : QString();
         if (!self)
             return;
-        sspTEL->setCaption(name.isEmpty() ? shown : name + "\n" + shown);
+        caption = name.isEmpty() ? shown : name + "\n" + shown;
     }
-    sspTEL->setTag(number);
+    if (isMaximized())
+        showNormal();
+    // From the full window its place is kept for the way back, as the mini icon does.
+    if (!m_FloatingButton)
+        saveFullGeometry();
+    m_FloatingButton = true;
+    ShowSmallCard(kCallerCardWidth, kCallerFontSize, caption, number);
+}
+
+void frmMainMDI::ShowSmallCard(int width, int fontSize, const QString& caption, const QString& tag)
+{
+    resize(width, kCardHeight);
+    setMask(RoundedRegion(width - 1, kCardHeight - 1, kCardCorner).translated(1, 1));
+    BG[0]->resize(BG[0]->width(), kCardHeight);
+    BG[0]->showPicture(ImgIcon, 2);
+    QFont font = sspTEL->font();
+    font.setPointSize(fontSize);
+    sspTEL->setFont(font);
+    sspTEL->setCaption(caption);
+    sspTEL->setTag(tag);
+    sspTEL->show();
 }
 
 void frmMainMDI::CMD_Click(int index)
@@ -86,7 +93,7 @@ void frmMainMDI::CMD_Click(int index)
     lbMiniView_DblClick();
     const QString number = sspTEL->tag();
     // After a table-request notice there is no caller to search.
-    if (number == kRequestMarker)
+    if (number == kRequestNoticeTag)
         TopCMD_Click(0);
     else
         handCallerToBoard(number);

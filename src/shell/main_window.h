@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/main_window_calls.h"
 #include "platform/panel_button.h"
 #include "platform/picture_label.h"
 #include "platform/window_drag.h"
@@ -17,7 +18,8 @@
 // The main window: a borderless frame whose top bar carries the shop name, the version, the
 // title of the work area, the six top buttons, the credit labels and the commands, and whose
 // client area hosts the work windows as child widgets. Its end is the end of the program.
-class frmMainMDI : public QWidget, public FormEvents, public MainPictureLists, public MainCreditLabels
+class frmMainMDI : public QWidget, public FormEvents, public MainPictureLists, public MainWindowCalls,
+                  public MainCreditLabels
 {
 public:
     static QString FormName() { return QStringLiteral("frmMainMDI"); }
@@ -94,6 +96,8 @@ public:
     void lblMaximize_Click();
     void lblTerminate_Click();
     void cmdRefresh_Click();
+    QString RefreshTag() const override { return cmdRefresh->tag(); }
+    void ShowSmallCard(int width, int fontSize, const QString& caption, const QString& tag) override;
     void cmdAlarm_Click();
     void lbMiniView_DblClick();
 

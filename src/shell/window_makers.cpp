@@ -12,6 +12,7 @@
 #include "messaging/instant_sms_window.h"
 #include "messaging/message_history_window.h"
 #include "platform/window_registry.h"
+#include "requests/request_confirm_window.h"
 #include "requests/table_requests_window.h"
 #include "stats/statistics_window.h"
 
@@ -38,6 +39,7 @@ void RegisterWindowMakers()
     registerMaker<frmB직원등록>();
     registerMaker<frmz통계B>();
     registerMaker<frmz승인_고객요청>();
+    registerMaker<frmz승인_고객요청_승인>();
     registerMaker<frmzCID_설정>();
     registerMaker<frmB전화수신이력B>();
 }

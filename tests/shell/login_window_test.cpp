@@ -115,7 +115,8 @@ TEST_F(LoginWindow, ASuccessfulLoginSetsTheValuesSavesTheLoginAndOpensTheMainWin
     EXPECT_EQ(paths, (QStringList{"/program/logins.php", "/bestAdmin/memberloading.php", "/bestAdmin/memberloading.php",
                                   "/bestAdmin/memberstate.php", "/vbPHP/couponload.php", "/program/zzimloading.php",
                                   "/program/shopmanagerloading.php", "/program/qrtableloading.php",
-                                  "/vbPHP/zzimorderload.php", "/vbPHP/zzimorderload.php",
+                                  "/vbPHP/zzimorderload.php", "/program/tableqrsettingloading.php",
+                                  "/program/qrtablememolistloading.php", "/vbPHP/zzimorderload.php",
                                   "/program/alramsavingLoading.php"}));
     EXPECT_EQ(gShopTel, "02-3141-5926");
     EXPECT_EQ(backend->requestsTo("/bestAdmin/memberloading.php").value(0).body, "ID=admin&PassWord=zotrex4");

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QGuiApplication>
+#include <QPainter>
 #include <cstdio>
 #include <functional>
 
@@ -33,6 +34,18 @@ QImage PopUpWithClose(int width, int height, int bandHeight)
     return image;
 }
 
+// The request confirmation: a dark field under the white table label.
+QImage RequestConfirmation()
+{
+    QImage image = PopUpWithClose(500, 570, 40);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kNavy);
+    p.drawRoundedRect(QRectF(20, 260, 180, 99), 8, 8);
+    return image;
+}
+
 QList<Picture> Pictures()
 {
     QList<Picture> list = {
@@ -51,7 +64,7 @@ QList<Picture> Pictures()
         {"0417.gif", [] { return PopUpWithClose(498, 279, 34); }},
         {"02001.gif", [] { return WithPanel(Background(260, 36, QString(), 0), QRect(148, 1, 59, 34)); }},
         {"QA0013.gif", [] { return WithPanel(Background(406, 256, QString(), 0), QRect(20, 20, 366, 216)); }},
-        {"QA0014.gif", [] { return Background(500, 570, "요청 확인", 40); }},
+        {"QA0014.gif", [] { return RequestConfirmation(); }},
         {"btnC01.gif", [] { return Button(94, 44, "시간표", kBlue); }},
         {"btnC02.gif", [] { return Button(94, 44, "목  록", kDarkBlue); }},
         {"0501.gif", [] { return TopStrip(); }},

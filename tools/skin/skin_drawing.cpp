@@ -127,13 +127,14 @@ QImage Tile(int width, int height, int kind)
         p.setBrush(kind == 3 ? kGrey : (kind == 1 ? kOrange : kBlue));
         p.drawRoundedRect(QRectF(1, 1, 10, height - 2), 4, 4);
     }
-    p.end();
-    if (kind == 1) {
-        const QImage done = Button(70, 34, "완 료", kOrange);
-        QPainter(&image).drawImage(width - 82, height - 46, done);
-    } else if (kind == 3) {
-        Caption(image, QRect(width - 90, height - 40, 80, 30), "처리완료", kGrey, 13, true, Qt::AlignRight | Qt::AlignVCenter);
+    // The confirmation mode writes the table label in white at (9, 60, 130 x 39).
+    if (kind == 2) {
+        p.setBrush(kNavy);
+        p.drawRoundedRect(QRectF(9, 60, 130, 39), 6, 6);
     }
+    p.end();
+    if (kind == 3)
+        Caption(image, QRect(width - 90, 4, 80, 24), "처리완료", kGrey, 13, true, Qt::AlignRight | Qt::AlignVCenter);
     return image;
 }
 

@@ -30,8 +30,8 @@ QImage Button(int width, int height, const QString& caption, const QColor& face,
 QImage Check(int size, bool ticked, bool pressed);
 // The wait picture: a ring of dots, darker towards the top.
 QImage Wait(int size);
-// A table-request tile: kind 1 pending with its done button, 2 pending for confirmation,
-// 3 completed, anything else empty.
+// A table-request tile: kind 1 pending (the window lays its own done button over it), 2 pending
+// for confirmation with a dark field under the white table label, 3 completed, anything else empty.
 QImage Tile(int width, int height, int kind);
 // The login window's background with its fields, toggles' captions and login button.
 QImage LoginBackground();

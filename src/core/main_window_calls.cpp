@@ -1,0 +1,8 @@
+#include "core/main_window_calls.h"
+
+#include "platform/window_registry.h"
+
+MainWindowCalls* MainWindow()
+{
+    return dynamic_cast<MainWindowCalls*>(FindForm(QStringLiteral("frmMainMDI")));
+}
