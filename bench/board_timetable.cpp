@@ -15,6 +15,8 @@
 #include "support/program_dir.h"
 #include "support/template_databases.h"
 
+#include "timetable_frame.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSqlDatabase>
@@ -131,35 +133,7 @@ Setup& setup()
 void fillFloor(SpreadGrid& grid, const QList<Placed>& placed)
 {
     const int cols = 79;
-    grid.SetReDraw(false);
-    grid.SetMaxCols(0);
-    grid.SetMaxRows(0);
-    grid.SetMaxCols(cols);
-    grid.SetMaxRows(kTables);
-    grid.SetColHeaderRows(2);
-    grid.AddCellSpan(1, -1000, 1, 2);
-    grid.SetText(1, -1000, "좌석");
-    for (int k = 2, hour = 9; k <= cols; k += 6, ++hour) {
-        grid.AddCellSpan(k, -999, 6, 1);
-        grid.SetText(k, -999, QString::number(hour));
-    }
-    grid.AddCellSpan(2, -1000, 18, 1);
-    grid.SetText(2, -1000, "07일 오전 - AM");
-    grid.AddCellSpan(20, -1000, cols - 19, 1);
-    grid.SetText(20, -1000, "07일 오후 - PM");
-    for (int c = 1; c <= cols; ++c)
-        SpreadSetCellType(&grid, c, 4, "");
-    for (int r = 1; r <= kTables; ++r) {
-        grid.SetText(1, r, QString("T%1").arg(r));
-        grid.SetCellBorder(1, r, cols, r, 16, VbRGB(218, 237, 238), 1);
-        for (int k = 3; k <= cols; k += 6) {
-            for (int c : {k, k + 1, k + 3, k + 4})
-                grid.SetCellBorder(c, r, c, r, 1, VbRGB(250, 250, 250), 1);
-            grid.SetCellBorder(k - 1, r, k - 1, r, 1, VbRGB(166, 220, 221), 1);
-        }
-        grid.SetCellBorder(1, r, 1, r, 16, VbRGB(204, 204, 204), 1);
-        grid.SetCellBorder(1, r, cols, r, 12, VbRGB(204, 204, 204), 1);
-    }
+    FillTimetableFrame(grid, cols, kTables, "07", "T");
     for (const Placed& p : placed) {
         int c0 = 0, r0 = 0, n = 0, m = 0;
         if (grid.GetCellSpan(p.s, p.row, &c0, &r0, &n, &m)) {

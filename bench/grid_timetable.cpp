@@ -7,6 +7,8 @@
 #include "platform/spread_grid.h"
 #include "platform/twips.h"
 
+#include "timetable_frame.h"
+
 #include <QApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
@@ -19,36 +21,7 @@ constexpr int kBookingsPerRow = 5;
 
 void BuildTimetable(SpreadGrid& grid)
 {
-    grid.SetReDraw(false);
-    grid.SetMaxCols(0);
-    grid.SetMaxRows(0);
-    grid.SetMaxCols(kCols);
-    grid.SetMaxRows(kRows);
-    SpreadSetCellType(&grid, 1, 4, "");
-    grid.SetColHeaderRows(2);
-    grid.AddCellSpan(1, -1000, 1, 2);
-    grid.SetText(1, -1000, "좌석");
-    for (int k = 2, hour = 9; k <= kCols; k += 6, ++hour) {
-        grid.AddCellSpan(k, -999, 6, 1);
-        grid.SetText(k, -999, QString::number(hour));
-    }
-    grid.AddCellSpan(2, -1000, 18, 1);
-    grid.SetText(2, -1000, "03일 오전 - AM");
-    grid.AddCellSpan(20, -1000, kCols - 19, 1);
-    grid.SetText(20, -1000, "03일 오후 - PM");
-    for (int c = 2; c <= kCols; ++c)
-        SpreadSetCellType(&grid, c, 4, "");
-    for (int r = 1; r <= kRows; ++r) {
-        grid.SetText(1, r, QString("A%1").arg(r));
-        grid.SetCellBorder(1, r, kCols, r, 16, VbRGB(218, 237, 238), 1);
-        for (int k = 3; k <= kCols; k += 6) {
-            for (int c : {k, k + 1, k + 3, k + 4})
-                grid.SetCellBorder(c, r, c, r, 1, VbRGB(250, 250, 250), 1);
-            grid.SetCellBorder(k - 1, r, k - 1, r, 1, VbRGB(166, 220, 221), 1);
-        }
-        grid.SetCellBorder(1, r, 1, r, 16, VbRGB(204, 204, 204), 1);
-        grid.SetCellBorder(1, r, kCols, r, 12, VbRGB(204, 204, 204), 1);
-    }
+    FillTimetableFrame(grid, kCols, kRows, "03", "A");
     for (int r = 1; r <= kRows; ++r) {
         for (int b = 0; b < kBookingsPerRow; ++b) {
             const int s = 2 + b * 15, e = s + 12;
