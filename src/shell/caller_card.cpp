@@ -91,6 +91,8 @@ void frmMainMDI::CMD_Click(int index)
         return;
     QPointer<frmMainMDI> self(this);
     lbMiniView_DblClick();
+    if (!self)
+        return;
     const QString number = sspTEL->tag();
     // After a table-request notice there is no caller to search.
     if (number == kRequestNoticeTag)
