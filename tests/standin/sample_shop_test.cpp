@@ -1,8 +1,11 @@
 #include "support/standin_fixture.h"
 
 #include <QDate>
+#include <QHash>
 #include <QSet>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 // The sample shop gives the demo and the tests a current day: every state, every party scheme,
 // reservations on hidden-free tables around today.
@@ -43,4 +46,37 @@ TEST(SampleShop, CoversTheStatesSchemesAndDaysAroundToday)
     EXPECT_EQ(schemes, QSet<QString>({"0", "1", "2"}));
     EXPECT_FALSE(shop.coupons.isEmpty());
     EXPECT_GT(shop.credit, 0);
+}
+
+// The customers the statistics list merges: members sharing a phone without reservations, a
+// temporary member without a second name, an old 10-digit phone, confirmed reservations without a
+// name or a phone; most members give their birthday and sex.
+TEST(SampleShop, CoversTheCustomersTheStatisticsMerge)
+{
+    const ShopState shop = SampleShop();
+    QSet<QString> booked;
+    bool namelessConfirmed = false, phonelessConfirmed = false;
+    for (const StandinRecord& r : shop.reservations) {
+        booked.insert(QString(r.value("phone")).remove('-'));
+        namelessConfirmed |= r.value("YN") == "Y" && r.value("requestname").isEmpty();
+        phonelessConfirmed |= r.value("YN") == "Y" && r.value("phone").isEmpty();
+    }
+    EXPECT_TRUE(namelessConfirmed);
+    EXPECT_TRUE(phonelessConfirmed);
+
+    QHash<QString, int> holders;
+    int described = 0;
+    bool bareTemporary = false, tenDigits = false;
+    for (const StandinRecord& m : shop.members) {
+        const QString digits = QString(m.value("phone")).remove('-');
+        ++holders[digits];
+        described += !m.value("birthday").isEmpty() && !m.value("sex").isEmpty();
+        bareTemporary |= m.value("name") == "임시" && m.value("name2").isEmpty();
+        tenDigits |= digits.size() == 10 && !digits.startsWith("02");
+    }
+    EXPECT_GT(described, shop.members.size() * 3 / 4);
+    EXPECT_TRUE(bareTemporary);
+    EXPECT_TRUE(tenDigits);
+    EXPECT_TRUE(std::any_of(holders.keyValueBegin(), holders.keyValueEnd(),
+                            [&](const auto& holder) { return holder.second == 2 && !booked.contains(holder.first); }));
 }
