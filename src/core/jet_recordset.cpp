@@ -72,6 +72,9 @@ bool JetRecordset::load(const JetSql& source, JetError& error)
         m_columns.insert(record.fieldName(i).toLower(), i - first);
         m_names.append(record.fieldName(i));
     }
+    m_exactColumns.clear();
+    for (int i = 0; i < m_names.size(); ++i)
+        m_exactColumns.insert(m_names[i], m_columns.value(m_names[i].toLower()));
     m_rows.clear();
     m_rowIds.clear();
     while (query.next()) {
@@ -89,8 +92,13 @@ bool JetRecordset::load(const JetSql& source, JetError& error)
 
 QVariant JetRecordset::Field(const QString& name) const
 {
+    if (AtEnd())
+        return QVariant();
+    const auto exact = m_exactColumns.constFind(name);
+    if (exact != m_exactColumns.cend())
+        return m_rows[m_position].at(*exact);
     const auto column = m_columns.constFind(name.toLower());
-    if (column == m_columns.cend() || AtEnd())
+    if (column == m_columns.cend())
         return QVariant();
     return m_rows[m_position].at(*column);
 }

@@ -61,7 +61,8 @@ private:
     std::shared_ptr<JetConnection> m_connection;
     QString m_table;
     QStringList m_names;
-    QHash<QString, int> m_columns;
+    QHash<QString, int> m_columns;        // by the lower-case name
+    QHash<QString, int> m_exactColumns;   // by the name as the engine gave it, read without lowering
     std::vector<QVariantList> m_rows;
     std::vector<qint64> m_rowIds;
     int m_position = 0;

@@ -14,6 +14,7 @@
 #include <QPointer>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -34,6 +35,20 @@ QString groupedQuery(bool period)
         + (period ? QStringLiteral(" WHERE 방문일 BETWEEN ? AND ?") : QString())
         + QStringLiteral(" GROUP BY cPhoneT) g JOIN 예약 e ON e.rowid = g.firstRow ORDER BY g.cPhoneT");
 }
+
+// The grouped query's fields, named once for the loop over its rows.
+const QString kNum = QStringLiteral("fNum");
+const QString kName = QStringLiteral("fNameT");
+const QString kLevel = QStringLiteral("fLevelT");
+const QString kPhone = QStringLiteral("cPhoneT");
+const QString kSex = QStringLiteral("fSexT");
+const QString kAge = QStringLiteral("fAgeT");
+const QString kBirthday = QStringLiteral("fBirthdayT");
+const QString kFirstVisit = QStringLiteral("f최초방문일");
+const QString kEarliest = QStringLiteral("m방문일");
+const QString kVisits = QStringLiteral("방문수");
+const QString kTotal = QStringLiteral("f총방문수");
+const QString kMemo = QStringLiteral("fMemoT");
 
 QString shownPhone(const QString& phone)
 {
@@ -106,18 +121,19 @@ bool frmz통계B::fillFromCache(const QString& loader, bool period)
     int row = 0;
     for (rs->MoveFirst(); !rs->AtEnd(); rs->MoveNext()) {
         ++row;
-        const auto text = [&rs](const char* field) { return rs->Field(QString::fromUtf8(field)).toString(); };
-        grid.SetText(1, row, text("fNum"));
-        const QString name = text("fNameT");
+        const auto text = [&rs](const QString& field) { return rs->Field(field).toString(); };
+        grid.SetText(1, row, text(kNum));
+        const QString name = text(kName);
         grid.SetText(3, row, name.isEmpty() ? QStringLiteral("-") : name);
-        grid.SetText(4, row, text("fLevelT"));
-        grid.SetText(5, row, shownPhone(text("cPhoneT")));
-        grid.SetText(6, row, text("fSexT"));
-        grid.SetText(7, row, text("fAgeT"));
-        grid.SetText(8, row, text("fBirthdayT"));
-        const QString visits = text("방문수");
-        const QString total = text("f총방문수");
-        m_visits += ToLong(visits);
+        grid.SetText(4, row, text(kLevel));
+        grid.SetText(5, row, shownPhone(text(kPhone)));
+        grid.SetText(6, row, text(kSex));
+        grid.SetText(7, row, text(kAge));
+        grid.SetText(8, row, text(kBirthday));
+        const QVariant visitCount = rs->Field(kVisits);
+        const QString visits = visitCount.toString();
+        const QString total = text(kTotal);
+        m_visits += ToLong(visitCount);
         grid.SetText(10, row, visits);
         grid.SetText(11, row, total);
         const OleColor colour = total != visits ? kPurple : VbRGB(0, 0, 0);
@@ -126,13 +142,14 @@ bool frmz통계B::fillFromCache(const QString& loader, bool period)
             grid.SetRow(row);
             grid.SetForeColor(colour);
         }
-        if (text("f최초방문일") == text("m방문일") && !text("f최초방문일").isEmpty()) {
+        const QString firstVisit = text(kFirstVisit);
+        if (firstVisit == text(kEarliest) && !firstVisit.isEmpty()) {
             ++m_new;
         } else {
             ++m_returning;
             grid.SetText(9, row, QStringLiteral("O"));
         }
-        grid.SetText(12, row, text("fMemoT"));
+        grid.SetText(12, row, text(kMemo));
     }
     return true;
 }
@@ -153,6 +170,16 @@ QString frmz통계B::requestMembers(const QString& text)
 
 bool frmz통계B::Load_전체예약n회원()
 {
+    return loadAll([this] { return requestMembers(QString()); });
+}
+
+bool frmz통계B::Load_전체예약n회원(const QString& memberAnswer)
+{
+    return loadAll([&memberAnswer] { return memberAnswer; });
+}
+
+bool frmz통계B::loadAll(const std::function<QString()>& members)
+{
     m_InResultSearch = false;
     startLoad();
     resetGrid(*SPR[1]);
@@ -166,7 +193,7 @@ bool frmz통계B::Load_전체예약n회원()
     for (int row = 1; row <= grid.MaxRows(); ++row)
         m_lookup.append(grid.GetText(5, row).remove(u'-'));
     QPointer<frmz통계B> self(this);
-    const QString answer = requestMembers(QString());
+    const QString answer = members();
     if (!self)
         return false;
     Store_회원_전체(answer);

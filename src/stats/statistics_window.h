@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 // The customer statistics: the shop's customers grouped from the cached reservations with their
 // visits over a period, merged with the member list; staff tick customers and send them a bulk
@@ -57,6 +58,8 @@ public:
 
     // The loaders of the customer list.
     bool Load_전체예약n회원();
+    // The same once the member answer is in hand (the request left out).
+    bool Load_전체예약n회원(const QString& memberAnswer);
     bool Load_예약검색결과();
     bool Load_회원검색(const QString& text);
     // The member answer merged into the list as the full load does once the answer is in.
@@ -96,6 +99,8 @@ private:
     // The common start of the full and period loads: counters, figures, the list and the counts.
     void startLoad();
     bool fillFromCache(const QString& loader, bool period);
+    // The full load with the member answer that members() gives, between the cache and the merge.
+    bool loadAll(const std::function<QString()>& members);
     void finishLoad(bool all);
     QString requestMembers(const QString& text);
     void writeChosenCount();
