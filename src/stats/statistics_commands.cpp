@@ -5,9 +5,12 @@
 #include "core/number_format.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
+#include "platform/program_folder.h"
 #include "server/saved_messages.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPointer>
 
 namespace {
@@ -88,6 +91,13 @@ void frmz통계B::CMD_Click(int index)
     case 14:
         searchWithinResults();
         break;
+    case 15:
+        Change_링크이미지();
+        break;
+    case 16:
+        QGuiApplication::clipboard()->clear();
+        QGuiApplication::clipboard()->setText(txt사이트주소->text());
+        break;
     default:
         break;
     }
@@ -151,6 +161,14 @@ void frmz통계B::SPR_Click(int col, int row)
     grid.SetValue(grid.Value() == 0 ? 1 : 0);
     Chk전체선택->setChecked(false);
     writeChosenCount();
+}
+
+// Only the corner cell exports: the whole list as a workbook in the program folder.
+void frmz통계B::SPR_DblClick(int col, int row)
+{
+    if (col == 0 && row == 0)
+        SPR[0]->ExportToExcel(AppFile(QStringLiteral("테마분석_결과.xls")), QStringLiteral("Sheet1"),
+                              AppFile(QStringLiteral("테마분석_결과.log")));
 }
 
 void frmz통계B::Chk전체선택_Click()

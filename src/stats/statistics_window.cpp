@@ -160,6 +160,7 @@ void frmz통계B::buildControls()
     SPR[1]->setGeometry(95, 665, 459, 515);
     SPR[1]->hide();
     SPR[0]->Click = [this](int col, int row) { SPR_Click(col, row); };
+    SPR[0]->DblClick = [this](int col, int row) { SPR_DblClick(col, row); };
     Chk전체선택 = new QCheckBox(this);
     Chk전체선택->setObjectName(QStringLiteral("Chk전체선택"));
     Chk전체선택->setGeometry(52, 133, 18, 18);
@@ -167,6 +168,7 @@ void frmz통계B::buildControls()
 
     buildSmsPage();
     buildTalkPage();
+    buildLinkImage();
     // Kept beside the grid inside the standard area: the members-only button and the title.
     CMD[5]->setCaption(QStringLiteral("등록된\r\n회   원"));
     CMD[5]->setGeometry(740, 10, 60, 39);
@@ -256,8 +258,6 @@ void frmz통계B::buildTalkPage()
         lblCMD[i]->setCursor(Qt::PointingHandCursor);
         lblCMD[i]->installEventFilter(this);
     }
-    CMD[15]->hide();
-    CMD[16]->hide();
 }
 
 void frmz통계B::Form_Load()
@@ -267,6 +267,8 @@ void frmz통계B::Form_Load()
     move((gMDIClientW - gFormStdW) / 2 / gTwipsX, (gMDIClientH - gFormStdH) / 2 / gTwipsY);
     Func_ReadSkin();
     lblTitle->setText(m_Kind + QStringLiteral(" 통계"));
+    if (!showLinkImage())
+        return;
     txt검색내검색->clear();
     const SavedMessages texts = ReadSavedMessages();
     for (int i = 0; i < 4; ++i)
@@ -373,10 +375,16 @@ bool frmz통계B::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    for (int i = 0; i < 2; ++i)
-        if (watched == lblCMD[i] && event->type() == QEvent::MouseButtonRelease) {
-            lblCMD_Click(i);
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (int i = 0; i < 2; ++i)
+            if (watched == lblCMD[i]) {
+                lblCMD_Click(i);
+                return true;
+            }
+        if (watched == img링크이미지 || watched == lbl사이트주소) {
+            watched == img링크이미지 ? img링크이미지_Click() : lbl사이트주소_Click();
             return true;
         }
+    }
     return QWidget::eventFilter(watched, event);
 }
