@@ -381,8 +381,12 @@ bool frmz통계B::eventFilter(QObject* watched, QEvent* event)
                 lblCMD_Click(i);
                 return true;
             }
-        if (watched == img링크이미지 || watched == lbl사이트주소) {
-            watched == img링크이미지 ? img링크이미지_Click() : lbl사이트주소_Click();
+        if (watched == img링크이미지) {
+            img링크이미지_Click();
+            return true;
+        }
+        if (watched == lbl사이트주소) {
+            lbl사이트주소_Click();
             return true;
         }
     }
