@@ -290,8 +290,10 @@ void frmz통계B::Form_Load()
     picFrame[0]->hide();
     picFrame[1]->show();
     for (PanelButton* button : CMD)
-        GiveSwappingLook(*button, button->index() == 11 ? kPale : kBlue,
-                         button->index() == 11 ? QColor(Qt::black) : QColor(Qt::white));
+        if (button->index() == 11)
+            GivePressLook(*button, {kPale, Qt::black}, {kBlue, Qt::white}, kPale);
+        else
+            GiveSwappingLook(*button, kBlue);
     for (QLabel* figure : lblNO)
         figure->clear();
     lblInfo->clear();
