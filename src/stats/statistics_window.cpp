@@ -253,6 +253,8 @@ void frmz통계B::buildTalkPage()
     CMD[13]->setGeometry(300, 487, 192, 40);
     lblCMD[1] = label(p, QString(), QRect(301, 7, 202, 42));
     for (int i = 0; i < 2; ++i) {
+        // Clear, so that the page's background does not cover the switch it lies on.
+        lblCMD[i]->setStyleSheet(QStringLiteral("background: transparent;"));
         lblCMD[i]->setCursor(Qt::PointingHandCursor);
         lblCMD[i]->installEventFilter(this);
     }

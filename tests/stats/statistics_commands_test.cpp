@@ -195,6 +195,21 @@ TEST_F(StatisticsCommands, ButtonLooksAndHeadersWhiteOnBlue)
     }
 }
 
+// Each page shows its switch with its own part lit: 카카오톡 on the left, 문자 on the right.
+TEST_F(StatisticsCommands, EachPageShowsItsSwitch)
+{
+    frmz통계B& window = open();
+    for (int page : {1, 0}) {
+        if (page == 0)
+            QTest::mouseClick(window.lblCMD[1], Qt::LeftButton);
+        ASSERT_TRUE(window.picFrame[page]->isVisible());
+        const QImage picture = window.picFrame[page]->grab().toImage();
+        const QRect place = window.lblCMD[page]->geometry();
+        const QPoint lit = page == 1 ? place.topLeft() + QPoint(4, 4) : place.topRight() + QPoint(-4, 4);
+        EXPECT_EQ(picture.pixelColor(lit), QColor(0, 141, 238)) << page;
+    }
+}
+
 TEST_F(StatisticsCommands, AFailedSaveOfASavedTextIsNotReportedAsSaved)
 {
     frmz통계B& window = open();
