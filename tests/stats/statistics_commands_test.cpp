@@ -210,6 +210,23 @@ TEST_F(StatisticsCommands, EachPageShowsItsSwitch)
     }
 }
 
+TEST_F(StatisticsCommands, TheMessageKindStaysReadableBesideTheCredit)
+{
+    frmz통계B& window = open();
+    QTest::mouseClick(window.lblCMD[1], Qt::LeftButton);
+    window.txt보낼문자->setText(QString(91, u'x'));
+    ASSERT_EQ(window.글자크기->text(), "91 - LMS");
+    const QImage picture = window.picFrame[0]->grab().toImage();
+    const QRect kind = window.글자크기->geometry();
+    const QRect overlap = kind.intersected(window.전송가능건수->geometry());
+    ASSERT_FALSE(overlap.isEmpty());
+    int dark = 0;
+    for (int x = overlap.left(); x <= overlap.right(); ++x)
+        for (int y = overlap.top(); y <= overlap.bottom(); ++y)
+            dark += picture.pixelColor(x, y).red() < 100 ? 1 : 0;
+    EXPECT_GT(dark, 5) << "the end of the kind's caption is covered";
+}
+
 TEST_F(StatisticsCommands, AFailedSaveOfASavedTextIsNotReportedAsSaved)
 {
     frmz통계B& window = open();
