@@ -157,7 +157,7 @@ TEST_F(StatisticsCommands, OnlyClicksOnChoiceCellsAndOnTheBoxChangeChoices)
     EXPECT_EQ(choices(grid), "0000000");
 }
 
-TEST_F(StatisticsCommands, ButtonLooksAndHeadersWhiteOnBlue)
+TEST_F(StatisticsCommands, ButtonLooksDoubleClicksAndHeadersWhiteOnBlue)
 {
     frmz통계B& window = open();
     const QColor blue(0, 141, 238);
@@ -179,6 +179,8 @@ TEST_F(StatisticsCommands, ButtonLooksAndHeadersWhiteOnBlue)
         QTest::mouseRelease(&button, Qt::LeftButton, {}, QPoint(-5, -5));
         EXPECT_EQ(button.faceColor(), look.face) << look.index;
     }
+    doubleClick(window.CMD[6]);
+    EXPECT_EQ(MessageBoxes().texts(), QStringList{"저장되었습니다."}) << "a double click is one click";
 
     SpreadGrid& grid = *window.SPR[0];
     const QImage picture = grid.viewport()->grab().toImage();
