@@ -40,10 +40,10 @@ QPoint cellCentre(SpreadGrid& grid, int col, int row)
     return QPoint(TwipsToPixels(x + width / 2), TwipsToPixels(y + height / 2));
 }
 
-class StatisticsCommands : public WindowTest
+class StatisticsInUse : public WindowTest
 {
 protected:
-    StatisticsCommands()
+    StatisticsInUse()
     {
         gUnregCallerCnt = 3;
         EXPECT_TRUE(CopyTemplate(program, "VmrBooking.0.mdb", "VmrBooking.mdb"));
@@ -85,7 +85,7 @@ protected:
     ScopedFakeClock clock{QDateTime(QDate(2024, 3, 10), QTime(9, 0))};
 };
 
-TEST_F(StatisticsCommands, SearchWithinResultsGrowsOneListFromTheLastFullLoad)
+TEST_F(StatisticsInUse, SearchWithinResultsGrowsOneListFromTheLastFullLoad)
 {
     frmz통계B& window = open();
     QTest::mouseClick(window.CMD[5], Qt::LeftButton);
@@ -121,7 +121,7 @@ TEST_F(StatisticsCommands, SearchWithinResultsGrowsOneListFromTheLastFullLoad)
     EXPECT_EQ(names(window), QStringList({"김철수", "김영수"}));
 }
 
-TEST_F(StatisticsCommands, OnlyClicksOnChoiceCellsAndOnTheBoxChangeChoices)
+TEST_F(StatisticsInUse, OnlyClicksOnChoiceCellsAndOnTheBoxChangeChoices)
 {
     frmz통계B& window = open();
     SpreadGrid& grid = *window.SPR[0];
@@ -157,7 +157,7 @@ TEST_F(StatisticsCommands, OnlyClicksOnChoiceCellsAndOnTheBoxChangeChoices)
     EXPECT_EQ(choices(grid), "0000000");
 }
 
-TEST_F(StatisticsCommands, ButtonLooksDoubleClicksAndHeadersWhiteOnBlue)
+TEST_F(StatisticsInUse, ButtonLooksDoubleClicksAndHeadersWhiteOnBlue)
 {
     frmz통계B& window = open();
     const QColor blue(0, 141, 238);
@@ -198,7 +198,7 @@ TEST_F(StatisticsCommands, ButtonLooksDoubleClicksAndHeadersWhiteOnBlue)
 }
 
 // Each page shows its switch with its own part lit: 카카오톡 on the left, 문자 on the right.
-TEST_F(StatisticsCommands, EachPageShowsItsSwitch)
+TEST_F(StatisticsInUse, EachPageShowsItsSwitch)
 {
     frmz통계B& window = open();
     for (int page : {1, 0}) {
@@ -212,7 +212,7 @@ TEST_F(StatisticsCommands, EachPageShowsItsSwitch)
     }
 }
 
-TEST_F(StatisticsCommands, TheMessageKindStaysReadableBesideTheCredit)
+TEST_F(StatisticsInUse, TheMessageKindStaysReadableBesideTheCredit)
 {
     frmz통계B& window = open();
     QTest::mouseClick(window.lblCMD[1], Qt::LeftButton);
@@ -229,7 +229,7 @@ TEST_F(StatisticsCommands, TheMessageKindStaysReadableBesideTheCredit)
     EXPECT_GT(dark, 5) << "the end of the kind's caption is covered";
 }
 
-TEST_F(StatisticsCommands, AFailedSaveOfASavedTextIsNotReportedAsSaved)
+TEST_F(StatisticsInUse, AFailedSaveOfASavedTextIsNotReportedAsSaved)
 {
     frmz통계B& window = open();
     ASSERT_TRUE(QFile::remove(program.file("Frshop.cfg")) || !QFile::exists(program.file("Frshop.cfg")));
@@ -241,7 +241,7 @@ TEST_F(StatisticsCommands, AFailedSaveOfASavedTextIsNotReportedAsSaved)
     EXPECT_TRUE(window.CMD[6]->isEnabled());
 }
 
-TEST_F(StatisticsCommands, AMissingCacheLogsAndListsNothing)
+TEST_F(StatisticsInUse, AMissingCacheLogsAndListsNothing)
 {
     frmz통계B& window = open();
     ASSERT_TRUE(QFile::remove(program.file("VmrBooking.mdb")));
@@ -262,7 +262,7 @@ TEST_F(StatisticsCommands, AMissingCacheLogsAndListsNothing)
     EXPECT_TRUE(bodiesTo(kMembers).isEmpty());
 }
 
-TEST_F(StatisticsCommands, TemplateLoadAnswers)
+TEST_F(StatisticsInUse, TemplateLoadAnswers)
 {
     gStoreName = "행복식당";
     gShopTel = "";
@@ -289,7 +289,7 @@ TEST_F(StatisticsCommands, TemplateLoadAnswers)
     EXPECT_TRUE(window.txt보낼톡->isReadOnly());
 }
 
-TEST_F(StatisticsCommands, SmsRecipientsAreSentFormSafe)
+TEST_F(StatisticsInUse, SmsRecipientsAreSentFormSafe)
 {
     backend.shop().credit = 1000;
     QTimer ticker;
