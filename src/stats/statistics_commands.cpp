@@ -1,6 +1,7 @@
 #include "stats/statistics_window.h"
 
 #include "core/button_guard.h"
+#include "core/error_line.h"
 #include "core/log.h"
 #include "core/number_format.h"
 #include "platform/clock.h"
@@ -69,8 +70,10 @@ void frmz통계B::CMD_Click(int index)
     case 7:
     case 8:
     case 9:
-        WriteSavedMessage(index - 5, txt문자[index - 6]->text());
-        MsgBox(QStringLiteral("저장되었습니다."));
+        if (WriteSavedMessage(index - 5, txt문자[index - 6]->text()))
+            MsgBox(QStringLiteral("저장되었습니다."));
+        else
+            LogError(FormName(), QStringLiteral("CMD_Click"), 2, 75, QStringLiteral("Path/File access error"));
         break;
     case 10:
         for (int i = 0; i < 4; ++i)

@@ -23,6 +23,9 @@ namespace {
 const QString kWindow = QStringLiteral("frmz통계B");
 const QColor kBlue(0, 141, 238);
 const QColor kPale(240, 240, 240);
+// For the labels that lie over others on a page (the switch, the message kind): the page's
+// background would cover what lies below.
+const QString kClear = QStringLiteral("background: transparent;");
 
 // The fixed KakaoTalk guide message whose placeholders the preview fills.
 QString TalkTemplate()
@@ -224,6 +227,7 @@ void frmz통계B::buildSmsPage()
     글자크기 = label(p, QString(), QRect(270, 99, 97, 21));
     전송가능건수 = label(p, QString(), QRect(305, 99, 212, 21));
     전송가능건수->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    전송가능건수->setStyleSheet(kClear);
     전송건수[0] = label(p, QString(), QRect(355, 65, 147, 21));
     CMD[11]->setParent(p);
     CMD[11]->setCaption(QStringLiteral("전    송"));
@@ -255,6 +259,7 @@ void frmz통계B::buildTalkPage()
     CMD[13]->setGeometry(300, 487, 192, 40);
     lblCMD[1] = label(p, QString(), QRect(301, 7, 202, 42));
     for (int i = 0; i < 2; ++i) {
+        lblCMD[i]->setStyleSheet(kClear);
         lblCMD[i]->setCursor(Qt::PointingHandCursor);
         lblCMD[i]->installEventFilter(this);
     }
@@ -292,8 +297,10 @@ void frmz통계B::Form_Load()
     picFrame[0]->hide();
     picFrame[1]->show();
     for (PanelButton* button : CMD)
-        GiveSwappingLook(*button, button->index() == 11 ? kPale : kBlue,
-                         button->index() == 11 ? QColor(Qt::black) : QColor(Qt::white));
+        if (button->index() == 11)
+            GivePressLook(*button, {kPale, Qt::black}, {kBlue, Qt::white}, kPale);
+        else
+            GiveSwappingLook(*button, kBlue);
     for (QLabel* figure : lblNO)
         figure->clear();
     lblInfo->clear();
