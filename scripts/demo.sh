@@ -61,6 +61,7 @@ fi
 
 echo "demo: sample shop login: ID vmrdemo, password demo1234"
 echo "demo: customer statistics: 예약통계, then 전 체 검 색 (once the start timer has filled the cache); tick customers and send them an SMS (the credit labels drop, 문자내역 lists it) or the KakaoTalk message"
+echo "demo: 예약통계 shows the sample shop's link image (bottom left of the message pages): a click opens its address, 불러오기 replaces it from a PNG or JPEG file"
 echo "demo: ring a call with: $program/vmr-standin --port $port ring KT 01078411465 (or ring LG ...)"
 echo "demo: a guest's table request: $program/vmr-standin --port $port guest-request A3 \"물 주세요\" [COUNT]"
 echo "demo: after a few rings, the board's call history button lists them; tick callers there and send them a message"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QHash>
 #include <QList>
@@ -32,6 +33,7 @@ struct ShopState {
                                          // ordercount, regdatememo, memoYN ("N" pending, "Y" done)
     StandinRecord notices;                      // smskakaoSetting, smskakaoSettingText
     QHash<QString, QStringList> kakaoTemplates; // header and footer by kind
+    QHash<QString, QByteArray> linkImages;      // uploaded link images by shop number
 
     // False with the reason when a file is missing or not valid JSON.
     static bool load(const QString& folder, const QDate& today, ShopState& state, QString* error = nullptr);

@@ -9,7 +9,7 @@
 #include <QTimer>
 
 Standin::Standin(ShopState shop)
-    : m_shop(std::move(shop)), m_endpoints(AllEndpoints()), m_server(std::make_unique<QTcpServer>())
+    : m_shop(std::move(shop)), m_endpoints(AllEndpoints()), m_raw{LinkImageEndpoint()}, m_server(std::make_unique<QTcpServer>())
 {
     QObject::connect(m_server.get(), &QTcpServer::newConnection, m_server.get(), [this] { accept(); });
     AddGuestRequestPath(*this);
@@ -130,9 +130,12 @@ StandinReply Standin::scriptedOrServed(const StandinRequest& request)
     if (m_fixed.contains(request.path))
         return m_fixed.value(request.path);
     const auto endpoint = m_endpoints.constFind(request.path);
-    if (endpoint == m_endpoints.constEnd())
-        return StandinReply::text("Not Found", 404);
-    return StandinReply::text((*endpoint)(m_shop, request.form()));
+    if (endpoint != m_endpoints.constEnd())
+        return StandinReply::text((*endpoint)(m_shop, request.form()));
+    for (const RawEndpoint& raw : m_raw)
+        if (request.path.startsWith(raw.prefix))
+            return raw.handler(m_shop, request);
+    return StandinReply::text("Not Found", 404);
 }
 
 void Standin::send(QTcpSocket* socket, const StandinReply& reply)

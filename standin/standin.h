@@ -25,6 +25,16 @@ struct StandinRequest {
     FormFields form() const { return FormFields(body); }
 };
 
+// A family of paths answered from the whole request with any status and bytes (pictures,
+// uploads): every path that starts with the prefix and has no form endpoint of its own.
+struct RawEndpoint {
+    QString prefix;
+    std::function<StandinReply(ShopState& shop, const StandinRequest& request)> handler;
+};
+
+// The shop's link image on the image host "/qrmainimg/".
+RawEndpoint LinkImageEndpoint();
+
 // The stand-in backend: HTTP/1.1 over a TCP server on the calling thread, so that it answers while
 // the program waits in its event loop. Every request is recorded; a path can be scripted to
 // answer otherwise than the shop does.
@@ -66,6 +76,7 @@ private:
 
     ShopState m_shop;
     EndpointMap m_endpoints;
+    QList<RawEndpoint> m_raw;
     QHash<QString, AdminHandler> m_admin;
     QHash<QString, StandinReply> m_fixed;
     QHash<QString, QList<StandinReply>> m_sequences;

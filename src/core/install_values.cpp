@@ -37,6 +37,11 @@ QString DownloadHost()
     return valueOr("VMR_DOWNLOAD_HOST", BackendHost());
 }
 
+QString ImageBase()
+{
+    return valueOr("VMR_IMAGE_BASE", "http://" + BackendHost() + "/qrmainimg/");
+}
+
 QString CidKtHost()
 {
     return valueOr("VMR_CID_KT_HOST", QStringLiteral("127.0.0.1:8781"));

@@ -18,6 +18,10 @@ QString PatchPassword();
 // (VMR_DOWNLOAD_HOST, default: the backend host).
 QString DownloadHost();
 
+// The image host's address of the shop's link images, ending "/qrmainimg/" (VMR_IMAGE_BASE,
+// default "http://" + the backend host + "/qrmainimg/").
+QString ImageBase();
+
 // The carriers' caller-ID services, "host:port": KT (VMR_CID_KT_HOST, default "127.0.0.1:8781")
 // and LG U+ (VMR_CID_LG_HOST, default "127.0.0.1:8782").
 QString CidKtHost();

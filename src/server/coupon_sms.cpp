@@ -9,7 +9,7 @@ BackendRequest CouponSmsRequest(const QString& label, int bytec, const QString& 
     const QString lineText = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("!줄!"));
     BackendRequest request(label, QStringLiteral("/program/sendCouponSMS.php"));
     request.addEscaped(QStringLiteral("bytec"), QString::number(bytec))
-        .addEscaped(QStringLiteral("sendphonetext"), recipients)
+        .add(QStringLiteral("sendphonetext"), recipients)
         .addEscaped(QStringLiteral("groupText"), URLEncode(lineText.left(20)))
         .addEscaped(QStringLiteral("couponNum"), QStringLiteral("X"))
         .addEscaped(QStringLiteral("couponText"), QString())

@@ -1,13 +1,17 @@
 #include "stats/statistics_window.h"
 
 #include "core/button_guard.h"
+#include "core/error_line.h"
 #include "core/log.h"
 #include "core/number_format.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
+#include "platform/program_folder.h"
 #include "server/saved_messages.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPointer>
 
 namespace {
@@ -66,8 +70,10 @@ void frmz통계B::CMD_Click(int index)
     case 7:
     case 8:
     case 9:
-        WriteSavedMessage(index - 5, txt문자[index - 6]->text());
-        MsgBox(QStringLiteral("저장되었습니다."));
+        if (WriteSavedMessage(index - 5, txt문자[index - 6]->text()))
+            MsgBox(QStringLiteral("저장되었습니다."));
+        else
+            LogError(FormName(), QStringLiteral("CMD_Click"), 2, 75, QStringLiteral("Path/File access error"));
         break;
     case 10:
         for (int i = 0; i < 4; ++i)
@@ -87,6 +93,13 @@ void frmz통계B::CMD_Click(int index)
         break;
     case 14:
         searchWithinResults();
+        break;
+    case 15:
+        Change_링크이미지();
+        break;
+    case 16:
+        QGuiApplication::clipboard()->clear();
+        QGuiApplication::clipboard()->setText(txt사이트주소->text());
         break;
     default:
         break;
@@ -151,6 +164,14 @@ void frmz통계B::SPR_Click(int col, int row)
     grid.SetValue(grid.Value() == 0 ? 1 : 0);
     Chk전체선택->setChecked(false);
     writeChosenCount();
+}
+
+// Only the corner cell exports: the whole list as a workbook in the program folder.
+void frmz통계B::SPR_DblClick(int col, int row)
+{
+    if (col == 0 && row == 0)
+        SPR[0]->ExportToExcel(AppFile(QStringLiteral("테마분석_결과.xls")), QStringLiteral("Sheet1"),
+                              AppFile(QStringLiteral("테마분석_결과.log")));
 }
 
 void frmz통계B::Chk전체선택_Click()

@@ -23,6 +23,9 @@ namespace {
 const QString kWindow = QStringLiteral("frmz통계B");
 const QColor kBlue(0, 141, 238);
 const QColor kPale(240, 240, 240);
+// For the labels that lie over others on a page (the switch, the message kind): the page's
+// background would cover what lies below.
+const QString kClear = QStringLiteral("background: transparent;");
 
 // The fixed KakaoTalk guide message whose placeholders the preview fills.
 QString TalkTemplate()
@@ -160,6 +163,7 @@ void frmz통계B::buildControls()
     SPR[1]->setGeometry(95, 665, 459, 515);
     SPR[1]->hide();
     SPR[0]->Click = [this](int col, int row) { SPR_Click(col, row); };
+    SPR[0]->DblClick = [this](int col, int row) { SPR_DblClick(col, row); };
     Chk전체선택 = new QCheckBox(this);
     Chk전체선택->setObjectName(QStringLiteral("Chk전체선택"));
     Chk전체선택->setGeometry(52, 133, 18, 18);
@@ -167,6 +171,7 @@ void frmz통계B::buildControls()
 
     buildSmsPage();
     buildTalkPage();
+    buildLinkImage();
     // Kept beside the grid inside the standard area: the members-only button and the title.
     CMD[5]->setCaption(QStringLiteral("등록된\r\n회   원"));
     CMD[5]->setGeometry(740, 10, 60, 39);
@@ -222,6 +227,7 @@ void frmz통계B::buildSmsPage()
     글자크기 = label(p, QString(), QRect(270, 99, 97, 21));
     전송가능건수 = label(p, QString(), QRect(305, 99, 212, 21));
     전송가능건수->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    전송가능건수->setStyleSheet(kClear);
     전송건수[0] = label(p, QString(), QRect(355, 65, 147, 21));
     CMD[11]->setParent(p);
     CMD[11]->setCaption(QStringLiteral("전    송"));
@@ -253,11 +259,10 @@ void frmz통계B::buildTalkPage()
     CMD[13]->setGeometry(300, 487, 192, 40);
     lblCMD[1] = label(p, QString(), QRect(301, 7, 202, 42));
     for (int i = 0; i < 2; ++i) {
+        lblCMD[i]->setStyleSheet(kClear);
         lblCMD[i]->setCursor(Qt::PointingHandCursor);
         lblCMD[i]->installEventFilter(this);
     }
-    CMD[15]->hide();
-    CMD[16]->hide();
 }
 
 void frmz통계B::Form_Load()
@@ -267,6 +272,8 @@ void frmz통계B::Form_Load()
     move((gMDIClientW - gFormStdW) / 2 / gTwipsX, (gMDIClientH - gFormStdH) / 2 / gTwipsY);
     Func_ReadSkin();
     lblTitle->setText(m_Kind + QStringLiteral(" 통계"));
+    if (!showLinkImage())
+        return;
     txt검색내검색->clear();
     const SavedMessages texts = ReadSavedMessages();
     for (int i = 0; i < 4; ++i)
@@ -290,8 +297,10 @@ void frmz통계B::Form_Load()
     picFrame[0]->hide();
     picFrame[1]->show();
     for (PanelButton* button : CMD)
-        GiveSwappingLook(*button, button->index() == 11 ? kPale : kBlue,
-                         button->index() == 11 ? QColor(Qt::black) : QColor(Qt::white));
+        if (button->index() == 11)
+            GivePressLook(*button, {kPale, Qt::black}, {kBlue, Qt::white}, kPale);
+        else
+            GiveSwappingLook(*button, kBlue);
     for (QLabel* figure : lblNO)
         figure->clear();
     lblInfo->clear();
@@ -373,10 +382,20 @@ bool frmz통계B::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    for (int i = 0; i < 2; ++i)
-        if (watched == lblCMD[i] && event->type() == QEvent::MouseButtonRelease) {
-            lblCMD_Click(i);
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (int i = 0; i < 2; ++i)
+            if (watched == lblCMD[i]) {
+                lblCMD_Click(i);
+                return true;
+            }
+        if (watched == img링크이미지) {
+            img링크이미지_Click();
             return true;
         }
+        if (watched == lbl사이트주소) {
+            lbl사이트주소_Click();
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }

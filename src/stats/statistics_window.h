@@ -51,6 +51,13 @@ public:
     QLabel* lblTitle;
     std::array<PanelButton*, 17> CMD;
     WaitPicture* picWait;
+    // The link image box: the shop's picture on the image host, its site address and commands.
+    QFrame* fr이미지;
+    QLabel* img링크이미지;
+    QLabel* lbl사이트주소;
+    QLineEdit* txt사이트주소;
+    // The hidden work surface a replacement picture is drawn into and saved from.
+    QLabel* picSave;
 
     void Form_Load() override;
     void Form_Activate() override;
@@ -72,6 +79,7 @@ public:
 
     void CMD_Click(int index);
     void SPR_Click(int col, int row);
+    void SPR_DblClick(int col, int row);
     void Chk전체선택_Click();
     void lblCMD_Click(int index);
     void txt보낼문자_Change();
@@ -86,6 +94,14 @@ public:
     bool Send_문자();
     bool Send_톡();
 
+    // The site address opened in the web browser.
+    void lbl사이트주소_Click();
+    void img링크이미지_Click();
+    // The link image replaced from a picture file: scaled to 675 by 500, uploaded, kept locally.
+    void Change_링크이미지();
+    // Posts the file under that name to the image host; the answer text, and the HTTP status.
+    QString Upload_링크이미지(const QString& filePath, const QString& fileName, int* status);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -94,6 +110,9 @@ private:
     void buildFigures();
     void buildSmsPage();
     void buildTalkPage();
+    void buildLinkImage();
+    // The local copy of the link image shown, downloaded first when it is missing or unreadable.
+    bool showLinkImage();
     void setUpGrid(SpreadGrid& grid);
     void resetGrid(SpreadGrid& grid);
     // The common start of the full and period loads: counters, figures, the list and the counts.

@@ -49,6 +49,12 @@ RecordingLauncher& ProgramLaunches()
     return launches;
 }
 
+ScriptedFileDialogs& FileDialogs()
+{
+    static ScriptedFileDialogs dialogs;
+    return dialogs;
+}
+
 ScopedFakeClock::ScopedFakeClock(const QDateTime& start) : m_clock(start)
 {
     SetClock(&m_clock);

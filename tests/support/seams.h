@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/clock.h"
+#include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/program_exit.h"
 #include "platform/sound.h"
@@ -112,11 +113,37 @@ private:
     QStringList m_opened;
 };
 
+// Open dialogs that record what they were asked to show and answer the scripted paths in order;
+// when none is left, the dialog is cancelled.
+class ScriptedFileDialogs : public FileDialogService
+{
+public:
+    struct Shown {
+        QString title;
+        QString fileName;
+        QString filter;
+    };
+
+    QString openFile(const QString& title, const QString& fileName, const QString& filter) override
+    {
+        m_shown.append({title, fileName, filter});
+        return m_answers.isEmpty() ? QString() : m_answers.takeFirst();
+    }
+    void choose(const QString& path) { m_answers.append(path); }
+    const QList<Shown>& shown() const { return m_shown; }
+    void clear() { m_shown.clear(); m_answers.clear(); }
+
+private:
+    QList<Shown> m_shown;
+    QStringList m_answers;
+};
+
 // The services every test runs with; installed by the test main and cleared between tests.
 ScriptedMessageBoxes& MessageBoxes();
 RecordingExit& ExitRequests();
 RecordingSound& Sounds();
 RecordingLauncher& ProgramLaunches();
+ScriptedFileDialogs& FileDialogs();
 
 // Installs a fake clock for the life of the object.
 class ScopedFakeClock

@@ -5,8 +5,8 @@
 
 namespace {
 
-// Every test starts with no boxes shown, no exit requested, no program started, no sound played
-// and the real clock.
+// Every test starts with no boxes shown, no exit requested, no program started, no sound played,
+// no dialog scripted and the real clock.
 class SeamReset : public ::testing::EmptyTestEventListener
 {
     void OnTestStart(const ::testing::TestInfo&) override
@@ -15,6 +15,7 @@ class SeamReset : public ::testing::EmptyTestEventListener
         ExitRequests().clear();
         Sounds().clear();
         ProgramLaunches().clear();
+        FileDialogs().clear();
         SetProgramLauncher(&ProgramLaunches());
         SetClock(nullptr);
     }
@@ -30,6 +31,7 @@ int main(int argc, char** argv)
     SetProgramExitService(&ExitRequests());
     SetSoundPlayer(&Sounds());
     SetProgramLauncher(&ProgramLaunches());
+    SetFileDialogService(&FileDialogs());
     ::testing::InitGoogleTest(&argc, argv);
     ::testing::UnitTest::GetInstance()->listeners().Append(new SeamReset);
     return RUN_ALL_TESTS();

@@ -8,6 +8,7 @@
 #include "support/log_entries.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QTest>
 #include <QTimer>
 
@@ -15,6 +16,8 @@ WindowTest::WindowTest()
 {
     gIniFrshop.setFileName(program.file("Frshop.cfg"));
     gSkinPath = QStringLiteral(VMR_BUILT_PROGRAM_DIR) + "/skin";
+    gMenuImgPath = program.file("menu_img");
+    QDir().mkpath(gMenuImgPath);
     RegisterWindowMakers();
 }
 

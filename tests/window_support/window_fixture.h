@@ -15,8 +15,8 @@
 class frmMainMDI;
 class QWidget;
 
-// The surroundings of a window test: a temporary program folder with "Frshop.cfg" bound and
-// the built skin, the windows made by name as the start-up makes them, the stand-in with the sample shop, and the main window shown with its timers
+// The surroundings of a window test: a temporary program folder with "Frshop.cfg" bound, its
+// picture folder "menu_img" and the built skin, the windows made by name as the start-up makes them, the stand-in with the sample shop, and the main window shown with its timers
 // stopped. Every window still loaded is unloaded at the end.
 class WindowTest : public ::testing::Test
 {
