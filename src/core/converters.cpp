@@ -1,5 +1,6 @@
 #include "core/converters.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -118,6 +119,9 @@ bool IsNumber(const QVariant& value)
         return true;
     const QString text = value.toString();
     if (text.isEmpty())
+        return true;
+    // A short run of digits (a phone number, a count) is a number without the general parse.
+    if (text.size() <= 15 && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return true;
     bool ok = false;
     const double number = text.toDouble(&ok);
