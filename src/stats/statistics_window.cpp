@@ -187,6 +187,7 @@ void frmz통계B::buildFigures()
         lblNO[i] = label(frame, QString(), QRect(57, 1, widths[i] - 59, 38));
         lblNO[i]->setObjectName(QStringLiteral("lblNO%1").arg(i));
         lblNO[i]->setAlignment(Qt::AlignCenter);
+        lblNO[i]->setWordWrap(true);
     }
     label(this, QStringLiteral("   전체\r\n검색내"), QRect(790, 55, 60, 39));
     txt검색내검색 = new QLineEdit(this);
@@ -253,6 +254,8 @@ void frmz통계B::buildTalkPage()
     CMD[13]->setGeometry(300, 487, 192, 40);
     lblCMD[1] = label(p, QString(), QRect(301, 7, 202, 42));
     for (int i = 0; i < 2; ++i) {
+        // The page's background would otherwise hide the switch drawn beneath.
+        lblCMD[i]->setStyleSheet(QStringLiteral("background: transparent;"));
         lblCMD[i]->setCursor(Qt::PointingHandCursor);
         lblCMD[i]->installEventFilter(this);
     }
