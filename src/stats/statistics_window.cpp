@@ -167,11 +167,10 @@ void frmz통계B::buildControls()
 
     buildSmsPage();
     buildTalkPage();
-    // Kept beside the grid inside the standard area: the members-only button and the title.
+    // The members-only button and the title lie below the standard window area.
     CMD[5]->setCaption(QStringLiteral("등록된\r\n회   원"));
-    CMD[5]->setGeometry(740, 10, 60, 39);
-    lblTitle = label(this, QString(), QRect(14, 100, 0, 0));
-    lblTitle->hide();
+    CMD[5]->setGeometry(10, 665, 75, 39);
+    lblTitle = label(this, QString(), QRect(13, 726, 235, 36));
     picWait = new WaitPicture(this);
 }
 

@@ -161,7 +161,8 @@ TEST_F(StatisticsLoads, ControlsSitAtTheirPlacesAndEachPageShowsItsSwitch)
                  {window.SPR[0], {15, 130, 459, 515}},  {window.SPR[1], {95, 665, 459, 515}},
                  {window.Chk전체선택, {52, 133, 18, 18}}, {window.lblInfo, {14, 100, 461, 30}},
                  {window.picFrame[0], {477, 100, 536, 546}}, {window.picFrame[1], {477, 100, 536, 546}},
-                 {window.lblCMD[0], {301, 7, 202, 42}}};
+                 {window.lblCMD[0], {301, 7, 202, 42}}, {window.CMD[5], {10, 665, 75, 39}},
+                 {window.lblTitle, {13, 726, 235, 36}}};
     for (const auto& c : cases)
         EXPECT_EQ(c.control->geometry(), c.place) << c.control->objectName().toStdString();
     EXPECT_EQ(window.lblTitle->text(), "예약 통계");
