@@ -2,12 +2,15 @@
 
 #include "platform/message_box.h"
 #include "server/server_globals.h"
+#include "shell/main_window.h"
+#include "shell/shell_globals.h"
 #include "stats/statistics_test_data.h"
 #include "stats/statistics_window.h"
 #include "support/qt_printers.h"
 #include "support/seams.h"
 #include "support/template_databases.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QTest>
 
@@ -38,6 +41,8 @@ protected:
         EXPECT_TRUE(CopyTemplate(program, "VmrBooking.0.mdb", "VmrBooking.mdb"));
         backend->script(kMembers, StandinReply::text(kMemberAnswer));
     }
+
+    ~StatisticsLoads() override { gStartLoaded = false; }
 
     void cache(const QList<CachedVisit>& visits) { CacheVisits(program.file("VmrBooking.mdb"), visits); }
 
@@ -173,6 +178,51 @@ TEST_F(StatisticsLoads, ControlsSitAtTheirPlacesAndEachPageShowsItsSwitch)
     EXPECT_EQ(window.picFrame[1]->grab().toImage().pixelColor(310, 12), lit);
     EXPECT_EQ(window.picFrame[0]->grab().toImage().pixelColor(494, 12), lit);
     EXPECT_NE(window.picFrame[0]->grab().toImage().pixelColor(310, 12), lit);
+}
+
+TEST_F(StatisticsLoads, ASecondPressOnlyActivatesTheOpenWindow)
+{
+    gStartLoaded = true;
+    frmMainMDI& shell = main();
+    backend->clearRequests();
+    QTest::mouseClick(shell.TopCMD[4], Qt::LeftButton);
+    auto* window = static_cast<frmz통계B*>(FindForm("frmz통계B"));
+    ASSERT_NE(window, nullptr);
+    window->CMD[4]->setFocus();
+    QTest::mouseClick(shell.TopCMD[4], Qt::LeftButton);
+    QStringList paths;
+    for (const StandinRequest& request : backend->requests())
+        paths.append(request.path);
+    EXPECT_EQ(paths, QStringList({"/program/shopkakaotemplateLoad.php", "/program/alramsavingLoading.php"}));
+    EXPECT_EQ(mainLog().filter("[frmz통계B→Form_Load] Enter").size(), 1);
+    EXPECT_EQ(mainLog().filter("[frmz통계B→Form_Activate] Enter").size(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), window->기간[0]);
+    EXPECT_EQ(window->lblTitle->text(), "예약 통계");
+}
+
+TEST_F(StatisticsLoads, CreditFiguresOfTheWindowAndTheMainWindow)
+{
+    const struct {
+        QString answer;
+        QString sms;
+        QString talk;
+        QStringList main;
+        QColor colour;
+    } cases[] = {{" smsPoint[11249]smsPoint ", "562/249", "749", {"749", "562", "249"}, QColor(255, 0, 0)},
+                 {" smsPoint[22500]smsPoint ", "1,125/500", "1,500", {"1,500", "1,125", "500"}, QColor(Qt::black)},
+                 {"", "0/0", "0", {"0", "0", "0"}, QColor(255, 0, 0)}};
+    for (const auto& c : cases) {
+        backend->script("/program/alramsavingLoading.php", StandinReply::text(c.answer));
+        frmz통계B& window = open();
+        EXPECT_EQ(window.전송가능건수->text(), c.sms) << c.answer.toStdString();
+        EXPECT_EQ(window.톡가능건수->text(), c.talk);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(main().lbl남은문자[i]->text(), c.main[i]) << i;
+            EXPECT_EQ(main().lbl남은문자[i]->palette().color(QPalette::WindowText), c.colour) << i;
+        }
+        UnloadForm("frmz통계B");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 } // namespace
