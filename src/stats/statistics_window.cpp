@@ -155,7 +155,7 @@ void frmz통계B::buildControls()
     auto* outline = new QFrame(this);
     outline->setFrameShape(QFrame::Box);
     outline->setGeometry(14, 129, 461, 517);
-    outline->lower();
+    outline->stackUnder(SPR[0]);
     SPR[1] = new SpreadGrid(this);
     SPR[1]->setGeometry(95, 665, 459, 515);
     SPR[1]->hide();

@@ -178,6 +178,11 @@ TEST_F(StatisticsLoads, ControlsSitAtTheirPlacesAndEachPageShowsItsSwitch)
     EXPECT_EQ(window.picFrame[1]->grab().toImage().pixelColor(310, 12), lit);
     EXPECT_EQ(window.picFrame[0]->grab().toImage().pixelColor(494, 12), lit);
     EXPECT_NE(window.picFrame[0]->grab().toImage().pixelColor(310, 12), lit);
+
+    // The grid's outline, one pixel around it.
+    const QImage shown = window.grab().toImage();
+    EXPECT_NE(shown.pixelColor(14, 300), shown.pixelColor(11, 300));
+    EXPECT_NE(shown.pixelColor(200, 129), shown.pixelColor(200, 126));
 }
 
 TEST_F(StatisticsLoads, ASecondPressOnlyActivatesTheOpenWindow)
