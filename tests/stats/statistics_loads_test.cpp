@@ -1,5 +1,6 @@
 #include "window_support/window_fixture.h"
 
+#include "core/login_values.h"
 #include "platform/message_box.h"
 #include "server/server_globals.h"
 #include "shell/main_window.h"
@@ -78,6 +79,9 @@ TEST_F(StatisticsLoads, EachRowTakesTheFirstCountedReservationOfItsPhone)
     EXPECT_EQ(FigureTexts(window), QStringList({"1명", "1명", "4 명", "4회 (133.3%)", "3명 (100%)", "0명 (0%)"}));
     for (int col = 1; col <= 12; ++col)
         EXPECT_EQ(GridColumn(*window.SPR[1], col), GridColumn(grid, col)) << col;
+    const QString body = "ID=" + backend.shopId() + "&PassWord=" + backend.shopPassword() + "&textz=";
+    EXPECT_TRUE(httpLog().contains("Load_회원검색() ... " + gServerURL + kMembers + "?" + body));
+    EXPECT_TRUE(httpLog().contains("Load_회원검색() ... ResponseStr:\r\n" + kMemberAnswer));
 
     // The period counts from its first day to its last, both included, and takes the name of the
     // first reservation inside it; the first visit before it makes a returning customer.
