@@ -76,7 +76,7 @@ TEST_F(MainTimers, TheStartTimerRebuildsTheCacheOnceASecondAfterTheLoad)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !backend->requestsTo("/vbPHP/zzimorderload.php").isEmpty(); }, 5000));
     EXPECT_GE(sinceLoad.elapsed(), 1000);
 
-    QTRY_VERIFY_WITH_TIMEOUT(gStartLoaded, 5000);
+    ASSERT_TRUE(QTest::qWaitFor([] { return gStartLoaded; }, 5000));
     QTest::qWait(1200);
     const QString log = mainLog();
     EXPECT_EQ(log.count("회원, 예약 Loading ... Start !!"), 1);

@@ -79,7 +79,7 @@ TEST(Standin, ReadsARequestThatArrivesInPiecesAndClosesTlsAtOnce)
     QTest::qWait(50);
     plain.write("&Pass=1");
     QByteArray answer;
-    QTRY_VERIFY_WITH_TIMEOUT((answer += plain.readAll()).contains("\r\n\r\n"), 2000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return (answer += plain.readAll()).contains("\r\n\r\n"); }, 2000));
     EXPECT_TRUE(answer.startsWith("HTTP/1.1 200 OK\r\n"));
     ASSERT_EQ(backend->requests().size(), 1);
     EXPECT_EQ(backend->requests()[0].body, "ID=ab&Pass=1");
@@ -88,7 +88,7 @@ TEST(Standin, ReadsARequestThatArrivesInPiecesAndClosesTlsAtOnce)
     tls.connectToHost(QHostAddress::LocalHost, backend.port());
     ASSERT_TRUE(tls.waitForConnected(2000));
     tls.write(QByteArray("\x16\x03\x01\x00\x05hello", 10));
-    QTRY_COMPARE_WITH_TIMEOUT(tls.state(), QAbstractSocket::UnconnectedState, 2000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tls.state() == QAbstractSocket::UnconnectedState; }, 2000));
     EXPECT_EQ(backend->requests().size(), 1);
 }
 
@@ -131,7 +131,8 @@ TEST(Standin, RunsAloneAsAChildProcess)
     standin.start(VMR_STANDIN_EXECUTABLE, {"--port", "0", "--kt-port", "0", "--lg-port", "0"});
     ASSERT_TRUE(standin.waitForStarted(5000));
     QString line;
-    QTRY_VERIFY_WITH_TIMEOUT(!(line += QString::fromUtf8(standin.readAllStandardOutput())).isEmpty(), 5000);
+    const auto readLine = [&] { return !(line += QString::fromUtf8(standin.readAllStandardOutput())).isEmpty(); };
+    ASSERT_TRUE(QTest::qWaitFor(readLine, 5000));
     const QRegularExpressionMatch url = QRegularExpression("http://127\\.0\\.0\\.1:(\\d+)").match(line);
     ASSERT_TRUE(url.hasMatch()) << line.toStdString();
 
