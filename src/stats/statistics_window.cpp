@@ -96,6 +96,8 @@ QWidget* page(QWidget* parent, bool talkLit)
 {
     auto* p = new QWidget(parent);
     p->setGeometry(477, 100, 536, 546);
+    // The bottom-left corner is left to the link image box, which stays whichever page is shown.
+    p->setMask(QRegion(0, 0, 537, 547).xored(QRegion(0, 456, 255, 90)));
     p->setAutoFillBackground(true);
     p->setStyleSheet(QStringLiteral("background: rgb(246,248,251);"));
     const QString lit = QStringLiteral("background: rgb(0,141,238); color: white; font-weight: bold;");

@@ -183,6 +183,21 @@ TEST_F(StatisticsLoads, ControlsSitAtTheirPlacesAndEachPageShowsItsSwitch)
     EXPECT_EQ(window.picFrame[0]->grab().toImage().pixelColor(494, 12), lit);
     EXPECT_NE(window.picFrame[0]->grab().toImage().pixelColor(310, 12), lit);
 
+    // Both pages leave their bottom-left corner to the link image box.
+    for (int i = 0; i < 2; ++i) {
+        QWidget* page = window.picFrame[i];
+        page->show();
+        window.picFrame[1 - i]->hide();
+        const auto onPage = [&window, page](int x, int y) {
+            QWidget* hit = window.childAt(477 + x, 100 + y);
+            return hit == page || page->isAncestorOf(hit);
+        };
+        EXPECT_FALSE(onPage(254, 456)) << i;
+        EXPECT_FALSE(onPage(0, 545)) << i;
+        EXPECT_TRUE(onPage(255, 456)) << i;
+        EXPECT_TRUE(onPage(254, 455)) << i;
+    }
+
     // The grid's outline, one pixel around it.
     const QImage shown = window.grab().toImage();
     EXPECT_NE(shown.pixelColor(14, 300), shown.pixelColor(11, 300));
