@@ -99,6 +99,8 @@ QWidget* page(QWidget* parent, bool talkLit)
 {
     auto* p = new QWidget(parent);
     p->setGeometry(477, 100, 536, 546);
+    // The bottom-left corner is left to the link image box, which stays whichever page is shown.
+    p->setMask(QRegion(0, 0, 537, 547).xored(QRegion(0, 456, 255, 90)));
     p->setAutoFillBackground(true);
     p->setStyleSheet(QStringLiteral("background: rgb(246,248,251);"));
     const QString lit = QStringLiteral("background: rgb(0,141,238); color: white; font-weight: bold;");
@@ -158,7 +160,7 @@ void frmz통계B::buildControls()
     auto* outline = new QFrame(this);
     outline->setFrameShape(QFrame::Box);
     outline->setGeometry(14, 129, 461, 517);
-    outline->lower();
+    outline->stackUnder(SPR[0]);
     SPR[1] = new SpreadGrid(this);
     SPR[1]->setGeometry(95, 665, 459, 515);
     SPR[1]->hide();
@@ -172,11 +174,10 @@ void frmz통계B::buildControls()
     buildSmsPage();
     buildTalkPage();
     buildLinkImage();
-    // Kept beside the grid inside the standard area: the members-only button and the title.
+    // The members-only button and the title lie below the standard window area.
     CMD[5]->setCaption(QStringLiteral("등록된\r\n회   원"));
-    CMD[5]->setGeometry(740, 10, 60, 39);
-    lblTitle = label(this, QString(), QRect(14, 100, 0, 0));
-    lblTitle->hide();
+    CMD[5]->setGeometry(10, 665, 75, 39);
+    lblTitle = label(this, QString(), QRect(13, 726, 235, 36));
     picWait = new WaitPicture(this);
 }
 
@@ -192,6 +193,7 @@ void frmz통계B::buildFigures()
         lblNO[i] = label(frame, QString(), QRect(57, 1, widths[i] - 59, 38));
         lblNO[i]->setObjectName(QStringLiteral("lblNO%1").arg(i));
         lblNO[i]->setAlignment(Qt::AlignCenter);
+        lblNO[i]->setWordWrap(true);
     }
     label(this, QStringLiteral("   전체\r\n검색내"), QRect(790, 55, 60, 39));
     txt검색내검색 = new QLineEdit(this);

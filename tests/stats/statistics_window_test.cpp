@@ -6,27 +6,18 @@
 #include "server/saved_messages.h"
 #include "server/server_globals.h"
 #include "shell/main_window.h"
+#include "stats/statistics_test_data.h"
 #include "stats/statistics_window.h"
 #include "support/qt_printers.h"
 #include "support/seams.h"
 #include "support/template_databases.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 
 namespace {
 
 const QString kMembers = QStringLiteral("/program/SearchMember1.php");
-
-struct CachedVisit {
-    QString phone;
-    QString day;
-    QString name;
-    QString firstVisit;
-    int totalVisits;
-};
 
 // Two customers: 010-2222-3333 with three visits of five in all since February (returning), and
 // 010-1111-2222 without a name, whose only visit is the first (new).
@@ -63,21 +54,7 @@ protected:
         SetClock(&*clock);
         gUnregCallerCnt = 3;
         EXPECT_TRUE(CopyTemplate(program, "VmrBooking.0.mdb", "VmrBooking.mdb"));
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "stats_seed");
-            db.setDatabaseName(program.file("VmrBooking.mdb"));
-            EXPECT_TRUE(db.open());
-            QSqlQuery insert(db);
-            insert.prepare("INSERT INTO 예약 (cPhoneT, 방문일, cNameT, 최초방문일, 총방문수, cNum, cMemoT) VALUES (?, ?, ?, ?, ?, ?, ?)");
-            for (const CachedVisit& v : kVisits) {
-                for (const QVariant& value : {QVariant(v.phone), QVariant(v.day), QVariant(v.name),
-                                              QVariant(v.firstVisit), QVariant(v.totalVisits),
-                                              QVariant("c" + v.phone.right(4)), QVariant("예약메모")})
-                    insert.addBindValue(value);
-                EXPECT_TRUE(insert.exec());
-            }
-        }
-        QSqlDatabase::removeDatabase("stats_seed");
+        CacheVisits(program.file("VmrBooking.mdb"), kVisits);
         backend->script(kMembers, StandinReply::text(kMemberAnswer));
         backend->script("/program/alramsavingLoading.php", StandinReply::text(" smsPoint[11249]smsPoint "));
     }
@@ -88,21 +65,8 @@ protected:
         return openModeless<frmz통계B>();
     }
 
-    static QStringList column(frmz통계B& window, int col)
-    {
-        QStringList texts;
-        for (int row = 1; row <= window.SPR[0]->MaxRows(); ++row)
-            texts.append(window.SPR[0]->GetText(col, row));
-        return texts;
-    }
-
-    static QStringList figures(frmz통계B& window)
-    {
-        QStringList texts;
-        for (QLabel* label : window.lblNO)
-            texts.append(label->text());
-        return texts;
-    }
+    static QStringList column(frmz통계B& window, int col) { return GridColumn(*window.SPR[0], col); }
+    static QStringList figures(frmz통계B& window) { return FigureTexts(window); }
 
     static int ticked(SpreadGrid& grid, int row)
     {
