@@ -1,133 +1,360 @@
 #include "core/answer_grammar.h"
 
+#include "core/char_positions.h"
+
 #include <QList>
 #include <QStringView>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
+#include <vector>
 
 namespace {
 
-// The first place at or after `from` where the marker stands, or -1. The search runs on one
-// character of the marker, a bracket where it has one: brackets are rare in answers, so most of
-// the text is passed over by the fast single-character search.
-qsizetype find(QStringView text, QStringView marker, qsizetype from = 0)
-{
-    qsizetype anchor = 0;
-    for (qsizetype i = 0; i < marker.size(); ++i) {
-        const char16_t c = marker[i].unicode();
-        if (c == u'[' || c == u']' || c == u'<' || c == u'>') {
-            anchor = i;
-            break;
+// A marker and its anchor: its first bracket, or its first character when it has none. A search
+// looks for the anchor character and compares the marker only where that stands; brackets are
+// rare in answers, so few places are compared.
+struct Marker {
+    explicit Marker(QStringView marker) : text(marker)
+    {
+        const auto bracket = std::find_if(text.begin(), text.end(), [](QChar c) {
+            return c == u'[' || c == u']' || c == u'<' || c == u'>';
+        });
+        anchor = bracket == text.end() ? 0 : bracket - text.begin();
+        if (text.size() >= kProbeChars) {
+            probeStart = std::clamp<qsizetype>(anchor - (kProbeChars - 1), 0, text.size() - kProbeChars);
+            std::memcpy(&probe, text.utf16() + probeStart, sizeof probe);
         }
     }
-    const QChar anchorChar = marker[anchor];
-    for (qsizetype at = text.indexOf(anchorChar, from + anchor); at >= 0; at = text.indexOf(anchorChar, at + 1)) {
-        const qsizetype start = at - anchor;
+
+    qsizetype size() const { return text.size(); }
+    bool isEmpty() const { return text.isEmpty(); }
+    char16_t anchorChar() const { return text[anchor].unicode(); }
+    // Whether the marker stands at `start`; the caller knows it fits in `in`. The four characters
+    // up to the anchor are compared at once first: markers of one answer mostly differ there.
+    bool standsAt(QStringView in, qsizetype start) const
+    {
+        if (probeStart >= 0) {
+            quint64 found;
+            std::memcpy(&found, in.utf16() + start + probeStart, sizeof found);
+            if (found != probe)
+                return false;
+        }
+        return std::equal(text.begin(), text.end(), in.begin() + start);
+    }
+
+    static constexpr qsizetype kProbeChars = sizeof(quint64) / sizeof(char16_t);
+    QStringView text;
+    qsizetype anchor = 0;
+    qsizetype probeStart = -1;      // none for markers shorter than the probe
+    quint64 probe = 0;
+};
+
+using Span = std::pair<qsizetype, qsizetype>;   // start and length
+using Positions = std::vector<qsizetype>;
+using Values = std::vector<QStringView>;
+
+// The first place at or after `from` holding the character, or -1. Values are short, so the
+// first characters are read one by one before the vector search takes over.
+qsizetype nextChar(QStringView text, char16_t c, qsizetype from)
+{
+    const qsizetype near = std::min(text.size(), from + 16);
+    for (qsizetype i = from; i < near; ++i) {
+        if (text[i] == c)
+            return i;
+    }
+    return near < text.size() ? text.indexOf(QChar(c), near) : -1;
+}
+
+// The first place at or after `from` where the marker stands, or -1.
+qsizetype find(QStringView text, const Marker& marker, qsizetype from)
+{
+    const char16_t c = marker.anchorChar();
+    for (qsizetype at = nextChar(text, c, from + marker.anchor); at >= 0; at = nextChar(text, c, at + 1)) {
+        const qsizetype start = at - marker.anchor;
         if (start + marker.size() > text.size())
             return -1;
-        if (std::equal(marker.begin(), marker.end(), text.begin() + start))
+        if (marker.standsAt(text, start))
             return start;
     }
     return -1;
 }
 
-// Where each occurrence of the marker starts, left to right, occurrences not overlapping.
+// The same search where the places of the anchor character are known (`anchors`, in order), from
+// anchors[first] on: the index of the first place where the marker stands, starting at or after
+// `from` and ending by `end`, or -1.
+qsizetype findAmong(QStringView text, const Marker& marker, const Positions& anchors, qsizetype first,
+                    qsizetype from, qsizetype end)
+{
+    for (auto i = static_cast<std::size_t>(first); i < anchors.size(); ++i) {
+        const qsizetype start = anchors[i] - marker.anchor;
+        if (start < from)
+            continue;
+        if (start + marker.size() > end)
+            return -1;
+        if (marker.standsAt(text, start))
+            return static_cast<qsizetype>(i);
+    }
+    return -1;
+}
+
+// Calls found(start) for each occurrence of the marker, left to right, occurrences not
+// overlapping. `forEachAnchor(visit)` visits the places of the marker's anchor character in order.
+template <typename ForEachAnchor, typename Found>
+void forEachOccurrence(QStringView text, const Marker& marker, const ForEachAnchor& forEachAnchor, const Found& found)
+{
+    qsizetype from = 0;
+    forEachAnchor([&](qsizetype at) {
+        const qsizetype start = at - marker.anchor;
+        if (start >= from && start + marker.size() <= text.size() && marker.standsAt(text, start)) {
+            found(start);
+            from = start + marker.size();
+        }
+    });
+}
+
+auto anchorsInText(QStringView text, const Marker& marker)
+{
+    return [text, c = marker.anchorChar()](const auto& visit) { ForEachCharPosition(text, c, visit); };
+}
+
 QList<qsizetype> occurrences(QStringView text, QStringView marker)
 {
+    const Marker sought(marker);
     QList<qsizetype> found;
-    if (marker.isEmpty())
-        return found;
-    for (qsizetype at = find(text, marker); at >= 0; at = find(text, marker, at + marker.size()))
-        found.append(at);
+    if (!sought.isEmpty())
+        forEachOccurrence(text, sought, anchorsInText(text, sought), [&](qsizetype start) { found.append(start); });
     return found;
 }
 
 // The value of the piece that follows an opening marker: up to the first closing marker.
-QStringView cutAtClose(QStringView piece, QStringView close)
+QStringView cutAtClose(QStringView text, Span piece, const Marker& close)
 {
+    const QStringView whole = text.sliced(piece.first, piece.second);
     if (close.isEmpty())
-        return piece;
-    const qsizetype at = find(piece, close);
-    return at < 0 ? piece : piece.left(at);
+        return whole;
+    const qsizetype at = find(text.first(piece.first + piece.second), close, piece.first);
+    return at < 0 ? whole : whole.first(at - piece.first);
 }
 
-// The value that starts right after an opening marker: up to the first closing marker, or up to
-// the next opening marker when that comes before the closing marker has ended. Only the value and
-// its closing marker are searched, not the rest of the text.
-QStringView valueFrom(QStringView rest, QStringView open, QStringView close)
+// The value after the opening marker that stands at `start`, within the text up to `end`: up to
+// the first closing marker, or up to the next opening marker when that comes before the closing
+// marker has ended. Only the value and its closing marker are searched, not the rest of the text.
+// `findOpen(from, to)` finds the next opening marker that starts at or after `from` and ends by `to`.
+template <typename FindOpen>
+Span valueAfter(QStringView text, qsizetype start, qsizetype end, const Marker& open, const Marker& close,
+                const FindOpen& findOpen)
 {
-    const qsizetype closeAt = close.isEmpty() ? -1 : find(rest, close);
+    const qsizetype valueStart = start + open.size();
+    const qsizetype closeAt = close.isEmpty() ? -1 : find(text.first(end), close, valueStart);
     if (closeAt < 0) {
-        const qsizetype next = find(rest, open);
-        return next < 0 ? rest : rest.left(next);
+        const qsizetype next = findOpen(valueStart, end);
+        return {valueStart, (next < 0 ? end : next) - valueStart};
     }
-    const qsizetype closeEnd = closeAt + close.size();
-    const qsizetype next = find(rest.left(closeEnd + open.size() - 1), open);
-    return next >= 0 && next < closeEnd ? rest.left(next) : rest.left(closeAt);
+    const qsizetype next = findOpen(valueStart, std::min(end, closeAt + close.size() + open.size() - 1));
+    return {valueStart, (next < 0 ? closeAt : next) - valueStart};
 }
 
 std::optional<QStringView> fieldIn(QStringView text, QStringView open, QStringView close, int occurrence)
 {
-    if (open.isEmpty() || occurrence < 1)
+    const Marker opening(open);
+    if (opening.isEmpty() || occurrence < 1)
         return std::nullopt;
-    qsizetype at = find(text, open);
+    qsizetype at = find(text, opening, 0);
     for (int k = 1; k < occurrence && at >= 0; ++k)
-        at = find(text, open, at + open.size());
+        at = find(text, opening, at + opening.size());
     if (at < 0)
         return std::nullopt;
-    return valueFrom(text.mid(at + open.size()), open, close);
+    const auto findOpen = [&](qsizetype from, qsizetype to) { return find(text.first(to), opening, from); };
+    const Span value = valueAfter(text, at, text.size(), opening, Marker(close), findOpen);
+    return text.sliced(value.first, value.second);
 }
 
-using Span = std::pair<qsizetype, qsizetype>;   // start and length
-
-// The pieces between the given starts, each running to the next start or the end.
-QList<Span> spansFrom(const QList<qsizetype>& starts, qsizetype skip, qsizetype textSize)
+// Piece k of a text cut at the given starts: from start k, after `skip` characters, up to the
+// next start or the end.
+Span pieceAfter(const QList<qsizetype>& starts, qsizetype k, qsizetype skip, qsizetype textSize)
 {
-    QList<Span> spans;
-    spans.reserve(starts.size());
-    for (qsizetype k = 0; k < starts.size(); ++k) {
-        const qsizetype start = starts[k] + skip;
-        const qsizetype end = k + 1 < starts.size() ? starts[k + 1] : textSize;
-        spans.append({start, end - start});
-    }
-    return spans;
+    const qsizetype start = starts[k] + skip;
+    const qsizetype end = k + 1 < starts.size() ? starts[k + 1] : textSize;
+    return {start, end - start};
+}
+
+// Every value of a field in order: the piece after each occurrence of the opening marker, up to
+// the next occurrence, cut at the closing marker.
+Values valuesOf(QStringView text, const Marker& open, const Marker& close)
+{
+    Values values;
+    if (open.isEmpty())
+        return values;
+    qsizetype pieceStart = -1;
+    const auto endPiece = [&](qsizetype end) {
+        if (pieceStart >= 0)
+            values.push_back(cutAtClose(text, {pieceStart, end - pieceStart}, close));
+    };
+    forEachOccurrence(text, open, anchorsInText(text, open), [&](qsizetype start) {
+        endPiece(start);
+        pieceStart = start + open.size();
+    });
+    endPiece(text.size());
+    return values;
 }
 
 } // namespace
 
 struct AnswerRecordsData {
+    // An anchor in the parallel kind's blocks: the block's start and the anchor's index there.
+    struct Place {
+        qsizetype block = -1;
+        qsizetype index = -1;
+    };
+
     QString text;
     bool parallel = false;
-    QList<Span> spans;                  // separated and first-field kinds
+    QList<qsizetype> starts;            // separated and first-field kinds: where each record's marker stands
+    qsizetype skip = 0;                 // what of the marker is not the record's own text
     qsizetype parallelCount = 0;
-    // Parallel kind: every value of a field in order, from one scan per field.
-    struct Column {
+
+    // A field read from the records, by its markers.
+    struct Field {
+        Field(const QString& openMarker, const QString& closeMarker)
+            : open(openMarker), close(closeMarker), opening(open), closing(close) {}
+        bool is(const QString& openMarker, const QString& closeMarker) const
+        {
+            return same(open, openMarker) && same(close, closeMarker);
+        }
+        static bool same(const QString& known, const QString& other)
+        {
+            return known.size() == other.size() && (known.constData() == other.constData() || known == other);
+        }
+
         QString open;
         QString close;
-        QList<QStringView> values;
+        Marker opening;
+        Marker closing;
+        // Parallel kind. Read forward, the field keeps only the occurrence it has reached, so a
+        // long answer is read without storing it again; read backward, every value is kept.
+        qsizetype reached = -1;         // the number of that occurrence, from 0
+        qsizetype reachedAt = -1;
+        Place reachedPlace;
+        bool exhausted = false;
+        std::optional<Values> values;
     };
-    QList<Column> columns;
+    std::vector<Field> fields;
+    qsizetype nextField = 0;
 
-    qsizetype count() const { return parallel ? parallelCount : spans.size(); }
+    // The places of an anchor character in a stretch of the text: the record being read, or a
+    // block of the text for the parallel kind. Fields are read record by record, so a stretch is
+    // scanned once however many fields are read from it.
+    struct Anchors {
+        Span stretch{-1, 0};
+        char16_t c = 0;
+        Positions positions;
+    };
+    std::array<Anchors, 4> anchors;
+    qsizetype nextAnchors = 0;
+    static constexpr qsizetype kBlock = 4096;
 
-    QStringView record(qsizetype index) const
+    qsizetype count() const { return parallel ? parallelCount : starts.size(); }
+    Span record(qsizetype index) const { return pieceAfter(starts, index, skip, text.size()); }
+
+    Field& field(const QString& open, const QString& close)
     {
-        return QStringView(text).mid(spans[index].first, spans[index].second);
+        // Records read their fields in the same order, so the search starts after the last one read.
+        const auto known = static_cast<qsizetype>(fields.size());
+        for (qsizetype k = 0, at = nextField; k < known; ++k, ++at) {
+            if (at == known)
+                at = 0;
+            if (fields[at].is(open, close)) {
+                nextField = at + 1;
+                return fields[at];
+            }
+        }
+        nextField = known + 1;
+        return fields.emplace_back(open, close);
     }
 
-    const QList<QStringView>& column(const QString& open, const QString& close)
+    const Positions& anchorsIn(Span stretch, char16_t c)
     {
-        for (const Column& known : columns) {
-            if (known.open == open && known.close == close)
-                return known.values;
+        for (const Anchors& known : anchors) {
+            if (known.stretch == stretch && known.c == c)
+                return known.positions;
         }
-        const QList<qsizetype> starts = occurrences(text, open);
-        QList<QStringView> values;
-        values.reserve(starts.size());
-        for (const Span& piece : spansFrom(starts, open.size(), text.size()))
-            values.append(cutAtClose(QStringView(text).mid(piece.first, piece.second), close));
-        columns.append({open, close, values});
-        return columns.last().values;
+        Anchors& slot = anchors[nextAnchors];
+        nextAnchors = (nextAnchors + 1) % static_cast<qsizetype>(anchors.size());
+        slot.stretch = stretch;
+        slot.c = c;
+        slot.positions.clear();
+        ForEachCharPosition(QStringView(text).sliced(stretch.first, stretch.second), c,
+                            [&](qsizetype at) { slot.positions.push_back(stretch.first + at); });
+        return slot.positions;
+    }
+
+    // The first place at or after `from` where the marker stands and ends by `to`, block by block;
+    // `place` is where the search goes on from (the anchor of a place found before, or none) and
+    // becomes the anchor of the place found.
+    qsizetype findForward(const Marker& marker, qsizetype from, qsizetype to, Place& place)
+    {
+        const qsizetype lastAnchor = to - marker.size() + marker.anchor;
+        for (qsizetype block = (from + marker.anchor) / kBlock * kBlock; block <= lastAnchor; block += kBlock) {
+            const Positions& blockAnchors = anchorsIn({block, std::min(kBlock, text.size() - block)}, marker.anchorChar());
+            const qsizetype found = findAmong(text, marker, blockAnchors, place.block == block ? place.index + 1 : 0, from, to);
+            if (found >= 0) {
+                place = {block, found};
+                return blockAnchors[found] - marker.anchor;
+            }
+        }
+        return -1;
+    }
+
+    std::optional<QStringView> recordValue(qsizetype index, const Field& field)
+    {
+        const Marker& open = field.opening;
+        if (open.isEmpty())
+            return std::nullopt;
+        const Span span = record(index);
+        const qsizetype end = span.first + span.second;
+        const Positions& openAnchors = anchorsIn(span, open.anchorChar());
+        const qsizetype found = findAmong(text, open, openAnchors, 0, span.first, end);
+        if (found < 0)
+            return std::nullopt;
+        const auto findOpen = [&](qsizetype from, qsizetype to) {
+            const qsizetype next = findAmong(text, open, openAnchors, found + 1, from, to);
+            return next < 0 ? -1 : openAnchors[next] - open.anchor;
+        };
+        const Span value = valueAfter(text, openAnchors[found] - open.anchor, end, open, field.closing, findOpen);
+        return QStringView(text).sliced(value.first, value.second);
+    }
+
+    std::optional<QStringView> parallelValue(qsizetype index, Field& field)
+    {
+        const Marker& open = field.opening;
+        if (open.isEmpty())
+            return std::nullopt;
+        if (!field.values && index < field.reached)
+            field.values = valuesOf(text, open, field.closing);
+        if (field.values) {
+            if (index >= static_cast<qsizetype>(field.values->size()))
+                return std::nullopt;
+            return (*field.values)[index];
+        }
+        while (field.reached < index && !field.exhausted) {
+            const qsizetype from = field.reached < 0 ? 0 : field.reachedAt + open.size();
+            const qsizetype at = findForward(open, from, text.size(), field.reachedPlace);
+            field.exhausted = at < 0;
+            if (at >= 0) {
+                ++field.reached;
+                field.reachedAt = at;
+            }
+        }
+        if (field.reached != index)
+            return std::nullopt;
+        const auto findOpen = [&](qsizetype from, qsizetype to) {
+            Place next = field.reachedPlace;
+            return findForward(open, from, to, next);
+        };
+        const Span value = valueAfter(text, field.reachedAt, text.size(), open, field.closing, findOpen);
+        return QStringView(text).sliced(value.first, value.second);
     }
 };
 
@@ -142,16 +369,20 @@ std::optional<QString> GetField(const QString& text, const QString& open, const 
 QStringList GetFieldValues(const QString& text, const QString& open, const QString& close)
 {
     QStringList values;
-    for (const Span& piece : spansFrom(occurrences(text, open), open.size(), text.size()))
-        values.append(cutAtClose(QStringView(text).mid(piece.first, piece.second), close).toString());
+    for (const QStringView value : valuesOf(text, Marker(open), Marker(close)))
+        values.append(value.toString());
     return values;
 }
 
 QStringList SplitRecords(const QString& text, const QString& separator)
 {
+    const QList<qsizetype> starts = occurrences(text, separator);
     QStringList records;
-    for (const Span& piece : spansFrom(occurrences(text, separator), separator.size(), text.size()))
+    records.reserve(starts.size());
+    for (qsizetype k = 0; k < starts.size(); ++k) {
+        const Span piece = pieceAfter(starts, k, separator.size(), text.size());
         records.append(text.mid(piece.first, piece.second));
+    }
     return records;
 }
 
@@ -165,42 +396,49 @@ bool IsSuccessAnswer(const QString& answer)
     return answer.contains(QStringLiteral("성공"));
 }
 
-std::optional<QString> AnswerRecord::get(const QString& open, const QString& close) const
+std::optional<QStringView> AnswerRecord::value(const QString& open, const QString& close) const
 {
     if (m_index < 0 || m_index >= m_data->count())
         return std::nullopt;
-    if (!m_data->parallel) {
-        const auto value = fieldIn(m_data->record(m_index), open, close, 1);
-        return value ? std::optional<QString>(value->toString()) : std::nullopt;
-    }
-    const QList<QStringView>& values = m_data->column(open, close);
-    if (m_index >= values.size())
-        return std::nullopt;
-    return values[m_index].toString();
+    AnswerRecordsData::Field& field = m_data->field(open, close);
+    return m_data->parallel ? m_data->parallelValue(m_index, field) : m_data->recordValue(m_index, field);
+}
+
+std::optional<QString> AnswerRecord::get(const QString& open, const QString& close) const
+{
+    const auto found = value(open, close);
+    return found ? std::optional<QString>(found->toString()) : std::nullopt;
 }
 
 QString AnswerRecord::field(const QString& open, const QString& close) const
 {
-    return get(open, close).value_or(QString());
+    return view(open, close).toString();
+}
+
+QStringView AnswerRecord::view(const QString& open, const QString& close) const
+{
+    return value(open, close).value_or(QStringView());
 }
 
 bool AnswerRecord::has(const QString& open, const QString& close) const
 {
-    return get(open, close).has_value();
+    return value(open, close).has_value();
 }
 
 QString AnswerRecord::text() const
 {
-    if (m_data->parallel || m_index < 0 || m_index >= m_data->spans.size())
+    if (m_data->parallel || m_index < 0 || m_index >= m_data->count())
         return QString();
-    return m_data->record(m_index).toString();
+    const Span span = m_data->record(m_index);
+    return m_data->text.mid(span.first, span.second);
 }
 
 AnswerRecords AnswerRecords::Separated(const QString& text, const QString& separator)
 {
     auto data = std::make_shared<AnswerRecordsData>();
     data->text = text;
-    data->spans = spansFrom(occurrences(text, separator), separator.size(), text.size());
+    data->starts = occurrences(text, separator);
+    data->skip = separator.size();
     return AnswerRecords(data);
 }
 
@@ -208,7 +446,7 @@ AnswerRecords AnswerRecords::FirstField(const QString& text, const QString& firs
 {
     auto data = std::make_shared<AnswerRecordsData>();
     data->text = text;
-    data->spans = spansFrom(occurrences(text, firstOpen), 0, text.size());
+    data->starts = occurrences(text, firstOpen);
     return AnswerRecords(data);
 }
 
@@ -217,7 +455,9 @@ AnswerRecords AnswerRecords::Parallel(const QString& text, const QString& firstO
     auto data = std::make_shared<AnswerRecordsData>();
     data->text = text;
     data->parallel = true;
-    data->parallelCount = occurrences(text, firstOpen).size();
+    const Marker first(firstOpen);
+    if (!first.isEmpty())
+        forEachOccurrence(text, first, anchorsInText(text, first), [&](qsizetype) { ++data->parallelCount; });
     return AnswerRecords(data);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <memory>
 #include <optional>
@@ -44,12 +45,16 @@ public:
     std::optional<QString> get(const QString& open, const QString& close) const;
     // The field's value, empty text when its marker is missing.
     QString field(const QString& open, const QString& close) const;
+    // The same value without a copy: it points into the answer and stays valid while this record
+    // or its list lives.
+    QStringView view(const QString& open, const QString& close) const;
     bool has(const QString& open, const QString& close) const;
     // The record's own text (empty for records of the parallel kind, which have none).
     QString text() const;
 
 private:
     friend class AnswerRecords;
+    std::optional<QStringView> value(const QString& open, const QString& close) const;
     AnswerRecord(std::shared_ptr<AnswerRecordsData> data, qsizetype index)
         : m_data(std::move(data)), m_index(index) {}
     std::shared_ptr<AnswerRecordsData> m_data;
