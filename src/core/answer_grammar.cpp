@@ -12,9 +12,37 @@
 
 namespace {
 
+// Whether the n characters at a and b are the same, compared four at a time.
+bool sameChars(const char16_t* a, const char16_t* b, qsizetype n)
+{
+    for (; n >= 4; n -= 4, a += 4, b += 4) {
+        quint64 left;
+        quint64 right;
+        std::memcpy(&left, a, sizeof left);
+        std::memcpy(&right, b, sizeof right);
+        if (left != right)
+            return false;
+    }
+    for (; n > 0; --n) {
+        if (*a++ != *b++)
+            return false;
+    }
+    return true;
+}
+
+// The four characters that end at `at`, as one number (none before the text's fourth character).
+quint64 endingAt(const char16_t* text, qsizetype at)
+{
+    quint64 ending = 0;
+    if (at >= 3)
+        std::memcpy(&ending, text + at - 3, sizeof ending);
+    return ending;
+}
+
 // A marker and its anchor: its first bracket, or its first character when it has none. A search
 // looks for the anchor character and compares the marker only where that stands; brackets are
-// rare in answers, so few places are compared.
+// rare in answers, so few places are compared, and four characters of the marker around its
+// anchor (its probe) are compared at once before the rest.
 struct Marker {
     explicit Marker(QStringView marker) : text(marker)
     {
@@ -22,8 +50,8 @@ struct Marker {
             return c == u'[' || c == u']' || c == u'<' || c == u'>';
         });
         anchor = bracket == text.end() ? 0 : bracket - text.begin();
-        if (text.size() >= kProbeChars) {
-            probeStart = std::clamp<qsizetype>(anchor - (kProbeChars - 1), 0, text.size() - kProbeChars);
+        if (text.size() >= 4) {
+            probeStart = std::clamp<qsizetype>(anchor - 3, 0, text.size() - 4);
             std::memcpy(&probe, text.utf16() + probeStart, sizeof probe);
         }
     }
@@ -31,8 +59,9 @@ struct Marker {
     qsizetype size() const { return text.size(); }
     bool isEmpty() const { return text.isEmpty(); }
     char16_t anchorChar() const { return text[anchor].unicode(); }
-    // Whether the marker stands at `start`; the caller knows it fits in `in`. The four characters
-    // up to the anchor are compared at once first: markers of one answer mostly differ there.
+    // Whether the probe is the four characters that end at the anchor ("name[" markers).
+    bool probeEndsAtAnchor() const { return probeStart >= 0 && probeStart == anchor - 3; }
+    // Whether the marker stands at `start`; the caller knows it fits in `in`.
     bool standsAt(QStringView in, qsizetype start) const
     {
         if (probeStart >= 0) {
@@ -41,37 +70,40 @@ struct Marker {
             if (found != probe)
                 return false;
         }
-        return std::equal(text.begin(), text.end(), in.begin() + start);
+        return sameChars(text.utf16(), in.utf16() + start, text.size());
     }
 
-    static constexpr qsizetype kProbeChars = sizeof(quint64) / sizeof(char16_t);
     QStringView text;
     qsizetype anchor = 0;
-    qsizetype probeStart = -1;      // none for markers shorter than the probe
+    qsizetype probeStart = -1;      // none for markers shorter than four characters
     quint64 probe = 0;
 };
 
 using Span = std::pair<qsizetype, qsizetype>;   // start and length
-using Positions = std::vector<qsizetype>;
 using Values = std::vector<QStringView>;
 
-// The first place at or after `from` holding the character, or -1. Values are short, so the
-// first characters are read one by one before the vector search takes over.
-qsizetype nextChar(QStringView text, char16_t c, qsizetype from)
-{
-    const qsizetype near = std::min(text.size(), from + 16);
-    for (qsizetype i = from; i < near; ++i) {
-        if (text[i] == c)
-            return i;
+// The places of an anchor character in a stretch of text, in order, each with the four
+// characters that end there.
+struct Anchors {
+    std::vector<qsizetype> positions;
+    std::vector<quint64> endings;
+
+    void gather(QStringView text, Span stretch, char16_t c)
+    {
+        positions.clear();
+        endings.clear();
+        ForEachCharPosition(text.sliced(stretch.first, stretch.second), c, [&](qsizetype at) {
+            positions.push_back(stretch.first + at);
+            endings.push_back(endingAt(text.utf16(), stretch.first + at));
+        });
     }
-    return near < text.size() ? text.indexOf(QChar(c), near) : -1;
-}
+};
 
 // The first place at or after `from` where the marker stands, or -1.
 qsizetype find(QStringView text, const Marker& marker, qsizetype from)
 {
     const char16_t c = marker.anchorChar();
-    for (qsizetype at = nextChar(text, c, from + marker.anchor); at >= 0; at = nextChar(text, c, at + 1)) {
+    for (qsizetype at = FindCharFrom(text, c, from + marker.anchor); at >= 0; at = FindCharFrom(text, c, at + 1)) {
         const qsizetype start = at - marker.anchor;
         if (start + marker.size() > text.size())
             return -1;
@@ -81,20 +113,22 @@ qsizetype find(QStringView text, const Marker& marker, qsizetype from)
     return -1;
 }
 
-// The same search where the places of the anchor character are known (`anchors`, in order), from
-// anchors[first] on: the index of the first place where the marker stands, starting at or after
-// `from` and ending by `end`, or -1.
-qsizetype findAmong(QStringView text, const Marker& marker, const Positions& anchors, qsizetype first,
+// The same search where the places of the anchor character are known, from anchors number
+// `first` on: the index of the first place where the marker stands, starting at or after `from`
+// and ending by `end`, or -1.
+qsizetype findAmong(QStringView text, const Marker& marker, const Anchors& anchors, qsizetype first,
                     qsizetype from, qsizetype end)
 {
-    for (auto i = static_cast<std::size_t>(first); i < anchors.size(); ++i) {
-        const qsizetype start = anchors[i] - marker.anchor;
-        if (start < from)
+    const qsizetype lowest = from + marker.anchor;
+    const qsizetype highest = end - marker.size() + marker.anchor;
+    const bool byEnding = marker.probeEndsAtAnchor();
+    const auto count = static_cast<qsizetype>(anchors.positions.size());
+    for (qsizetype i = first; i < count && anchors.positions[i] <= highest; ++i) {
+        if (byEnding && anchors.endings[i] != marker.probe)
             continue;
-        if (start + marker.size() > end)
-            return -1;
-        if (marker.standsAt(text, start))
-            return static_cast<qsizetype>(i);
+        const qsizetype at = anchors.positions[i];
+        if (at >= lowest && marker.standsAt(text, at - marker.anchor))
+            return i;
     }
     return -1;
 }
@@ -234,25 +268,27 @@ struct AnswerRecordsData {
         Marker closing;
         // Parallel kind. Read forward, the field keeps only the occurrence it has reached, so a
         // long answer is read without storing it again; read backward, every value is kept.
+        static constexpr qsizetype kUnsought = -2;
         qsizetype reached = -1;         // the number of that occurrence, from 0
         qsizetype reachedAt = -1;
         Place reachedPlace;
-        bool exhausted = false;
+        qsizetype nextAt = kUnsought;   // the occurrence after it, -1 for none
+        Place nextPlace;
         std::optional<Values> values;
     };
     std::vector<Field> fields;
     qsizetype nextField = 0;
 
-    // The places of an anchor character in a stretch of the text: the record being read, or a
-    // block of the text for the parallel kind. Fields are read record by record, so a stretch is
-    // scanned once however many fields are read from it.
-    struct Anchors {
-        Span stretch{-1, 0};
+    // The anchors of a stretch of the text: the record being read, or a block of the text for the
+    // parallel kind. Fields are read record by record, so a stretch is scanned once however many
+    // fields are read from it.
+    struct Stretch {
+        Span span{-1, 0};
         char16_t c = 0;
-        Positions positions;
+        Anchors anchors;
     };
-    std::array<Anchors, 4> anchors;
-    qsizetype nextAnchors = 0;
+    std::array<Stretch, 4> stretches;
+    qsizetype lastStretch = 0;
     static constexpr qsizetype kBlock = 4096;
 
     qsizetype count() const { return parallel ? parallelCount : starts.size(); }
@@ -274,20 +310,23 @@ struct AnswerRecordsData {
         return fields.emplace_back(open, close);
     }
 
-    const Positions& anchorsIn(Span stretch, char16_t c)
+    const Anchors& anchorsIn(Span span, char16_t c)
     {
-        for (const Anchors& known : anchors) {
-            if (known.stretch == stretch && known.c == c)
-                return known.positions;
+        const auto holds = [&](const Stretch& stretch) { return stretch.span == span && stretch.c == c; };
+        if (holds(stretches[lastStretch]))
+            return stretches[lastStretch].anchors;
+        for (qsizetype k = 0; k < static_cast<qsizetype>(stretches.size()); ++k) {
+            if (holds(stretches[k])) {
+                lastStretch = k;
+                return stretches[k].anchors;
+            }
         }
-        Anchors& slot = anchors[nextAnchors];
-        nextAnchors = (nextAnchors + 1) % static_cast<qsizetype>(anchors.size());
-        slot.stretch = stretch;
+        lastStretch = (lastStretch + 1) % static_cast<qsizetype>(stretches.size());
+        Stretch& slot = stretches[lastStretch];
+        slot.span = span;
         slot.c = c;
-        slot.positions.clear();
-        ForEachCharPosition(QStringView(text).sliced(stretch.first, stretch.second), c,
-                            [&](qsizetype at) { slot.positions.push_back(stretch.first + at); });
-        return slot.positions;
+        slot.anchors.gather(text, span, c);
+        return slot.anchors;
     }
 
     // The first place at or after `from` where the marker stands and ends by `to`, block by block;
@@ -297,11 +336,11 @@ struct AnswerRecordsData {
     {
         const qsizetype lastAnchor = to - marker.size() + marker.anchor;
         for (qsizetype block = (from + marker.anchor) / kBlock * kBlock; block <= lastAnchor; block += kBlock) {
-            const Positions& blockAnchors = anchorsIn({block, std::min(kBlock, text.size() - block)}, marker.anchorChar());
+            const Anchors& blockAnchors = anchorsIn({block, std::min(kBlock, text.size() - block)}, marker.anchorChar());
             const qsizetype found = findAmong(text, marker, blockAnchors, place.block == block ? place.index + 1 : 0, from, to);
             if (found >= 0) {
                 place = {block, found};
-                return blockAnchors[found] - marker.anchor;
+                return blockAnchors.positions[found] - marker.anchor;
             }
         }
         return -1;
@@ -314,16 +353,27 @@ struct AnswerRecordsData {
             return std::nullopt;
         const Span span = record(index);
         const qsizetype end = span.first + span.second;
-        const Positions& openAnchors = anchorsIn(span, open.anchorChar());
+        const Anchors& openAnchors = anchorsIn(span, open.anchorChar());
         const qsizetype found = findAmong(text, open, openAnchors, 0, span.first, end);
         if (found < 0)
             return std::nullopt;
         const auto findOpen = [&](qsizetype from, qsizetype to) {
             const qsizetype next = findAmong(text, open, openAnchors, found + 1, from, to);
-            return next < 0 ? -1 : openAnchors[next] - open.anchor;
+            return next < 0 ? -1 : openAnchors.positions[next] - open.anchor;
         };
-        const Span value = valueAfter(text, openAnchors[found] - open.anchor, end, open, field.closing, findOpen);
+        const Span value = valueAfter(text, openAnchors.positions[found] - open.anchor, end, open, field.closing, findOpen);
         return QStringView(text).sliced(value.first, value.second);
+    }
+
+    // Where the occurrence after the one the field has reached starts, or -1; sought once.
+    qsizetype nextOccurrence(Field& field)
+    {
+        if (field.nextAt == Field::kUnsought) {
+            field.nextPlace = field.reachedPlace;
+            const qsizetype from = field.reached < 0 ? 0 : field.reachedAt + field.opening.size();
+            field.nextAt = findForward(field.opening, from, text.size(), field.nextPlace);
+        }
+        return field.nextAt;
     }
 
     std::optional<QStringView> parallelValue(qsizetype index, Field& field)
@@ -338,20 +388,18 @@ struct AnswerRecordsData {
                 return std::nullopt;
             return (*field.values)[index];
         }
-        while (field.reached < index && !field.exhausted) {
-            const qsizetype from = field.reached < 0 ? 0 : field.reachedAt + open.size();
-            const qsizetype at = findForward(open, from, text.size(), field.reachedPlace);
-            field.exhausted = at < 0;
-            if (at >= 0) {
-                ++field.reached;
-                field.reachedAt = at;
-            }
+        while (field.reached < index && nextOccurrence(field) >= 0) {
+            ++field.reached;
+            field.reachedAt = field.nextAt;
+            field.reachedPlace = field.nextPlace;
+            field.nextAt = Field::kUnsought;
         }
         if (field.reached != index)
             return std::nullopt;
-        const auto findOpen = [&](qsizetype from, qsizetype to) {
-            Place next = field.reachedPlace;
-            return findForward(open, from, to, next);
+        // The value is searched from right after its marker, where the next occurrence is sought from.
+        const auto findOpen = [&](qsizetype, qsizetype to) {
+            const qsizetype next = nextOccurrence(field);
+            return next >= 0 && next + open.size() <= to ? next : -1;
         };
         const Span value = valueAfter(text, field.reachedAt, text.size(), open, field.closing, findOpen);
         return QStringView(text).sliced(value.first, value.second);

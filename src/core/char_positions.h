@@ -8,8 +8,22 @@
 #include <emmintrin.h>
 #endif
 
-// Calls visit(position) for every position of the character in the text, left to right, in one
-// pass that reads eight characters at a time.
+// Searches for one character that read eight characters at a time.
+
+namespace char_positions_detail {
+
+#if defined(__SSE2__)
+// One bit for each of the eight characters at `data` that is the wanted one.
+inline unsigned chunkMask(const char16_t* data, __m128i wanted)
+{
+    const __m128i equal = _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data)), wanted);
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(equal, equal))) & 0xFFu;
+}
+#endif
+
+} // namespace char_positions_detail
+
+// Calls visit(position) for every position of the character in the text, left to right.
 template <typename Visit>
 void ForEachCharPosition(QStringView text, char16_t c, Visit&& visit)
 {
@@ -19,10 +33,7 @@ void ForEachCharPosition(QStringView text, char16_t c, Visit&& visit)
 #if defined(__SSE2__)
     const __m128i wanted = _mm_set1_epi16(static_cast<short>(c));
     for (; i + 8 <= size; i += 8) {
-        const __m128i equal = _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i)), wanted);
-        // One bit per character: the 16-bit results packed to bytes.
-        auto mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(equal, equal))) & 0xFFu;
-        for (; mask; mask &= mask - 1)
+        for (unsigned mask = char_positions_detail::chunkMask(data + i, wanted); mask; mask &= mask - 1)
             visit(i + std::countr_zero(mask));
     }
 #endif
@@ -30,4 +41,24 @@ void ForEachCharPosition(QStringView text, char16_t c, Visit&& visit)
         if (data[i] == c)
             visit(i);
     }
+}
+
+// The first position at or after `from` holding the character, or -1.
+inline qsizetype FindCharFrom(QStringView text, char16_t c, qsizetype from)
+{
+    const char16_t* data = text.utf16();
+    const qsizetype size = text.size();
+    qsizetype i = from;
+#if defined(__SSE2__)
+    const __m128i wanted = _mm_set1_epi16(static_cast<short>(c));
+    for (; i + 8 <= size; i += 8) {
+        if (const unsigned mask = char_positions_detail::chunkMask(data + i, wanted))
+            return i + std::countr_zero(mask);
+    }
+#endif
+    for (; i < size; ++i) {
+        if (data[i] == c)
+            return i;
+    }
+    return -1;
 }
