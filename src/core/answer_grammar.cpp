@@ -12,22 +12,22 @@
 
 namespace {
 
-// Whether the n characters at a and b are the same, compared four at a time.
+// Whether the n characters at a and b are the same, compared four at a time (the last four
+// overlapping the ones before, so that every length takes the same steps).
 bool sameChars(const char16_t* a, const char16_t* b, qsizetype n)
 {
-    for (; n >= 4; n -= 4, a += 4, b += 4) {
-        quint64 left;
-        quint64 right;
-        std::memcpy(&left, a, sizeof left);
-        std::memcpy(&right, b, sizeof right);
-        if (left != right)
+    const auto word = [](const char16_t* chars) {
+        quint64 value;
+        std::memcpy(&value, chars, sizeof value);
+        return value;
+    };
+    if (n < 4)
+        return std::equal(a, a + n, b);
+    for (qsizetype i = 0; i + 4 < n; i += 4) {
+        if (word(a + i) != word(b + i))
             return false;
     }
-    for (; n > 0; --n) {
-        if (*a++ != *b++)
-            return false;
-    }
-    return true;
+    return word(a + n - 4) == word(b + n - 4);
 }
 
 // The four characters that end at `at`, as one number (none before the text's fourth character).
@@ -64,7 +64,7 @@ struct Marker {
     // Whether the marker stands at `start`; the caller knows it fits in `in`.
     bool standsAt(QStringView in, qsizetype start) const
     {
-        if (probeStart >= 0) {
+        if (probeStart > 0) {
             quint64 found;
             std::memcpy(&found, in.utf16() + start + probeStart, sizeof found);
             if (found != probe)
@@ -121,11 +121,17 @@ qsizetype findAmong(QStringView text, const Marker& marker, const Anchors& ancho
 {
     const qsizetype lowest = from + marker.anchor;
     const qsizetype highest = end - marker.size() + marker.anchor;
-    const bool byEnding = marker.probeEndsAtAnchor();
     const auto count = static_cast<qsizetype>(anchors.positions.size());
+    if (marker.probeEndsAtAnchor() && count > 0 && anchors.positions[count - 1] <= highest) {
+        // Every anchor left is near enough: only the characters that end there tell them apart.
+        for (qsizetype i = first; i < count; ++i) {
+            if (anchors.endings[i] == marker.probe && anchors.positions[i] >= lowest
+                && marker.standsAt(text, anchors.positions[i] - marker.anchor))
+                return i;
+        }
+        return -1;
+    }
     for (qsizetype i = first; i < count && anchors.positions[i] <= highest; ++i) {
-        if (byEnding && anchors.endings[i] != marker.probe)
-            continue;
         const qsizetype at = anchors.positions[i];
         if (at >= lowest && marker.standsAt(text, at - marker.anchor))
             return i;
@@ -358,6 +364,11 @@ struct AnswerRecordsData {
         if (found < 0)
             return std::nullopt;
         const auto findOpen = [&](qsizetype from, qsizetype to) {
+            // Mostly the next anchor stands beyond the value and its closing marker.
+            const auto following = static_cast<std::size_t>(found + 1);
+            if (following == openAnchors.positions.size()
+                || openAnchors.positions[following] > to - open.size() + open.anchor)
+                return qsizetype(-1);
             const qsizetype next = findAmong(text, open, openAnchors, found + 1, from, to);
             return next < 0 ? -1 : openAnchors.positions[next] - open.anchor;
         };
