@@ -379,12 +379,26 @@ struct AnswerRecordsData {
     // Where the occurrence after the one the field has reached starts, or -1; sought once.
     qsizetype nextOccurrence(Field& field)
     {
-        if (field.nextAt == Field::kUnsought) {
-            field.nextPlace = field.reachedPlace;
-            const qsizetype from = field.reached < 0 ? 0 : field.reachedAt + field.opening.size();
-            field.nextAt = findForward(field.opening, from, text.size(), field.nextPlace);
-        }
+        if (field.nextAt == Field::kUnsought)
+            seekNext(field);
         return field.nextAt;
+    }
+
+    void seekNext(Field& field)
+    {
+        field.nextPlace = field.reachedPlace;
+        const qsizetype from = field.reached < 0 ? 0 : field.reachedAt + field.opening.size();
+        field.nextAt = findForward(field.opening, from, text.size(), field.nextPlace);
+    }
+
+    // A field read backward keeps every value.
+    std::optional<QStringView> storedValue(qsizetype index, Field& field)
+    {
+        if (!field.values)
+            field.values = valuesOf(text, field.opening, field.closing);
+        if (index >= static_cast<qsizetype>(field.values->size()))
+            return std::nullopt;
+        return (*field.values)[index];
     }
 
     std::optional<QStringView> parallelValue(qsizetype index, Field& field)
@@ -392,13 +406,8 @@ struct AnswerRecordsData {
         const Marker& open = field.opening;
         if (open.isEmpty())
             return std::nullopt;
-        if (!field.values && index < field.reached)
-            field.values = valuesOf(text, open, field.closing);
-        if (field.values) {
-            if (index >= static_cast<qsizetype>(field.values->size()))
-                return std::nullopt;
-            return (*field.values)[index];
-        }
+        if (field.values || index < field.reached)
+            return storedValue(index, field);
         while (field.reached < index && nextOccurrence(field) >= 0) {
             ++field.reached;
             field.reachedAt = field.nextAt;
