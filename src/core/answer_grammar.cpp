@@ -168,14 +168,14 @@ QList<qsizetype> occurrences(QStringView text, QStringView marker)
     return found;
 }
 
-// The value of the piece that follows an opening marker: up to the first closing marker.
-QStringView cutAtClose(QStringView text, Span piece, const Marker& close)
+// The value of the segment that follows an opening marker: up to the first closing marker.
+QStringView cutAtClose(QStringView text, Span segment, const Marker& close)
 {
-    const QStringView whole = text.sliced(piece.first, piece.second);
+    const QStringView whole = text.sliced(segment.first, segment.second);
     if (close.isEmpty())
         return whole;
-    const qsizetype at = find(text.first(piece.first + piece.second), close, piece.first);
-    return at < 0 ? whole : whole.first(at - piece.first);
+    const qsizetype at = find(text.first(segment.first + segment.second), close, segment.first);
+    return at < 0 ? whole : whole.first(at - segment.first);
 }
 
 // The value after the opening marker that stands at `start`, within the text up to `end`: up to
@@ -211,32 +211,32 @@ std::optional<QStringView> fieldIn(QStringView text, QStringView open, QStringVi
     return text.sliced(value.first, value.second);
 }
 
-// Piece k of a text cut at the given starts: from start k, after `skip` characters, up to the
+// Segment k of a text cut at the given starts: from start k, after `skip` characters, up to the
 // next start or the end.
-Span pieceAfter(const QList<qsizetype>& starts, qsizetype k, qsizetype skip, qsizetype textSize)
+Span segmentAfter(const QList<qsizetype>& starts, qsizetype k, qsizetype skip, qsizetype textSize)
 {
     const qsizetype start = starts[k] + skip;
     const qsizetype end = k + 1 < starts.size() ? starts[k + 1] : textSize;
     return {start, end - start};
 }
 
-// Every value of a field in order: the piece after each occurrence of the opening marker, up to
+// Every value of a field in order: the segment after each occurrence of the opening marker, up to
 // the next occurrence, cut at the closing marker.
 Values valuesOf(QStringView text, const Marker& open, const Marker& close)
 {
     Values values;
     if (open.isEmpty())
         return values;
-    qsizetype pieceStart = -1;
-    const auto endPiece = [&](qsizetype end) {
-        if (pieceStart >= 0)
-            values.push_back(cutAtClose(text, {pieceStart, end - pieceStart}, close));
+    qsizetype segmentStart = -1;
+    const auto endSegment = [&](qsizetype end) {
+        if (segmentStart >= 0)
+            values.push_back(cutAtClose(text, {segmentStart, end - segmentStart}, close));
     };
     forEachOccurrence(text, open, anchorsInText(text, open), [&](qsizetype start) {
-        endPiece(start);
-        pieceStart = start + open.size();
+        endSegment(start);
+        segmentStart = start + open.size();
     });
-    endPiece(text.size());
+    endSegment(text.size());
     return values;
 }
 
@@ -298,7 +298,7 @@ struct AnswerRecordsData {
     static constexpr qsizetype kBlock = 4096;
 
     qsizetype count() const { return parallel ? parallelCount : starts.size(); }
-    Span record(qsizetype index) const { return pieceAfter(starts, index, skip, text.size()); }
+    Span record(qsizetype index) const { return segmentAfter(starts, index, skip, text.size()); }
 
     Field& field(const QString& open, const QString& close)
     {
@@ -448,8 +448,8 @@ QStringList SplitRecords(const QString& text, const QString& separator)
     QStringList records;
     records.reserve(starts.size());
     for (qsizetype k = 0; k < starts.size(); ++k) {
-        const Span piece = pieceAfter(starts, k, separator.size(), text.size());
-        records.append(text.mid(piece.first, piece.second));
+        const Span segment = segmentAfter(starts, k, separator.size(), text.size());
+        records.append(text.mid(segment.first, segment.second));
     }
     return records;
 }

@@ -95,14 +95,14 @@ TEST(AnswerGrammar, RecordsOutliveTheirList)
 
 namespace {
 
-// The reading written out as plain splits: piece k of the text cut at the opening marker, cut
+// The reading written out as plain splits: segment k of the text cut at the opening marker, cut
 // again at the closing marker.
 std::optional<QString> splitReading(const QString& text, const QString& open, const QString& close, int k)
 {
-    const QStringList pieces = text.split(open);
-    if (k >= pieces.size())
+    const QStringList segments = text.split(open);
+    if (k >= segments.size())
         return std::nullopt;
-    return pieces[k].split(close).first();
+    return segments[k].split(close).first();
 }
 
 // Text made of the markers' own characters, so that markers overlap and nest in every way.
@@ -126,9 +126,9 @@ TEST(AnswerGrammar, AgreesWithPlainSplittingOnOverlappingMarkers)
     std::mt19937 random(11);
     for (int round = 0; round < 3000; ++round) {
         const QString text = markerSoup(random, static_cast<int>(random() % 24));
-        const QStringList pieces = text.split("x");
+        const QStringList segments = text.split("x");
         const auto separated = AnswerRecords::Separated(text, "x");
-        ASSERT_EQ(separated.count(), pieces.size() - 1) << text.toStdString();
+        ASSERT_EQ(separated.count(), segments.size() - 1) << text.toStdString();
         for (const auto& [open, close] : kMarkerPairs) {
             const auto parallel = AnswerRecords::Parallel(text, open);
             const auto backward = AnswerRecords::Parallel(text, open);
@@ -144,8 +144,8 @@ TEST(AnswerGrammar, AgreesWithPlainSplittingOnOverlappingMarkers)
                 }
             }
             for (qsizetype k = 0; k < separated.count(); ++k) {
-                ASSERT_EQ(separated.at(k).text(), pieces[k + 1]);
-                ASSERT_EQ(separated.at(k).get(open, close), splitReading(pieces[k + 1], open, close, 1))
+                ASSERT_EQ(separated.at(k).text(), segments[k + 1]);
+                ASSERT_EQ(separated.at(k).get(open, close), splitReading(segments[k + 1], open, close, 1))
                     << text.toStdString() << " " << open << k;
             }
         }
@@ -158,22 +158,22 @@ TEST(AnswerGrammar, LongAnswersReadAlikeInEveryOrder)
     std::mt19937 random(5);
     const QString text = markerSoup(random, 30000);
     for (const auto& [open, close] : kMarkerPairs) {
-        const QStringList pieces = text.split(open);
-        const QStringList closePieces = text.split(close);
+        const QStringList segments = text.split(open);
+        const QStringList closeSegments = text.split(close);
         const auto forward = AnswerRecords::Parallel(text, open);
         const auto backward = AnswerRecords::Parallel(text, open);
-        ASSERT_EQ(forward.count(), pieces.size() - 1) << open;
+        ASSERT_EQ(forward.count(), segments.size() - 1) << open;
         const QStringList values = GetFieldValues(text, open, close);
         ASSERT_EQ(values.size(), forward.count()) << open;
         for (qsizetype k = 0; k < forward.count(); ++k) {
-            const QString expected = pieces[k + 1].split(close).first();
+            const QString expected = segments[k + 1].split(close).first();
             ASSERT_EQ(forward.at(k).field(open, close), expected) << open << " " << k;
             // A second field read alongside, its markers swapped.
-            const auto swapped = k + 1 < closePieces.size() ? std::optional(closePieces[k + 1].split(open).first())
+            const auto swapped = k + 1 < closeSegments.size() ? std::optional(closeSegments[k + 1].split(open).first())
                                                             : std::nullopt;
             ASSERT_EQ(forward.at(k).get(close, open), swapped) << open << " " << k;
             ASSERT_EQ(backward.at(forward.count() - 1 - k).field(open, close),
-                      pieces[forward.count() - k].split(close).first());
+                      segments[forward.count() - k].split(close).first());
             ASSERT_EQ(values[k], expected);
         }
     }
