@@ -6,7 +6,6 @@
 #include <QStringView>
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <vector>
 
@@ -285,7 +284,7 @@ struct AnswerRecordsData {
     std::vector<Field> fields;
     qsizetype nextField = 0;
 
-    // The anchors of a stretch of the text: the record being read, or a block of the text for the
+    // The anchors of stretches of the text: the record being read, or blocks of the text for the
     // parallel kind. Fields are read record by record, so a stretch is scanned once however many
     // fields are read from it.
     struct Stretch {
@@ -293,8 +292,10 @@ struct AnswerRecordsData {
         char16_t c = 0;
         Anchors anchors;
     };
-    std::array<Stretch, 4> stretches;
-    qsizetype lastStretch = 0;
+    // Two for each field read, as the fields of the parallel kind may stand in separate stretches.
+    std::vector<Stretch> stretches = std::vector<Stretch>(2);
+    qsizetype lastStretch = 0;          // the one read last
+    qsizetype nextScanned = 0;          // the one that takes the next stretch scanned
     static constexpr qsizetype kBlock = 4096;
 
     qsizetype count() const { return parallel ? parallelCount : starts.size(); }
@@ -313,6 +314,7 @@ struct AnswerRecordsData {
             }
         }
         nextField = known + 1;
+        stretches.resize(2 * (known + 1));
         return fields.emplace_back(open, close);
     }
 
@@ -327,7 +329,9 @@ struct AnswerRecordsData {
                 return stretches[k].anchors;
             }
         }
-        lastStretch = (lastStretch + 1) % static_cast<qsizetype>(stretches.size());
+        // The stretch scanned longest ago gives way.
+        lastStretch = nextScanned;
+        nextScanned = (nextScanned + 1) % static_cast<qsizetype>(stretches.size());
         Stretch& slot = stretches[lastStretch];
         slot.span = span;
         slot.c = c;
