@@ -271,14 +271,16 @@ struct AnswerRecordsData {
         QString close;
         Marker opening;
         Marker closing;
-        // Parallel kind. Read forward, the field keeps only the occurrence it has reached, so a
-        // long answer is read without storing it again; read backward, every value is kept.
-        static constexpr qsizetype kUnsought = -2;
+        // Parallel kind. Read forward, the field keeps the occurrence it has reached and the ones
+        // found after it in the same block of the text, so a long answer is read without storing
+        // it again; read backward, every value is kept.
         qsizetype reached = -1;         // the number of that occurrence, from 0
         qsizetype reachedAt = -1;
-        Place reachedPlace;
-        qsizetype nextAt = kUnsought;   // the occurrence after it, -1 for none
-        Place nextPlace;
+        std::vector<qsizetype> ahead;   // where the occurrences found after it start
+        qsizetype aheadRead = 0;        // how many of them have been reached
+        qsizetype scanFrom = 0;         // where the search for more goes on
+        Place scanPlace;                // after this anchor
+        bool exhausted = false;
         std::optional<Values> values;
     };
     std::vector<Field> fields;
@@ -380,19 +382,41 @@ struct AnswerRecordsData {
         return QStringView(text).sliced(value.first, value.second);
     }
 
-    // Where the occurrence after the one the field has reached starts, or -1; sought once.
+    // Where the occurrence after the one the field has reached starts, or -1.
     qsizetype nextOccurrence(Field& field)
     {
-        if (field.nextAt == Field::kUnsought)
-            seekNext(field);
-        return field.nextAt;
+        if (field.aheadRead == static_cast<qsizetype>(field.ahead.size()) && !field.exhausted)
+            scanAhead(field);
+        return field.aheadRead < static_cast<qsizetype>(field.ahead.size()) ? field.ahead[field.aheadRead] : -1;
     }
 
-    void seekNext(Field& field)
+    // Finds the field's next occurrence and the ones after it in the same block.
+    void scanAhead(Field& field)
     {
-        field.nextPlace = field.reachedPlace;
-        const qsizetype from = field.reached < 0 ? 0 : field.reachedAt + field.opening.size();
-        field.nextAt = findForward(field.opening, from, text.size(), field.nextPlace);
+        const Marker& open = field.opening;
+        field.ahead.clear();
+        field.aheadRead = 0;
+        const qsizetype first = findForward(open, field.scanFrom, text.size(), field.scanPlace);
+        field.exhausted = first < 0;
+        if (field.exhausted)
+            return;
+        field.ahead.push_back(first);
+        qsizetype from = first + open.size();
+        const qsizetype block = field.scanPlace.block;
+        const Anchors& anchors = anchorsIn({block, std::min(kBlock, text.size() - block)}, open.anchorChar());
+        const auto count = static_cast<qsizetype>(anchors.positions.size());
+        const bool byEnding = open.probeEndsAtAnchor();
+        for (qsizetype i = field.scanPlace.index + 1; i < count; ++i) {
+            if (byEnding && anchors.endings[i] != open.probe)
+                continue;
+            const qsizetype start = anchors.positions[i] - open.anchor;
+            if (start >= from && start + open.size() <= text.size() && open.standsAt(text, start)) {
+                field.ahead.push_back(start);
+                from = start + open.size();
+            }
+        }
+        field.scanFrom = from;
+        field.scanPlace.index = count - 1;
     }
 
     // A field read backward keeps every value.
@@ -414,9 +438,7 @@ struct AnswerRecordsData {
             return storedValue(index, field);
         while (field.reached < index && nextOccurrence(field) >= 0) {
             ++field.reached;
-            field.reachedAt = field.nextAt;
-            field.reachedPlace = field.nextPlace;
-            field.nextAt = Field::kUnsought;
+            field.reachedAt = field.ahead[field.aheadRead++];
         }
         if (field.reached != index)
             return std::nullopt;
