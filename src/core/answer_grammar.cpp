@@ -1,133 +1,454 @@
 #include "core/answer_grammar.h"
 
+#include "core/char_positions.h"
+
 #include <QList>
 #include <QStringView>
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 namespace {
 
-// The first place at or after `from` where the marker stands, or -1. The search runs on one
-// character of the marker, a bracket where it has one: brackets are rare in answers, so most of
-// the text is passed over by the fast single-character search.
-qsizetype find(QStringView text, QStringView marker, qsizetype from = 0)
+// Whether the n characters at a and b are the same, compared four at a time (the last four
+// overlapping the ones before, so that every length takes the same steps).
+bool sameChars(const char16_t* a, const char16_t* b, qsizetype n)
 {
-    qsizetype anchor = 0;
-    for (qsizetype i = 0; i < marker.size(); ++i) {
-        const char16_t c = marker[i].unicode();
-        if (c == u'[' || c == u']' || c == u'<' || c == u'>') {
-            anchor = i;
-            break;
+    const auto word = [](const char16_t* chars) {
+        quint64 value;
+        std::memcpy(&value, chars, sizeof value);
+        return value;
+    };
+    if (n < 4)
+        return std::equal(a, a + n, b);
+    for (qsizetype i = 0; i + 4 < n; i += 4) {
+        if (word(a + i) != word(b + i))
+            return false;
+    }
+    return word(a + n - 4) == word(b + n - 4);
+}
+
+// The four characters that end at `at`, as one number (none before the text's fourth character).
+quint64 endingAt(const char16_t* text, qsizetype at)
+{
+    quint64 ending = 0;
+    if (at >= 3)
+        std::memcpy(&ending, text + at - 3, sizeof ending);
+    return ending;
+}
+
+// A marker and its anchor: its first bracket, or its first character when it has none. A search
+// looks for the anchor character and compares the marker only where that stands; brackets are
+// rare in answers, so few places are compared, and four characters of the marker around its
+// anchor (its probe) are compared at once before the rest.
+struct Marker {
+    explicit Marker(QStringView marker) : text(marker)
+    {
+        const auto bracket = std::find_if(text.begin(), text.end(), [](QChar c) {
+            return c == u'[' || c == u']' || c == u'<' || c == u'>';
+        });
+        anchor = bracket == text.end() ? 0 : bracket - text.begin();
+        if (text.size() >= 4) {
+            probeStart = std::clamp<qsizetype>(anchor - 3, 0, text.size() - 4);
+            std::memcpy(&probe, text.utf16() + probeStart, sizeof probe);
         }
     }
-    const QChar anchorChar = marker[anchor];
-    for (qsizetype at = text.indexOf(anchorChar, from + anchor); at >= 0; at = text.indexOf(anchorChar, at + 1)) {
-        const qsizetype start = at - anchor;
+
+    qsizetype size() const { return text.size(); }
+    bool isEmpty() const { return text.isEmpty(); }
+    char16_t anchorChar() const { return text[anchor].unicode(); }
+    // Whether the probe is the four characters that end at the anchor ("name[" markers).
+    bool probeEndsAtAnchor() const { return probeStart >= 0 && probeStart == anchor - 3; }
+    // Whether the marker stands at `start`; the caller knows it fits in `in`.
+    bool standsAt(QStringView in, qsizetype start) const
+    {
+        if (probeStart > 0) {
+            quint64 found;
+            std::memcpy(&found, in.utf16() + start + probeStart, sizeof found);
+            if (found != probe)
+                return false;
+        }
+        return sameChars(text.utf16(), in.utf16() + start, text.size());
+    }
+
+    QStringView text;
+    qsizetype anchor = 0;
+    qsizetype probeStart = -1;      // none for markers shorter than four characters
+    quint64 probe = 0;
+};
+
+using Span = std::pair<qsizetype, qsizetype>;   // start and length
+using Values = std::vector<QStringView>;
+
+// The places of an anchor character in a stretch of text, in order, each with the four
+// characters that end there.
+struct Anchors {
+    std::vector<qsizetype> positions;
+    std::vector<quint64> endings;
+
+    void gather(QStringView text, Span stretch, char16_t c)
+    {
+        positions.clear();
+        endings.clear();
+        ForEachCharPosition(text.sliced(stretch.first, stretch.second), c, [&](qsizetype at) {
+            positions.push_back(stretch.first + at);
+            endings.push_back(endingAt(text.utf16(), stretch.first + at));
+        });
+    }
+};
+
+// The first place at or after `from` where the marker stands, or -1.
+qsizetype find(QStringView text, const Marker& marker, qsizetype from)
+{
+    const char16_t c = marker.anchorChar();
+    for (qsizetype at = FindCharFrom(text, c, from + marker.anchor); at >= 0; at = FindCharFrom(text, c, at + 1)) {
+        const qsizetype start = at - marker.anchor;
         if (start + marker.size() > text.size())
             return -1;
-        if (std::equal(marker.begin(), marker.end(), text.begin() + start))
+        if (marker.standsAt(text, start))
             return start;
     }
     return -1;
 }
 
-// Where each occurrence of the marker starts, left to right, occurrences not overlapping.
+// The same search where the places of the anchor character are known, from anchors number
+// `first` on: the index of the first place where the marker stands, starting at or after `from`
+// and ending by `end`, or -1.
+qsizetype findAmong(QStringView text, const Marker& marker, const Anchors& anchors, qsizetype first,
+                    qsizetype from, qsizetype end)
+{
+    const qsizetype lowest = from + marker.anchor;
+    const qsizetype highest = end - marker.size() + marker.anchor;
+    const auto count = static_cast<qsizetype>(anchors.positions.size());
+    if (marker.probeEndsAtAnchor() && count > 0 && anchors.positions[count - 1] <= highest) {
+        // Every anchor left is near enough: only the characters that end there tell them apart.
+        for (qsizetype i = first; i < count; ++i) {
+            if (anchors.endings[i] == marker.probe && anchors.positions[i] >= lowest
+                && marker.standsAt(text, anchors.positions[i] - marker.anchor))
+                return i;
+        }
+        return -1;
+    }
+    for (qsizetype i = first; i < count && anchors.positions[i] <= highest; ++i) {
+        const qsizetype at = anchors.positions[i];
+        if (at >= lowest && marker.standsAt(text, at - marker.anchor))
+            return i;
+    }
+    return -1;
+}
+
+// Calls found(start) for each occurrence of the marker, left to right, occurrences not
+// overlapping. `forEachAnchor(visit)` visits the places of the marker's anchor character in order.
+template <typename ForEachAnchor, typename Found>
+void forEachOccurrence(QStringView text, const Marker& marker, const ForEachAnchor& forEachAnchor, const Found& found)
+{
+    qsizetype from = 0;
+    forEachAnchor([&](qsizetype at) {
+        const qsizetype start = at - marker.anchor;
+        if (start >= from && start + marker.size() <= text.size() && marker.standsAt(text, start)) {
+            found(start);
+            from = start + marker.size();
+        }
+    });
+}
+
+auto anchorsInText(QStringView text, const Marker& marker)
+{
+    return [text, c = marker.anchorChar()](const auto& visit) { ForEachCharPosition(text, c, visit); };
+}
+
 QList<qsizetype> occurrences(QStringView text, QStringView marker)
 {
+    const Marker sought(marker);
     QList<qsizetype> found;
-    if (marker.isEmpty())
-        return found;
-    for (qsizetype at = find(text, marker); at >= 0; at = find(text, marker, at + marker.size()))
-        found.append(at);
+    if (!sought.isEmpty())
+        forEachOccurrence(text, sought, anchorsInText(text, sought), [&](qsizetype start) { found.append(start); });
     return found;
 }
 
-// The value of the piece that follows an opening marker: up to the first closing marker.
-QStringView cutAtClose(QStringView piece, QStringView close)
+// The value of the segment that follows an opening marker: up to the first closing marker.
+QStringView cutAtClose(QStringView text, Span segment, const Marker& close)
 {
+    const QStringView whole = text.sliced(segment.first, segment.second);
     if (close.isEmpty())
-        return piece;
-    const qsizetype at = find(piece, close);
-    return at < 0 ? piece : piece.left(at);
+        return whole;
+    const qsizetype at = find(text.first(segment.first + segment.second), close, segment.first);
+    return at < 0 ? whole : whole.first(at - segment.first);
 }
 
-// The value that starts right after an opening marker: up to the first closing marker, or up to
-// the next opening marker when that comes before the closing marker has ended. Only the value and
-// its closing marker are searched, not the rest of the text.
-QStringView valueFrom(QStringView rest, QStringView open, QStringView close)
+// The value after the opening marker that stands at `start`, within the text up to `end`: up to
+// the first closing marker, or up to the next opening marker when that comes before the closing
+// marker has ended. Only the value and its closing marker are searched, not the rest of the text.
+// `findOpen(from, to)` finds the next opening marker that starts at or after `from` and ends by `to`.
+template <typename FindOpen>
+Span valueAfter(QStringView text, qsizetype start, qsizetype end, const Marker& open, const Marker& close,
+                const FindOpen& findOpen)
 {
-    const qsizetype closeAt = close.isEmpty() ? -1 : find(rest, close);
+    const qsizetype valueStart = start + open.size();
+    const qsizetype closeAt = close.isEmpty() ? -1 : find(text.first(end), close, valueStart);
     if (closeAt < 0) {
-        const qsizetype next = find(rest, open);
-        return next < 0 ? rest : rest.left(next);
+        const qsizetype next = findOpen(valueStart, end);
+        return {valueStart, (next < 0 ? end : next) - valueStart};
     }
-    const qsizetype closeEnd = closeAt + close.size();
-    const qsizetype next = find(rest.left(closeEnd + open.size() - 1), open);
-    return next >= 0 && next < closeEnd ? rest.left(next) : rest.left(closeAt);
+    const qsizetype next = findOpen(valueStart, std::min(end, closeAt + close.size() + open.size() - 1));
+    return {valueStart, (next < 0 ? closeAt : next) - valueStart};
 }
 
 std::optional<QStringView> fieldIn(QStringView text, QStringView open, QStringView close, int occurrence)
 {
-    if (open.isEmpty() || occurrence < 1)
+    const Marker opening(open);
+    if (opening.isEmpty() || occurrence < 1)
         return std::nullopt;
-    qsizetype at = find(text, open);
+    qsizetype at = find(text, opening, 0);
     for (int k = 1; k < occurrence && at >= 0; ++k)
-        at = find(text, open, at + open.size());
+        at = find(text, opening, at + opening.size());
     if (at < 0)
         return std::nullopt;
-    return valueFrom(text.mid(at + open.size()), open, close);
+    const auto findOpen = [&](qsizetype from, qsizetype to) { return find(text.first(to), opening, from); };
+    const Span value = valueAfter(text, at, text.size(), opening, Marker(close), findOpen);
+    return text.sliced(value.first, value.second);
 }
 
-using Span = std::pair<qsizetype, qsizetype>;   // start and length
-
-// The pieces between the given starts, each running to the next start or the end.
-QList<Span> spansFrom(const QList<qsizetype>& starts, qsizetype skip, qsizetype textSize)
+// Segment k of a text cut at the given starts: from start k, after `skip` characters, up to the
+// next start or the end.
+Span segmentAfter(const QList<qsizetype>& starts, qsizetype k, qsizetype skip, qsizetype textSize)
 {
-    QList<Span> spans;
-    spans.reserve(starts.size());
-    for (qsizetype k = 0; k < starts.size(); ++k) {
-        const qsizetype start = starts[k] + skip;
-        const qsizetype end = k + 1 < starts.size() ? starts[k + 1] : textSize;
-        spans.append({start, end - start});
-    }
-    return spans;
+    const qsizetype start = starts[k] + skip;
+    const qsizetype end = k + 1 < starts.size() ? starts[k + 1] : textSize;
+    return {start, end - start};
+}
+
+// Every value of a field in order: the segment after each occurrence of the opening marker, up to
+// the next occurrence, cut at the closing marker.
+Values valuesOf(QStringView text, const Marker& open, const Marker& close)
+{
+    Values values;
+    if (open.isEmpty())
+        return values;
+    qsizetype segmentStart = -1;
+    const auto endSegment = [&](qsizetype end) {
+        if (segmentStart >= 0)
+            values.push_back(cutAtClose(text, {segmentStart, end - segmentStart}, close));
+    };
+    forEachOccurrence(text, open, anchorsInText(text, open), [&](qsizetype start) {
+        endSegment(start);
+        segmentStart = start + open.size();
+    });
+    endSegment(text.size());
+    return values;
 }
 
 } // namespace
 
 struct AnswerRecordsData {
+    // An anchor in the parallel kind's blocks: the block's start and the anchor's index there.
+    struct Place {
+        qsizetype block = -1;
+        qsizetype index = -1;
+    };
+
     QString text;
     bool parallel = false;
-    QList<Span> spans;                  // separated and first-field kinds
+    QList<qsizetype> starts;            // separated and first-field kinds: where each record's marker stands
+    qsizetype skip = 0;                 // what of the marker is not the record's own text
     qsizetype parallelCount = 0;
-    // Parallel kind: every value of a field in order, from one scan per field.
-    struct Column {
+
+    // A field read from the records, by its markers.
+    struct Field {
+        Field(const QString& openMarker, const QString& closeMarker)
+            : open(openMarker), close(closeMarker), opening(open), closing(close) {}
+        bool is(const QString& openMarker, const QString& closeMarker) const
+        {
+            return same(open, openMarker) && same(close, closeMarker);
+        }
+        static bool same(const QString& known, const QString& other)
+        {
+            return known.size() == other.size() && (known.constData() == other.constData() || known == other);
+        }
+
         QString open;
         QString close;
-        QList<QStringView> values;
+        Marker opening;
+        Marker closing;
+        // Parallel kind. Read forward, the field keeps the occurrence it has reached and the ones
+        // found after it in the same block of the text, so a long answer is read without storing
+        // it again; read backward, every value is kept.
+        qsizetype reached = -1;         // the number of that occurrence, from 0
+        qsizetype reachedAt = -1;
+        std::vector<qsizetype> ahead;   // where the occurrences found after it start
+        qsizetype aheadRead = 0;        // how many of them have been reached
+        qsizetype scanFrom = 0;         // where the search for more goes on
+        Place scanPlace;                // after this anchor
+        bool exhausted = false;
+        std::optional<Values> values;
     };
-    QList<Column> columns;
+    std::vector<Field> fields;
+    qsizetype nextField = 0;
 
-    qsizetype count() const { return parallel ? parallelCount : spans.size(); }
+    // The anchors of stretches of the text: the record being read, or blocks of the text for the
+    // parallel kind. Fields are read record by record, so a stretch is scanned once however many
+    // fields are read from it.
+    struct Stretch {
+        Span span{-1, 0};
+        char16_t c = 0;
+        Anchors anchors;
+    };
+    // Two for each field read, as the fields of the parallel kind may stand in separate stretches.
+    std::vector<Stretch> stretches = std::vector<Stretch>(2);
+    qsizetype lastStretch = 0;          // the one read last
+    qsizetype nextScanned = 0;          // the one that takes the next stretch scanned
+    static constexpr qsizetype kBlock = 4096;
 
-    QStringView record(qsizetype index) const
+    qsizetype count() const { return parallel ? parallelCount : starts.size(); }
+    Span record(qsizetype index) const { return segmentAfter(starts, index, skip, text.size()); }
+
+    Field& field(const QString& open, const QString& close)
     {
-        return QStringView(text).mid(spans[index].first, spans[index].second);
+        // Records read their fields in the same order, so the search starts after the last one read.
+        const auto known = static_cast<qsizetype>(fields.size());
+        for (qsizetype k = 0, at = nextField; k < known; ++k, ++at) {
+            if (at == known)
+                at = 0;
+            if (fields[at].is(open, close)) {
+                nextField = at + 1;
+                return fields[at];
+            }
+        }
+        nextField = known + 1;
+        stretches.resize(2 * (known + 1));
+        return fields.emplace_back(open, close);
     }
 
-    const QList<QStringView>& column(const QString& open, const QString& close)
+    const Anchors& anchorsIn(Span span, char16_t c)
     {
-        for (const Column& known : columns) {
-            if (known.open == open && known.close == close)
-                return known.values;
+        const auto holds = [&](const Stretch& stretch) { return stretch.span == span && stretch.c == c; };
+        if (holds(stretches[lastStretch]))
+            return stretches[lastStretch].anchors;
+        for (qsizetype k = 0; k < static_cast<qsizetype>(stretches.size()); ++k) {
+            if (holds(stretches[k])) {
+                lastStretch = k;
+                return stretches[k].anchors;
+            }
         }
-        const QList<qsizetype> starts = occurrences(text, open);
-        QList<QStringView> values;
-        values.reserve(starts.size());
-        for (const Span& piece : spansFrom(starts, open.size(), text.size()))
-            values.append(cutAtClose(QStringView(text).mid(piece.first, piece.second), close));
-        columns.append({open, close, values});
-        return columns.last().values;
+        // The stretch scanned longest ago gives way.
+        lastStretch = nextScanned;
+        nextScanned = (nextScanned + 1) % static_cast<qsizetype>(stretches.size());
+        Stretch& slot = stretches[lastStretch];
+        slot.span = span;
+        slot.c = c;
+        slot.anchors.gather(text, span, c);
+        return slot.anchors;
+    }
+
+    // The first place at or after `from` where the marker stands and ends by `to`, block by block;
+    // `place` is where the search goes on from (the anchor of a place found before, or none) and
+    // becomes the anchor of the place found.
+    qsizetype findForward(const Marker& marker, qsizetype from, qsizetype to, Place& place)
+    {
+        const qsizetype lastAnchor = to - marker.size() + marker.anchor;
+        for (qsizetype block = (from + marker.anchor) / kBlock * kBlock; block <= lastAnchor; block += kBlock) {
+            const Anchors& blockAnchors = anchorsIn({block, std::min(kBlock, text.size() - block)}, marker.anchorChar());
+            const qsizetype found = findAmong(text, marker, blockAnchors, place.block == block ? place.index + 1 : 0, from, to);
+            if (found >= 0) {
+                place = {block, found};
+                return blockAnchors.positions[found] - marker.anchor;
+            }
+        }
+        return -1;
+    }
+
+    std::optional<QStringView> recordValue(qsizetype index, const Field& field)
+    {
+        const Marker& open = field.opening;
+        if (open.isEmpty())
+            return std::nullopt;
+        const Span span = record(index);
+        const qsizetype end = span.first + span.second;
+        const Anchors& openAnchors = anchorsIn(span, open.anchorChar());
+        const qsizetype found = findAmong(text, open, openAnchors, 0, span.first, end);
+        if (found < 0)
+            return std::nullopt;
+        const auto findOpen = [&](qsizetype from, qsizetype to) {
+            // Mostly the next anchor stands beyond the value and its closing marker.
+            const auto following = static_cast<std::size_t>(found + 1);
+            if (following == openAnchors.positions.size()
+                || openAnchors.positions[following] > to - open.size() + open.anchor)
+                return qsizetype(-1);
+            const qsizetype next = findAmong(text, open, openAnchors, found + 1, from, to);
+            return next < 0 ? -1 : openAnchors.positions[next] - open.anchor;
+        };
+        const Span value = valueAfter(text, openAnchors.positions[found] - open.anchor, end, open, field.closing, findOpen);
+        return QStringView(text).sliced(value.first, value.second);
+    }
+
+    // Where the occurrence after the one the field has reached starts, or -1.
+    qsizetype nextOccurrence(Field& field)
+    {
+        if (field.aheadRead == static_cast<qsizetype>(field.ahead.size()) && !field.exhausted)
+            scanAhead(field);
+        return field.aheadRead < static_cast<qsizetype>(field.ahead.size()) ? field.ahead[field.aheadRead] : -1;
+    }
+
+    // Finds the field's next occurrence and the ones after it in the same block.
+    void scanAhead(Field& field)
+    {
+        const Marker& open = field.opening;
+        field.ahead.clear();
+        field.aheadRead = 0;
+        const qsizetype first = findForward(open, field.scanFrom, text.size(), field.scanPlace);
+        field.exhausted = first < 0;
+        if (field.exhausted)
+            return;
+        field.ahead.push_back(first);
+        qsizetype from = first + open.size();
+        const qsizetype block = field.scanPlace.block;
+        const Anchors& anchors = anchorsIn({block, std::min(kBlock, text.size() - block)}, open.anchorChar());
+        const auto count = static_cast<qsizetype>(anchors.positions.size());
+        const bool byEnding = open.probeEndsAtAnchor();
+        for (qsizetype i = field.scanPlace.index + 1; i < count; ++i) {
+            if (byEnding && anchors.endings[i] != open.probe)
+                continue;
+            const qsizetype start = anchors.positions[i] - open.anchor;
+            if (start >= from && start + open.size() <= text.size() && open.standsAt(text, start)) {
+                field.ahead.push_back(start);
+                from = start + open.size();
+            }
+        }
+        field.scanFrom = from;
+        field.scanPlace.index = count - 1;
+    }
+
+    // A field read backward keeps every value.
+    std::optional<QStringView> storedValue(qsizetype index, Field& field)
+    {
+        if (!field.values)
+            field.values = valuesOf(text, field.opening, field.closing);
+        if (index >= static_cast<qsizetype>(field.values->size()))
+            return std::nullopt;
+        return (*field.values)[index];
+    }
+
+    std::optional<QStringView> parallelValue(qsizetype index, Field& field)
+    {
+        const Marker& open = field.opening;
+        if (open.isEmpty())
+            return std::nullopt;
+        if (field.values || index < field.reached)
+            return storedValue(index, field);
+        while (field.reached < index && nextOccurrence(field) >= 0) {
+            ++field.reached;
+            field.reachedAt = field.ahead[field.aheadRead++];
+        }
+        if (field.reached != index)
+            return std::nullopt;
+        // The value is searched from right after its marker, where the next occurrence is sought from.
+        const auto findOpen = [&](qsizetype, qsizetype to) {
+            const qsizetype next = nextOccurrence(field);
+            return next >= 0 && next + open.size() <= to ? next : -1;
+        };
+        const Span value = valueAfter(text, field.reachedAt, text.size(), open, field.closing, findOpen);
+        return QStringView(text).sliced(value.first, value.second);
     }
 };
 
@@ -142,16 +463,20 @@ std::optional<QString> GetField(const QString& text, const QString& open, const 
 QStringList GetFieldValues(const QString& text, const QString& open, const QString& close)
 {
     QStringList values;
-    for (const Span& piece : spansFrom(occurrences(text, open), open.size(), text.size()))
-        values.append(cutAtClose(QStringView(text).mid(piece.first, piece.second), close).toString());
+    for (const QStringView value : valuesOf(text, Marker(open), Marker(close)))
+        values.append(value.toString());
     return values;
 }
 
 QStringList SplitRecords(const QString& text, const QString& separator)
 {
+    const QList<qsizetype> starts = occurrences(text, separator);
     QStringList records;
-    for (const Span& piece : spansFrom(occurrences(text, separator), separator.size(), text.size()))
-        records.append(text.mid(piece.first, piece.second));
+    records.reserve(starts.size());
+    for (qsizetype k = 0; k < starts.size(); ++k) {
+        const Span segment = segmentAfter(starts, k, separator.size(), text.size());
+        records.append(text.mid(segment.first, segment.second));
+    }
     return records;
 }
 
@@ -165,42 +490,49 @@ bool IsSuccessAnswer(const QString& answer)
     return answer.contains(QStringLiteral("성공"));
 }
 
-std::optional<QString> AnswerRecord::get(const QString& open, const QString& close) const
+std::optional<QStringView> AnswerRecord::value(const QString& open, const QString& close) const
 {
     if (m_index < 0 || m_index >= m_data->count())
         return std::nullopt;
-    if (!m_data->parallel) {
-        const auto value = fieldIn(m_data->record(m_index), open, close, 1);
-        return value ? std::optional<QString>(value->toString()) : std::nullopt;
-    }
-    const QList<QStringView>& values = m_data->column(open, close);
-    if (m_index >= values.size())
-        return std::nullopt;
-    return values[m_index].toString();
+    AnswerRecordsData::Field& field = m_data->field(open, close);
+    return m_data->parallel ? m_data->parallelValue(m_index, field) : m_data->recordValue(m_index, field);
+}
+
+std::optional<QString> AnswerRecord::get(const QString& open, const QString& close) const
+{
+    const auto found = value(open, close);
+    return found ? std::optional<QString>(found->toString()) : std::nullopt;
 }
 
 QString AnswerRecord::field(const QString& open, const QString& close) const
 {
-    return get(open, close).value_or(QString());
+    return view(open, close).toString();
+}
+
+QStringView AnswerRecord::view(const QString& open, const QString& close) const
+{
+    return value(open, close).value_or(QStringView());
 }
 
 bool AnswerRecord::has(const QString& open, const QString& close) const
 {
-    return get(open, close).has_value();
+    return value(open, close).has_value();
 }
 
 QString AnswerRecord::text() const
 {
-    if (m_data->parallel || m_index < 0 || m_index >= m_data->spans.size())
+    if (m_data->parallel || m_index < 0 || m_index >= m_data->count())
         return QString();
-    return m_data->record(m_index).toString();
+    const Span span = m_data->record(m_index);
+    return m_data->text.mid(span.first, span.second);
 }
 
 AnswerRecords AnswerRecords::Separated(const QString& text, const QString& separator)
 {
     auto data = std::make_shared<AnswerRecordsData>();
     data->text = text;
-    data->spans = spansFrom(occurrences(text, separator), separator.size(), text.size());
+    data->starts = occurrences(text, separator);
+    data->skip = separator.size();
     return AnswerRecords(data);
 }
 
@@ -208,7 +540,7 @@ AnswerRecords AnswerRecords::FirstField(const QString& text, const QString& firs
 {
     auto data = std::make_shared<AnswerRecordsData>();
     data->text = text;
-    data->spans = spansFrom(occurrences(text, firstOpen), 0, text.size());
+    data->starts = occurrences(text, firstOpen);
     return AnswerRecords(data);
 }
 
@@ -217,7 +549,9 @@ AnswerRecords AnswerRecords::Parallel(const QString& text, const QString& firstO
     auto data = std::make_shared<AnswerRecordsData>();
     data->text = text;
     data->parallel = true;
-    data->parallelCount = occurrences(text, firstOpen).size();
+    const Marker first(firstOpen);
+    if (!first.isEmpty())
+        forEachOccurrence(text, first, anchorsInText(text, first), [&](qsizetype) { ++data->parallelCount; });
     return AnswerRecords(data);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <memory>
 #include <optional>
@@ -23,8 +24,8 @@ std::optional<QString> GetField(const QString& text, const QString& open, const 
 // occurrence k ("<text>a</text><text>b</text>" gives "a" and "b"). Empty when the marker is missing.
 QStringList GetFieldValues(const QString& text, const QString& open, const QString& close);
 
-// The pieces after each occurrence of the separator, each up to the next one or the end; the
-// text before the first separator is not a piece. Empty when the separator does not occur.
+// The segments after each occurrence of the separator, each up to the next one or the end; the
+// text before the first separator is not a segment. Empty when the separator does not occur.
 QStringList SplitRecords(const QString& text, const QString& separator);
 
 // How often the marker occurs in the text, as decimal text ("0" for none).
@@ -44,19 +45,24 @@ public:
     std::optional<QString> get(const QString& open, const QString& close) const;
     // The field's value, empty text when its marker is missing.
     QString field(const QString& open, const QString& close) const;
+    // The same value without a copy: it points into the answer and stays valid while this record
+    // or its list lives.
+    QStringView view(const QString& open, const QString& close) const;
     bool has(const QString& open, const QString& close) const;
     // The record's own text (empty for records of the parallel kind, which have none).
     QString text() const;
 
 private:
     friend class AnswerRecords;
+    std::optional<QStringView> value(const QString& open, const QString& close) const;
     AnswerRecord(std::shared_ptr<AnswerRecordsData> data, qsizetype index)
         : m_data(std::move(data)), m_index(index) {}
     std::shared_ptr<AnswerRecordsData> m_data;
     qsizetype m_index;
 };
 
-// The records of a list answer, read in one pass over the text whatever its size. Three kinds:
+// The records of a list answer, read in one pass over the text whatever its size; fields read
+// record by record in order are found without reading the text again. Three kinds:
 //   Separated(answer, "<menubrrs>")  a separator stands before every record;
 //   FirstField(answer, "nums[")      each record begins at an occurrence of its first marker;
 //   Parallel(answer, "num[")         record k's fields are the k-th occurrences of their

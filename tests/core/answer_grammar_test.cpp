@@ -95,36 +95,86 @@ TEST(AnswerGrammar, RecordsOutliveTheirList)
 
 namespace {
 
-// The reading written out as plain splits: piece k of the text cut at the opening marker, cut
+// The reading written out as plain splits: segment k of the text cut at the opening marker, cut
 // again at the closing marker.
 std::optional<QString> splitReading(const QString& text, const QString& open, const QString& close, int k)
 {
-    const QStringList pieces = text.split(open);
-    if (k >= pieces.size())
+    const QStringList segments = text.split(open);
+    if (k >= segments.size())
         return std::nullopt;
-    return pieces[k].split(close).first();
+    return segments[k].split(close).first();
 }
+
+// Text made of the markers' own characters, so that markers overlap and nest in every way.
+QString markerSoup(std::mt19937& random, int length)
+{
+    const QString alphabet = "aa[]] x";
+    QString text;
+    for (int i = 0; i < length; ++i)
+        text += alphabet[static_cast<int>(random() % alphabet.size())];
+    return text;
+}
+
+const std::pair<const char*, const char*> kMarkerPairs[] = {
+    {"a[", "]a"}, {"a[", "]"}, {"[", "]a"}, {"]a", "a["}, {"aa", " "},
+};
 
 } // namespace
 
 TEST(AnswerGrammar, AgreesWithPlainSplittingOnOverlappingMarkers)
 {
-    // Texts made of the markers' own characters, so that markers overlap and nest in every way.
-    const QString alphabet = "aa[]] x";
     std::mt19937 random(11);
     for (int round = 0; round < 3000; ++round) {
-        QString text;
-        const int length = static_cast<int>(random() % 24);
-        for (int i = 0; i < length; ++i)
-            text += alphabet[static_cast<int>(random() % alphabet.size())];
-        for (const auto& [open, close] : {std::pair{"a[", "]a"}, std::pair{"a[", "]"}, std::pair{"[", "]a"}}) {
+        const QString text = markerSoup(random, static_cast<int>(random() % 24));
+        const QStringList segments = text.split("x");
+        const auto separated = AnswerRecords::Separated(text, "x");
+        ASSERT_EQ(separated.count(), segments.size() - 1) << text.toStdString();
+        for (const auto& [open, close] : kMarkerPairs) {
             const auto parallel = AnswerRecords::Parallel(text, open);
+            const auto backward = AnswerRecords::Parallel(text, open);
+            const auto firstField = AnswerRecords::FirstField(text, open);
             for (int k = 1; k <= 4; ++k) {
                 const auto expected = splitReading(text, open, close, k);
                 ASSERT_EQ(GetField(text, open, close, k), expected) << text.toStdString() << " " << open << k;
-                if (k <= parallel.count())
-                    ASSERT_EQ(parallel.at(k - 1).get(open, close), expected) << text.toStdString();
+                if (k <= parallel.count()) {
+                    ASSERT_EQ(parallel.at(k - 1).get(open, close), expected) << text.toStdString() << " " << open;
+                    ASSERT_EQ(backward.at(parallel.count() - k).get(open, close),
+                              splitReading(text, open, close, static_cast<int>(parallel.count()) - k + 1));
+                    ASSERT_EQ(firstField.at(k - 1).get(open, close), expected) << text.toStdString() << " " << open;
+                }
             }
+            for (qsizetype k = 0; k < separated.count(); ++k) {
+                ASSERT_EQ(separated.at(k).text(), segments[k + 1]);
+                ASSERT_EQ(separated.at(k).get(open, close), splitReading(segments[k + 1], open, close, 1))
+                    << text.toStdString() << " " << open << k;
+            }
+        }
+    }
+}
+
+TEST(AnswerGrammar, LongAnswersReadAlikeInEveryOrder)
+{
+    // Long enough for the parallel kind to read it in several stretches.
+    std::mt19937 random(5);
+    const QString text = markerSoup(random, 30000);
+    for (const auto& [open, close] : kMarkerPairs) {
+        const QStringList segments = text.split(open);
+        const QStringList closeSegments = text.split(close);
+        const auto forward = AnswerRecords::Parallel(text, open);
+        const auto backward = AnswerRecords::Parallel(text, open);
+        ASSERT_EQ(forward.count(), segments.size() - 1) << open;
+        const QStringList values = GetFieldValues(text, open, close);
+        ASSERT_EQ(values.size(), forward.count()) << open;
+        for (qsizetype k = 0; k < forward.count(); ++k) {
+            const QString expected = segments[k + 1].split(close).first();
+            ASSERT_EQ(forward.at(k).field(open, close), expected) << open << " " << k;
+            // A second field read alongside, its markers swapped.
+            const auto swapped = k + 1 < closeSegments.size() ? std::optional(closeSegments[k + 1].split(open).first())
+                                                            : std::nullopt;
+            ASSERT_EQ(forward.at(k).get(close, open), swapped) << open << " " << k;
+            ASSERT_EQ(backward.at(forward.count() - 1 - k).field(open, close),
+                      segments[forward.count() - k].split(close).first());
+            ASSERT_EQ(values[k], expected);
         }
     }
 }
