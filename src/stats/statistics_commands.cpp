@@ -208,6 +208,11 @@ void frmz통계B::lblCMD_Click(int index)
         picFrame[i]->setVisible(i != index);
 }
 
+void frmz통계B::lblTerminate_Click()
+{
+    UnloadForm(FormName());
+}
+
 void frmz통계B::txt보낼문자_Change()
 {
     const int n = LenMbcs(txt보낼문자->text());

@@ -178,6 +178,11 @@ void frmz통계B::buildControls()
     CMD[5]->setCaption(QStringLiteral("등록된\r\n회   원"));
     CMD[5]->setGeometry(10, 665, 75, 39);
     lblTitle = label(this, QString(), QRect(13, 726, 235, 36));
+    // The close label lies right of the standard window area.
+    lblTerminate = new PictureLabel(this);
+    lblTerminate->setGeometry(1035, 5, 60, 45);
+    lblTerminate->setCursor(Qt::PointingHandCursor);
+    QObject::connect(lblTerminate, &PictureLabel::clicked, this, [this] { lblTerminate_Click(); });
     picWait = new WaitPicture(this);
 }
 

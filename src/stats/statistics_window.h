@@ -2,6 +2,7 @@
 
 #include "platform/crlf_text_box.h"
 #include "platform/panel_button.h"
+#include "platform/picture_label.h"
 #include "platform/spread_grid.h"
 #include "platform/wait_picture.h"
 #include "platform/window_registry.h"
@@ -49,6 +50,7 @@ public:
     std::array<CrLfTextBox*, 2> txt톡;
     CrLfTextBox* txt보낼톡;
     QLabel* lblTitle;
+    PictureLabel* lblTerminate;
     std::array<PanelButton*, 17> CMD;
     WaitPicture* picWait;
     // The link image box: the shop's picture on the image host, its site address and commands.
@@ -83,6 +85,8 @@ public:
     void Chk전체선택_Click();
     void lblCMD_Click(int index);
     void txt보낼문자_Change();
+    // Unloads the window; nothing is saved.
+    void lblTerminate_Click();
 
     // The credit figures of the two pages and of the main window.
     void ShowCredit(int credit);

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPointer>
 #include <QTest>
 
 namespace {
@@ -224,6 +225,24 @@ TEST_F(StatisticsLoads, ASecondPressOnlyActivatesTheOpenWindow)
     EXPECT_EQ(mainLog().filter("[frmz통계B→Form_Activate] Enter").size(), 2);
     EXPECT_EQ(QApplication::focusWidget(), window->기간[0]);
     EXPECT_EQ(window->lblTitle->text(), "예약 통계");
+}
+
+TEST_F(StatisticsLoads, TheCloseLabelUnloadsAndTheNextOpeningStartsAfresh)
+{
+    cache(kVisits);
+    QPointer<frmz통계B> window = &open();
+    QTest::mouseClick(window->CMD[4], Qt::LeftButton);
+    ASSERT_EQ(window->SPR[0]->MaxRows(), 4);
+    window->txt검색내검색->setText("새이름");
+
+    QTest::mouseClick(window->lblTerminate, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(FindForm("frmz통계B"), nullptr);
+
+    frmz통계B& again = open();
+    EXPECT_EQ(again.SPR[0]->MaxRows(), 0);
+    EXPECT_TRUE(again.txt검색내검색->text().isEmpty());
 }
 
 TEST_F(StatisticsLoads, CreditFiguresOfTheWindowAndTheMainWindow)
