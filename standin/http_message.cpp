@@ -58,10 +58,10 @@ QByteArray ReasonPhrase(int status)
     }
 }
 
-QByteArray HttpResponseHead(int status, qsizetype contentLength)
+QByteArray HttpResponseHead(int status, qsizetype contentLength, const QByteArray& contentType)
 {
     QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + " " + ReasonPhrase(status) + "\r\n";
-    head += "Content-Type: text/html; charset=utf-8\r\n";
+    head += "Content-Type: " + contentType + "\r\n";
     if (contentLength >= 0)
         head += "Content-Length: " + QByteArray::number(contentLength) + "\r\n";
     return head + "Connection: close\r\n\r\n";
@@ -71,5 +71,9 @@ QByteArray HttpResponse(int status, const QByteArray& body)
 {
     if (status == 204 || status == 304)
         return HttpResponseHead(status, -1);
+    if (body.startsWith("\x89PNG\r\n"))
+        return HttpResponseHead(status, body.size(), "image/png") + body;
+    if (body.startsWith("\xFF\xD8\xFF"))
+        return HttpResponseHead(status, body.size(), "image/jpeg") + body;
     return HttpResponseHead(status, body.size()) + body;
 }

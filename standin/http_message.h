@@ -22,11 +22,13 @@ constexpr qsizetype kMaxHttpBody = 64 * 1024 * 1024;
 // Reads one request from the bytes received so far.
 HttpParse ParseHttpRequest(const QByteArray& received, HttpRequestHead& head);
 
-// The head of a response that announces a body of that length (none when negative) and closes
-// the connection.
-QByteArray HttpResponseHead(int status, qsizetype contentLength);
+// The head of a response that announces a body of that length (none when negative) and that type,
+// and closes the connection.
+QByteArray HttpResponseHead(int status, qsizetype contentLength,
+                            const QByteArray& contentType = "text/html; charset=utf-8");
 
-// A complete response that closes the connection. A 204 or 304 carries no body.
+// A complete response that closes the connection. A 204 or 304 carries no body. A PNG or JPEG
+// picture is announced as one, everything else as a page.
 QByteArray HttpResponse(int status, const QByteArray& body);
 
 // The standard reason phrase of a status ("Internal Server Error").

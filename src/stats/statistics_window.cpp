@@ -194,8 +194,10 @@ void frmz통계B::buildFigures()
     const std::array<int, 6> lefts{10, 115, 220, 325, 465, 605};
     const std::array<int, 6> widths{103, 103, 103, 138, 138, 138};
     for (int i = 0; i < 6; ++i) {
-        auto* frame = captionFrame(this, captions[i], QRect(lefts[i], 55, widths[i], 40), 55);
-        lblNO[i] = label(frame, QString(), QRect(57, 1, widths[i] - 59, 38));
+        // Each caption as wide as its text, the rest to the figure: a five-digit count still fits.
+        const int captionWidth = fontMetrics().horizontalAdvance(captions[i]) + 10;
+        auto* frame = captionFrame(this, captions[i], QRect(lefts[i], 55, widths[i], 40), captionWidth);
+        lblNO[i] = label(frame, QString(), QRect(captionWidth + 2, 1, widths[i] - captionWidth - 4, 38));
         lblNO[i]->setObjectName(QStringLiteral("lblNO%1").arg(i));
         lblNO[i]->setAlignment(Qt::AlignCenter);
         lblNO[i]->setWordWrap(true);

@@ -2,6 +2,9 @@
 #include "support/program_dir.h"
 #include "support/standin_fixture.h"
 
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <gtest/gtest.h>
 
 // The image host takes a multipart upload without login and keeps the file part under the shop
@@ -29,4 +32,27 @@ TEST(LinkImageEndpoint, StoresTheFilePartUnderTheShopOfItsFileName)
     }
     EXPECT_EQ(backend.shop().linkImages.keys(), QStringList{"55"});
     EXPECT_EQ(backend.shop().linkImages.value("55"), "ab\r\ncd");
+}
+
+// A browser opening the site address shows the picture: its answer says what it holds.
+TEST(LinkImageEndpoint, ThePictureIsServedAsAPictureAndAMissingOneAsAPage)
+{
+    TempProgramDir dir;
+    StandinFixture backend;
+    const QString shop = backend.shop().account.value("번호");
+    const struct {
+        QString number;
+        int status;
+        QString type;
+    } cases[] = {{shop, 200, "image/png"}, {"999", 404, "text/html; charset=utf-8"}};
+    QNetworkAccessManager network;
+    for (const auto& c : cases) {
+        QNetworkReply* reply = network.get(QNetworkRequest(QUrl(backend->baseUrl() + "/qrmainimg/" + c.number + "__a-1.png")));
+        QEventLoop wait;
+        QObject::connect(reply, &QNetworkReply::finished, &wait, &QEventLoop::quit);
+        wait.exec();
+        EXPECT_EQ(reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), c.status);
+        EXPECT_EQ(reply->header(QNetworkRequest::ContentTypeHeader).toString(), c.type) << c.number.toStdString();
+        reply->deleteLater();
+    }
 }
