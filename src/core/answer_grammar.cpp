@@ -6,6 +6,7 @@
 #include <QStringView>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <vector>
 
@@ -82,10 +83,29 @@ using Span = std::pair<qsizetype, qsizetype>;   // start and length
 using Values = std::vector<QStringView>;
 
 // The places of an anchor character in a stretch of text, in order, each with the four
-// characters that end there.
+// characters that end there. Linked, each place also leads to the next place whose ending falls
+// in the same one of a few buckets: as many markers share an anchor character, a marker's
+// occurrences are then visited without stepping over every other marker's between them.
 struct Anchors {
+    static constexpr std::size_t kBuckets = 64;
     std::vector<qsizetype> positions;
     std::vector<quint64> endings;
+    std::vector<qsizetype> nextAlike;   // the number of places where none follows
+
+    static std::size_t bucket(quint64 ending) { return (ending * 0x9E3779B97F4A7C15ull) >> 58; }
+
+    void link()
+    {
+        const auto count = static_cast<qsizetype>(positions.size());
+        nextAlike.resize(positions.size());
+        std::array<qsizetype, kBuckets> following;
+        following.fill(count);
+        for (qsizetype i = count - 1; i >= 0; --i) {
+            qsizetype& after = following[bucket(endings[i])];
+            nextAlike[i] = after;
+            after = i;
+        }
+    }
 
     void gather(QStringView text, Span stretch, char16_t c)
     {
@@ -338,6 +358,8 @@ struct AnswerRecordsData {
         slot.span = span;
         slot.c = c;
         slot.anchors.gather(text, span, c);
+        if (parallel)
+            slot.anchors.link();
         return slot.anchors;
     }
 
@@ -405,8 +427,10 @@ struct AnswerRecordsData {
         const qsizetype block = field.scanPlace.block;
         const Anchors& anchors = anchorsIn({block, std::min(kBlock, text.size() - block)}, open.anchorChar());
         const auto count = static_cast<qsizetype>(anchors.positions.size());
+        // Where the ending tells the marker apart, only the places linked to the first are its own.
         const bool byEnding = open.probeEndsAtAnchor();
-        for (qsizetype i = field.scanPlace.index + 1; i < count; ++i) {
+        const auto following = [&](qsizetype i) { return byEnding ? anchors.nextAlike[i] : i + 1; };
+        for (qsizetype i = following(field.scanPlace.index); i < count; i = following(i)) {
             if (byEnding && anchors.endings[i] != open.probe)
                 continue;
             const qsizetype start = anchors.positions[i] - open.anchor;
