@@ -12,22 +12,25 @@
 
 namespace {
 
+// The four characters at `chars`, as one number.
+quint64 fourChars(const char16_t* chars)
+{
+    quint64 value;
+    std::memcpy(&value, chars, sizeof value);
+    return value;
+}
+
 // Whether the n characters at a and b are the same, compared four at a time (the last four
 // overlapping the ones before, so that every length takes the same steps).
 bool sameChars(const char16_t* a, const char16_t* b, qsizetype n)
 {
-    const auto word = [](const char16_t* chars) {
-        quint64 value;
-        std::memcpy(&value, chars, sizeof value);
-        return value;
-    };
     if (n < 4)
         return std::equal(a, a + n, b);
     for (qsizetype i = 0; i + 4 < n; i += 4) {
-        if (word(a + i) != word(b + i))
+        if (fourChars(a + i) != fourChars(b + i))
             return false;
     }
-    return word(a + n - 4) == word(b + n - 4);
+    return fourChars(a + n - 4) == fourChars(b + n - 4);
 }
 
 // The four characters that end at `at`, as one number (none before the text's fourth character).
@@ -52,7 +55,7 @@ struct Marker {
         anchor = bracket == text.end() ? 0 : bracket - text.begin();
         if (text.size() >= 4) {
             probeStart = std::clamp<qsizetype>(anchor - 3, 0, text.size() - 4);
-            std::memcpy(&probe, text.utf16() + probeStart, sizeof probe);
+            probe = fourChars(text.utf16() + probeStart);
         }
     }
 
@@ -61,16 +64,20 @@ struct Marker {
     char16_t anchorChar() const { return text[anchor].unicode(); }
     // Whether the probe is the four characters that end at the anchor ("name[" markers).
     bool probeEndsAtAnchor() const { return probeStart >= 0 && probeStart == anchor - 3; }
-    // Whether the marker stands at `start`; the caller knows it fits in `in`.
+    // Whether the marker stands at `start`; the caller knows it fits in `in`. The probe and the
+    // first and last four characters settle a marker of up to eight characters without a call
+    // (most markers are that short, and this runs for every field of every record).
     bool standsAt(QStringView in, qsizetype start) const
     {
-        if (probeStart > 0) {
-            quint64 found;
-            std::memcpy(&found, in.utf16() + start + probeStart, sizeof found);
-            if (found != probe)
-                return false;
-        }
-        return sameChars(text.utf16(), in.utf16() + start, text.size());
+        const char16_t* at = in.utf16() + start;
+        if (probeStart < 0)
+            return std::equal(text.utf16(), text.utf16() + text.size(), at);
+        const char16_t* own = text.utf16();
+        const qsizetype last = text.size() - 4;
+        if (fourChars(at + probeStart) != probe || fourChars(at) != fourChars(own)
+            || fourChars(at + last) != fourChars(own + last))
+            return false;
+        return last <= 4 || sameChars(own + 4, at + 4, last - 4);
     }
 
     QStringView text;
