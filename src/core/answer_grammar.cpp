@@ -77,7 +77,7 @@ struct Marker {
         if (fourChars(at + probeStart) != probe || fourChars(at) != fourChars(own)
             || fourChars(at + last) != fourChars(own + last))
             return false;
-        return last <= 4 || sameChars(own + 4, at + 4, last - 4);
+        return last <= 4 || sameChars(own, at, text.size());
     }
 
     QStringView text;
