@@ -332,7 +332,15 @@ struct AnswerRecordsData {
 
     Field& field(const QString& open, const QString& close)
     {
-        // Records read their fields in the same order, so the search starts after the last one read.
+        // Records read their fields in the same order: mostly the one after the last one read is
+        // asked for, and this runs for every field of every record.
+        if (nextField < static_cast<qsizetype>(fields.size()) && fields[nextField].is(open, close))
+            return fields[nextField++];
+        return soughtField(open, close);
+    }
+
+    Field& soughtField(const QString& open, const QString& close)
+    {
         const auto known = static_cast<qsizetype>(fields.size());
         for (qsizetype k = 0, at = nextField; k < known; ++k, ++at) {
             if (at == known)
