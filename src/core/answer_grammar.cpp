@@ -65,8 +65,8 @@ struct Marker {
     // Whether the probe is the four characters that end at the anchor ("name[" markers).
     bool probeEndsAtAnchor() const { return probeStart >= 0 && probeStart == anchor - 3; }
     // Whether the marker stands at `start`; the caller knows it fits in `in`. The probe and the
-    // first and last four characters settle a marker of up to eight characters without a call
-    // (most markers are that short, and this runs for every field of every record).
+    // first, middle and last four characters settle a marker of up to twelve characters without
+    // a call (most markers are that short, and this runs for every field of every record).
     bool standsAt(QStringView in, qsizetype start) const
     {
         const char16_t* at = in.utf16() + start;
@@ -77,7 +77,9 @@ struct Marker {
         if (fourChars(at + probeStart) != probe || fourChars(at) != fourChars(own)
             || fourChars(at + last) != fourChars(own + last))
             return false;
-        return last <= 4 || sameChars(own, at, text.size());
+        if (last <= 4)
+            return true;
+        return last <= 8 ? fourChars(at + 4) == fourChars(own + 4) : sameChars(own, at, text.size());
     }
 
     QStringView text;
