@@ -327,7 +327,10 @@ struct AnswerRecordsData {
     std::vector<Stretch> stretches = std::vector<Stretch>(2);
     qsizetype lastStretch = 0;          // the one read last
     qsizetype nextScanned = 0;          // the one that takes the next stretch scanned
-    static constexpr qsizetype kBlock = 4096;
+    // A block is read by every field before the next: small enough that its text and anchors stay
+    // in the processor's nearer caches meanwhile (measured: much larger blocks read far slower),
+    // large enough that each field seldom starts a new one.
+    static constexpr qsizetype kBlock = 8192;
 
     qsizetype count() const { return parallel ? parallelCount : starts.size(); }
     Span record(qsizetype index) const { return segmentAfter(starts, index, skip, text.size()); }
