@@ -127,11 +127,11 @@ struct Anchors {
     }
 };
 
-// The first place at or after `from` where the marker stands, or -1.
-qsizetype find(QStringView text, const Marker& marker, qsizetype from)
+// The first place where the marker stands, looking from its anchor character at `at` on, or -1.
+qsizetype findFromAnchor(QStringView text, const Marker& marker, qsizetype at)
 {
     const char16_t c = marker.anchorChar();
-    for (qsizetype at = FindCharFrom(text, c, from + marker.anchor); at >= 0; at = FindCharFrom(text, c, at + 1)) {
+    for (; at >= 0; at = FindCharFrom(text, c, at + 1)) {
         const qsizetype start = at - marker.anchor;
         if (start + marker.size() > text.size())
             return -1;
@@ -139,6 +139,17 @@ qsizetype find(QStringView text, const Marker& marker, qsizetype from)
             return start;
     }
     return -1;
+}
+
+// The first place at or after `from` where the marker stands, or -1. Mostly the marker stands
+// at the first anchor character (a closing marker right after its value).
+inline qsizetype find(QStringView text, const Marker& marker, qsizetype from)
+{
+    const qsizetype at = FindCharFrom(text, marker.anchorChar(), from + marker.anchor);
+    const qsizetype start = at - marker.anchor;
+    if (at >= 0 && start + marker.size() <= text.size() && marker.standsAt(text, start))
+        return start;
+    return at < 0 ? -1 : findFromAnchor(text, marker, at);
 }
 
 // The same search where the places of the anchor character are known, from anchors number
