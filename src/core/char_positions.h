@@ -8,7 +8,7 @@
 #include <emmintrin.h>
 #endif
 
-// Searches for one character that read eight characters at a time.
+// Searches for one character that read eight or sixteen characters at a time.
 
 namespace char_positions_detail {
 
@@ -18,6 +18,15 @@ inline unsigned chunkMask(const char16_t* data, __m128i wanted)
 {
     const __m128i equal = _mm_cmpeq_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data)), wanted);
     return static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(equal, equal))) & 0xFFu;
+}
+
+// The same for the sixteen characters at `data`: a pass over a whole text takes half the steps.
+inline unsigned wideChunkMask(const char16_t* data, __m128i wanted)
+{
+    const auto* chunks = reinterpret_cast<const __m128i*>(data);
+    const __m128i low = _mm_cmpeq_epi16(_mm_loadu_si128(chunks), wanted);
+    const __m128i high = _mm_cmpeq_epi16(_mm_loadu_si128(chunks + 1), wanted);
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(low, high)));
 }
 #endif
 
@@ -32,8 +41,8 @@ void ForEachCharPosition(QStringView text, char16_t c, Visit&& visit)
     qsizetype i = 0;
 #if defined(__SSE2__)
     const __m128i wanted = _mm_set1_epi16(static_cast<short>(c));
-    for (; i + 8 <= size; i += 8) {
-        for (unsigned mask = char_positions_detail::chunkMask(data + i, wanted); mask; mask &= mask - 1)
+    for (; i + 16 <= size; i += 16) {
+        for (unsigned mask = char_positions_detail::wideChunkMask(data + i, wanted); mask; mask &= mask - 1)
             visit(i + std::countr_zero(mask));
     }
 #endif

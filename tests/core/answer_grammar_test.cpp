@@ -178,3 +178,44 @@ TEST(AnswerGrammar, LongAnswersReadAlikeInEveryOrder)
         }
     }
 }
+
+TEST(AnswerGrammar, LongMarkersReadAlikeAcrossALongAnswer)
+{
+    // Markers of three to seventeen characters, two with the same characters before their
+    // bracket, in an answer long enough to be read in many blocks. Some records lack a field and
+    // some values hold brackets or text that differs from a marker in one character only, so
+    // occurrences and records do not line up.
+    const std::pair<QString, QString> fields[] = {
+        {"nums[", "]nums"}, {"no[", "]no"}, {"rs_date[", "]rs_date"}, {"rs_state[", "]rs_state"},
+        {"tel[", "]tel"}, {"reservation_memo[", "]reservation_memo"},
+    };
+    const QString nearMarkers[] = {"[x]", "rs_sXate[", "]rs_d0te", "reservation_Xemo[", "]reservation_mXmo"};
+    std::mt19937 random(7);
+    QString text = "totalrow[3000]totalrow";
+    for (int k = 0; k < 3000; ++k) {
+        for (const auto& [open, close] : fields) {
+            if (open == "nums[" || random() % 4 != 0) {
+                const QString nearMarker = random() % 3 == 0 ? nearMarkers[random() % std::size(nearMarkers)] : "";
+                text += open + QString::number(k) + nearMarker + close + " ";
+            }
+        }
+    }
+    const auto parallel = AnswerRecords::Parallel(text, "nums[");
+    const auto firstField = AnswerRecords::FirstField(text, "nums[");
+    const QStringList records = text.split("nums[");
+    ASSERT_EQ(parallel.count(), 3000);
+    ASSERT_EQ(firstField.count(), 3000);
+    QList<QStringList> segments;
+    for (const auto& [open, close] : fields)
+        segments.append(text.split(open));
+    for (qsizetype k = 0; k < 3000; ++k) {
+        for (qsizetype f = 0; f < std::ssize(fields); ++f) {
+            const auto& [open, close] = fields[f];
+            const auto expected = k + 1 < segments[f].size() ? std::optional(segments[f][k + 1].split(close).first())
+                                                             : std::nullopt;
+            ASSERT_EQ(parallel.at(k).get(open, close), expected) << open.toStdString() << " " << k;
+            ASSERT_EQ(firstField.at(k).get(open, close), splitReading("nums[" + records[k + 1], open, close, 1))
+                << open.toStdString() << " " << k;
+        }
+    }
+}
