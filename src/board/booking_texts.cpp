@@ -10,15 +10,18 @@ const QString kCrLf = QStringLiteral("\r\n");
 const QString kWideBlank = QStringLiteral("\u3000");
 
 // A value on one line of the note: each of its line breaks becomes a blank.
-void appendLine(QString& note, QString value)
+void appendLine(QString& note, const QString& value)
 {
-    if (value.contains(QChar('\r')) || value.contains(QChar('\n'))) {
-        value.replace(kCrLf, QStringLiteral(" "));
-        value.replace(QChar('\r'), QChar(' '));
-        value.replace(QChar('\n'), QChar(' '));
-    }
     note += kWideBlank;
-    note += value;
+    if (value.contains(QChar('\r')) || value.contains(QChar('\n'))) {
+        QString oneLine = value;
+        oneLine.replace(kCrLf, QStringLiteral(" "));
+        oneLine.replace(QChar('\r'), QChar(' '));
+        oneLine.replace(QChar('\n'), QChar(' '));
+        note += oneLine;
+    } else {
+        note += value;
+    }
     note += kCrLf;
 }
 
@@ -39,13 +42,19 @@ int MinutesOfDay(const QString& hhnn)
 
 QString BookingTablesText(const QString& seats)
 {
-    const QStringList parts = seats.split(QChar(';'));
-    if (parts.size() == 1)
-        return parts[0];
-    QStringList names;
-    for (int k = 0; k < parts.size(); k += 2)
-        names.append(parts[k]);
-    return names.join(QStringLiteral(", "));
+    if (!seats.contains(QChar(';')))
+        return seats;
+    QString names;
+    qsizetype part = 0;
+    for (const QStringView value : QStringView(seats).tokenize(u';')) {
+        if (part % 2 == 0) {
+            if (part > 0)
+                names += QStringLiteral(", ");
+            names += value;
+        }
+        ++part;
+    }
+    return names;
 }
 
 QString BookingPartyText(const QString& code)
@@ -73,7 +82,10 @@ QString BookingNote(const BookingNoteValues& values)
     appendLine(note, FormatPhoneMasked(values.phone, false));
     for (const QString* value : {&values.tables, &values.party, &values.request})
         appendLine(note, *value);
-    note += QStringLiteral("   [") + QString::number(values.number) + QStringLiteral("]") + kCrLf;
+    note += QStringLiteral("   [");
+    note += QString::number(values.number);
+    note += QChar(']');
+    note += kCrLf;
     return note;
 }
 

@@ -101,7 +101,11 @@ QString frmB예약관리::GetTimeAdd(const QString& timeT, int minutes)
         return QString();
     const int day = 24 * 60;
     const int later = ((start + minutes) % day + day) % day;
-    return QStringLiteral("%1:%2").arg(later / 60, 2, 10, QChar('0')).arg(later % 60, 2, 10, QChar('0'));
+    const int hour = later / 60;
+    const int minute = later % 60;
+    const QChar text[] = {QChar(u'0' + hour / 10), QChar(u'0' + hour % 10), QChar(u':'), QChar(u'0' + minute / 10),
+                          QChar(u'0' + minute % 10)};
+    return QString(text, 5);
 }
 
 bool frmB예약관리::DrawShedule()

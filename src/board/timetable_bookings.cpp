@@ -61,13 +61,13 @@ DayBooking readBooking(const JetRecordset& rs, const QString& day)
     return booking;
 }
 
-int tableRow(const GridModel& grid, const QString& name)
+// The row of each table name; where a name repeats, its first row.
+QHash<QString, int> tableRows(const GridModel& grid)
 {
-    for (int row = 1; row <= grid.MaxRows(); ++row) {
-        if (grid.GetText(1, row) == name)
-            return row;
-    }
-    return 0;
+    QHash<QString, int> rows;
+    for (int row = grid.MaxRows(); row >= 1; --row)
+        rows.insert(grid.GetText(1, row), row);
+    return rows;
 }
 
 } // namespace
@@ -94,10 +94,11 @@ bool frmB예약관리::Load_DayData(const QString& DateT)
 
     SpreadGrid& grid = *sprGraph[0];
     const bool wide = width() >= 1024;
+    const QHash<QString, int> rows = tableRows(grid);
     for (int b = 0; b < bookings.size(); ++b) {
         const DayBooking& booking = bookings[b];
         for (const QString& table : booking.tables) {
-            const int row = tableRow(grid, table);
+            const int row = rows.value(table);
             if (row == 0)
                 continue;
             // Columns before the first hour and after the last are left out; a booking that ends

@@ -49,10 +49,13 @@ QString FormatPhoneMasked(const QString& phone, bool mask)
     PhoneParts p = SplitPhone(phone);
     if (mask && p.middle.size() == 4)
         p.middle = p.middle.left(1) + "**" + p.middle.right(1);
-    QStringList shown;
-    for (const QString& part : {p.area, p.middle, p.last}) {
-        if (!part.isEmpty())
-            shown.append(part);
+    QString shown;
+    for (const QString* part : {&p.area, &p.middle, &p.last}) {
+        if (part->isEmpty())
+            continue;
+        if (!shown.isEmpty())
+            shown += u'-';
+        shown += *part;
     }
-    return shown.join(u'-');
+    return shown;
 }
