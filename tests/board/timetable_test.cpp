@@ -237,6 +237,7 @@ TEST(BookingTexts, TablesAndParties)
     EXPECT_EQ(BookingTablesText("A1"), "A1");
     EXPECT_EQ(BookingTablesText("A1;4;A2;2"), "A1, A2");
     EXPECT_EQ(BookingTablesText("A1;2;B1"), "A1, B1");
+    EXPECT_EQ(BookingTablesText(";4;A2;2"), ", A2"); // an empty name keeps its place
     const std::pair<QString, QString> parties[] = {{"T;4", "4"}, {"M;2;F;3", "2 / 3"}, {"B;2;S;1", "2 / 1"},
                                                    {"5", "5"},   {"M;2;F", ""},         {"", ""}};
     for (const auto& [code, text] : parties)
