@@ -58,14 +58,10 @@ bool frmB전화수신이력B::Send_문자()
     if (MsgBox(QStringLiteral("전송하시겠습니까?"), MsgStyle::YesNo) != MsgResult::Yes || !self)
         return false;
     const QString text = txt보낼문자->text();
-    picWait->showBeforeRequest();
-    if (!self)
+    const std::optional<QString> answer =
+        SendCouponSmsWaiting(*picWait, QStringLiteral("Send_문자() ... "), recipients, text);
+    if (!answer || !self)
         return false;
-    const QString answer = CouponSmsRequest(QStringLiteral("Send_문자() ... "), LenMbcs(text), recipients.list, text)
-                               .sendOnce();
-    if (!self)
-        return false;
-    picWait->hide();
     Delay(1000);
     if (!self)
         return false;
@@ -73,7 +69,7 @@ bool frmB전화수신이력B::Send_문자()
     if (!self)
         return false;
     showCredit(after);
-    if (answer.isEmpty()) {
+    if (answer->isEmpty()) {
         MsgBox(QStringLiteral("실패! 다시 시도해주세요."), MsgStyle::OkOnly);
         return false;
     }

@@ -1,7 +1,11 @@
 #include "server/coupon_sms.h"
 
+#include "core/byte_text.h"
 #include "core/text_escapes.h"
 #include "platform/grid_model.h"
+#include "platform/wait_picture.h"
+
+#include <QPointer>
 
 BackendRequest CouponSmsRequest(const QString& label, int bytec, const QString& recipients,
                                 const QString& text)
@@ -34,4 +38,18 @@ CouponRecipients TickedCouponRecipients(GridModel& grid, int numberColumn,
         found.list += "b[" + grid.GetText(1, r) + "]b" + "a[" + QString(number).remove(u'-') + "]a ";
     }
     return found;
+}
+
+std::optional<QString> SendCouponSmsWaiting(WaitPicture& wait, const QString& label,
+                                             const CouponRecipients& recipients, const QString& text)
+{
+    QPointer<WaitPicture> shown(&wait);
+    wait.showBeforeRequest();
+    if (!shown)
+        return std::nullopt;
+    const QString answer = CouponSmsRequest(label, ByteLen(text), recipients.list, text).sendOnce();
+    if (!shown)
+        return std::nullopt;
+    wait.hide();
+    return answer;
 }

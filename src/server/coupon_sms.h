@@ -5,8 +5,10 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class GridModel;
+class WaitPicture;
 
 // The request that sends one text to several recipients at once ("/program/sendCouponSMS.php"):
 // after the account, "bytec" (the text's byte count), "sendphonetext" (the recipient list, "b["
@@ -25,3 +27,8 @@ struct CouponRecipients {
 };
 CouponRecipients TickedCouponRecipients(GridModel& grid, int numberColumn,
                                         const std::function<bool(const QString& shown)>& accepts);
+
+// Sends the text to the recipients in one such request, the window's wait picture shown meanwhile
+// and hidden after. Empty when the window (and so its picture) closed during the wait.
+std::optional<QString> SendCouponSmsWaiting(WaitPicture& wait, const QString& label,
+                                             const CouponRecipients& recipients, const QString& text);

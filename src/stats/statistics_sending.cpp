@@ -119,15 +119,11 @@ bool frmz통계B::Send_문자()
     if (!confirmSend(qint64(credit) >= qint64(price) * recipients.count, QStringLiteral("남은 문자가 모자랍니다!")))
         return false;
     const QString text = txt보낼문자->text();
-    picWait->showBeforeRequest();
-    if (!self)
+    const std::optional<QString> answer =
+        SendCouponSmsWaiting(*picWait, QStringLiteral("Send_문자() ... "), recipients, text);
+    if (!answer || !self)
         return false;
-    const QString answer = CouponSmsRequest(QStringLiteral("Send_문자() ... "), LenMbcs(text), recipients.list, text)
-                               .sendOnce();
-    if (!self)
-        return false;
-    picWait->hide();
-    return finishSend(!answer.isEmpty());
+    return finishSend(!answer->isEmpty());
 }
 
 bool frmz통계B::Send_톡()
