@@ -10,6 +10,7 @@
 #include "platform/panel_button_look.h"
 #include "platform/pop_up.h"
 #include "platform/send_keys.h"
+#include "server/coupon_sms.h"
 #include "server/main_credit_labels.h"
 #include "server/message_credit.h"
 #include "server/saved_messages.h"
@@ -279,8 +280,7 @@ void frmB전화수신이력B::showCredit(int credit)
 
 void frmB전화수신이력B::txt보낼문자_Change()
 {
-    const int bytes = LenMbcs(txt보낼문자->text());
-    글자크기->setText(QString::number(bytes) + " - " + (bytes < 91 ? QStringLiteral("SMS") : QStringLiteral("LMS")));
+    글자크기->setText(MessageSizeCaption(LenMbcs(txt보낼문자->text())));
 }
 
 void frmB전화수신이력B::CMD_Click(int index)

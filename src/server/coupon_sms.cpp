@@ -21,6 +21,11 @@ BackendRequest CouponSmsRequest(const QString& label, int bytec, const QString& 
     return request;
 }
 
+QString MessageSizeCaption(int bytes)
+{
+    return QString::number(bytes) + QStringLiteral(" - ") + (bytes < 91 ? QStringLiteral("SMS") : QStringLiteral("LMS"));
+}
+
 CouponRecipients TickedCouponRecipients(GridModel& grid, int numberColumn,
                                         const std::function<bool(const QString& shown)>& accepts)
 {

@@ -18,6 +18,10 @@ class WaitPicture;
 BackendRequest CouponSmsRequest(const QString& label, int bytec, const QString& recipients,
                                 const QString& lineText);
 
+// The size caption shown under a message being written: its byte count, " - " and "SMS" below 91
+// bytes, "LMS" from there on.
+QString MessageSizeCaption(int bytes);
+
 // The recipients of such a request: one "b[" record "]b" "a[" digits "]a " entry for every row
 // of the grid ticked in column 2 whose number (the given column, as shown) the caller's rule
 // accepts, in row order; column 1 holds the record and the digits are the number without "-".

@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/program_folder.h"
+#include "server/coupon_sms.h"
 #include "server/saved_messages.h"
 
 #include <QClipboard>
@@ -215,6 +216,5 @@ void frmz통계B::lblTerminate_Click()
 
 void frmz통계B::txt보낼문자_Change()
 {
-    const int n = LenMbcs(txt보낼문자->text());
-    글자크기->setText(QString::number(n) + QStringLiteral(" - ") + (n < 91 ? QStringLiteral("SMS") : QStringLiteral("LMS")));
+    글자크기->setText(MessageSizeCaption(LenMbcs(txt보낼문자->text())));
 }
