@@ -223,9 +223,10 @@ void frmB직원등록::add()
         MsgBox(QStringLiteral("빈 직원은 추가가 불가능합니다!"), MsgStyle::OkOnly);
         return;
     }
+    QPointer<frmB직원등록> self(this);
     Add_직원();
-    reload();
-    clearBoxes();
+    if (self && reload())
+        clearBoxes();
 }
 
 void frmB직원등록::rename()
@@ -234,9 +235,10 @@ void frmB직원등록::rename()
         MsgBox(QStringLiteral("빈 직원은 수정이 불가능합니다!"), MsgStyle::OkOnly);
         return;
     }
+    QPointer<frmB직원등록> self(this);
     Modify_직원();
-    reload();
-    clearBoxes();
+    if (self && reload())
+        clearBoxes();
 }
 
 // Only a name clicked or moved since the last reload is deleted; otherwise the press does nothing.
@@ -246,9 +248,10 @@ void frmB직원등록::remove()
     if (grid.MaxRows() < 1 || !m_rowChosen)
         return;
     grid.SetCol(1);
+    QPointer<frmB직원등록> self(this);
     Delete_직원(ToLong(grid.GetText(1, grid.Row())));
-    reload();
-    clearBoxes();
+    if (self && reload())
+        clearBoxes();
 }
 
 void frmB직원등록::saveOrder()
@@ -257,16 +260,21 @@ void frmB직원등록::saveOrder()
         MsgBox(QStringLiteral("순서를 정할 수 없습니다!"), MsgStyle::OkOnly);
         return;
     }
+    QPointer<frmB직원등록> self(this);
     ReOrder_직원();
-    reload();
+    if (self)
+        reload();
 }
 
-void frmB직원등록::reload()
+// False when the window went during one of the two requests.
+bool frmB직원등록::reload()
 {
     QPointer<frmB직원등록> self(this);
     Load_직원();
-    if (self)
-        Read_직원();
+    if (!self)
+        return false;
+    Read_직원();
+    return !self.isNull();
 }
 
 void frmB직원등록::clearBoxes()

@@ -68,7 +68,7 @@ private:
     void rename();
     void remove();
     void saveOrder();
-    void reload();
+    bool reload();
     void clearBoxes();
     QString sendWithWait(BackendRequest request);
 
