@@ -105,9 +105,9 @@ void frmz통계B::img링크이미지_Click()
 // only once the image host took the picture; otherwise the old one comes back on screen.
 void frmz통계B::Change_링크이미지()
 {
+    QPointer<frmz통계B> self(this);
     const QString chosen = ShowOpenDialog(QStringLiteral("[열기] 675x500 PNG 파일로 변경"), QString(),
                                           QStringLiteral("로고파일|*.png;*.jpg; "));
-    QPointer<frmz통계B> self(this);
     if (!self || chosen.isEmpty() || ReadPicture(chosen).isNull())
         return;
     showStretched(chosen, *img링크이미지);

@@ -88,9 +88,10 @@ bool frmz통계B::finishSend(bool answered)
     Delay(1000);
     if (!self)
         return false;
-    ShowCredit(ToLong(VMR_남은문자()));
+    const int credit = ToLong(VMR_남은문자());
     if (!self)
         return false;
+    ShowCredit(credit);
     if (!answered) {
         MsgBox(QStringLiteral("실패! 다시 시도해주세요."), MsgStyle::OkOnly);
         return false;
