@@ -124,7 +124,7 @@ void frmB좌석설정_순서변경::setUpGrid()
     SpreadSetCellType(&grid, 2, 4, QString());
     SpreadSetCellType(&grid, 3, 7, QString());
     스프레드_색상초기화7(&grid);
-    OwnerDrawHeaderRow(grid);
+    SetHeaderRowOwnerDrawn(grid, grid.MaxCols());
     grid.SetCol(2);
 }
 

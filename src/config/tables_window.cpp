@@ -225,7 +225,7 @@ void frmB좌석설정::setUpGrid()
     for (int col = 5; col <= 8; ++col)
         SpreadSetCellType(&grid, col, 4, QString());
     스프레드_색상초기화7(&grid);
-    OwnerDrawHeaderRow(grid);
+    SetHeaderRowOwnerDrawn(grid, grid.MaxCols());
     grid.SetCol(3);
 }
 
