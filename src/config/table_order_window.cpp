@@ -8,9 +8,9 @@
 #include "core/grid_helpers.h"
 #include "core/list_grid.h"
 #include "core/screen_values.h"
-#include "platform/blue_button.h"
 #include "platform/header_cell.h"
 #include "platform/message_box.h"
+#include "platform/panel_button_look.h"
 #include "platform/send_keys.h"
 #include "platform/window_effects.h"
 
@@ -76,8 +76,6 @@ void frmB좌석설정_순서변경::buildControls()
     buttonFont.setBold(true);
     CMD[0]->setFont(buttonFont);
     QObject::connect(CMD[0], &PanelButton::clicked, this, [this] { CMD_Click(0); });
-    QObject::connect(CMD[0], &PanelButton::mouseDown, this, [this] { CMD_MouseDown(0); });
-    QObject::connect(CMD[0], &PanelButton::mouseUp, this, [this] { CMD_MouseUp(0); });
 
     picWait = new WaitPicture(this);
     EnterMovesFocus(*this);
@@ -93,7 +91,7 @@ void frmB좌석설정_순서변경::Form_Load()
     FormRound(*this, 11);
     Func_ReadSkin();
     lblTitle->setText(QStringLiteral("좌석설정 순서변경"));
-    PrepareBlueButton(*CMD[0]);
+    GiveSwappingLook(*CMD[0], QColor(0, 141, 238));
 }
 
 bool frmB좌석설정_순서변경::Func_ReadSkin()
@@ -124,7 +122,7 @@ void frmB좌석설정_순서변경::setUpGrid()
     SpreadSetCellType(&grid, 2, 4, QString());
     SpreadSetCellType(&grid, 3, 7, QString());
     스프레드_색상초기화7(&grid);
-    OwnerDrawHeaderRow(grid);
+    SetHeaderRowOwnerDrawn(grid, grid.MaxCols());
     grid.SetCol(2);
 }
 
@@ -173,15 +171,6 @@ void frmB좌석설정_순서변경::CMD_Click(int index)
     UnloadForm(FormName());
 }
 
-void frmB좌석설정_순서변경::CMD_MouseDown(int index)
-{
-    ShowBlueButtonPressed(*CMD[index], true);
-}
-
-void frmB좌석설정_순서변경::CMD_MouseUp(int index)
-{
-    ShowBlueButtonPressed(*CMD[index], false);
-}
 
 void frmB좌석설정_순서변경::SPR_DrawItem(int index, int col, int row, QPainter& dc, int x, int y, int x2, int y2)
 {

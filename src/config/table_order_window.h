@@ -35,8 +35,6 @@ public:
 
     void lblTerminate_Click();
     void CMD_Click(int index);
-    void CMD_MouseDown(int index);
-    void CMD_MouseUp(int index);
     void SPR_DrawItem(int index, int col, int row, QPainter& dc, int x, int y, int x2, int y2);
 
     // The list exchange with the backend.

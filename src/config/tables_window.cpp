@@ -5,10 +5,10 @@
 #include "core/grid_helpers.h"
 #include "core/list_grid.h"
 #include "core/screen_values.h"
-#include "platform/blue_button.h"
 #include "platform/header_cell.h"
 #include "platform/mdi_child.h"
 #include "platform/message_box.h"
+#include "platform/panel_button_look.h"
 #include "server/server_globals.h"
 #include "server/table_loader.h"
 
@@ -109,8 +109,6 @@ void frmB좌석설정::buildControls()
         button->setFont(labelFont(10, true));
         const int index = button->index();
         QObject::connect(button, &PanelButton::clicked, this, [this, index] { CMD_Click(index); });
-        QObject::connect(button, &PanelButton::mouseDown, this, [this, index] { CMD_MouseDown(index); });
-        QObject::connect(button, &PanelButton::mouseUp, this, [this, index] { CMD_MouseUp(index); });
     }
     picWait = new WaitPicture(this);
 }
@@ -177,7 +175,7 @@ void frmB좌석설정::Form_Load()
                 gFormStdW / gTwipsX, gFormStdH / gTwipsY);
     Func_ReadSkin();
     for (PanelButton* button : CMD)
-        PrepareBlueButton(*button);
+        GiveSwappingLook(*button, kBlue);
     if (TablesComeFromLink()) {
         pF[0]->hide();
         좌석이름2->setEnabled(false);
@@ -225,7 +223,7 @@ void frmB좌석설정::setUpGrid()
     for (int col = 5; col <= 8; ++col)
         SpreadSetCellType(&grid, col, 4, QString());
     스프레드_색상초기화7(&grid);
-    OwnerDrawHeaderRow(grid);
+    SetHeaderRowOwnerDrawn(grid, grid.MaxCols());
     grid.SetCol(3);
 }
 
@@ -308,12 +306,3 @@ void frmB좌석설정::openOrderWindow()
         Load_설정();
 }
 
-void frmB좌석설정::CMD_MouseDown(int index)
-{
-    ShowBlueButtonPressed(*CMD[index], true);
-}
-
-void frmB좌석설정::CMD_MouseUp(int index)
-{
-    ShowBlueButtonPressed(*CMD[index], false);
-}

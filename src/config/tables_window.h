@@ -52,8 +52,6 @@ public:
     void SPR_Click(int index, int col, int row);
     void SPR_DrawItem(int index, int col, int row, QPainter& dc, int x, int y, int x2, int y2);
     void CMD_Click(int index);
-    void CMD_MouseDown(int index);
-    void CMD_MouseUp(int index);
 
     // The list exchange with the backend.
     void Load_설정();

@@ -20,12 +20,3 @@ void LayOutListGrid(GridModel& grid, const ListGridLayout& layout)
     grid.SetCol(-1);
     grid.SetFontSize(layout.headerFont);
 }
-
-void OwnerDrawHeaderRow(GridModel& grid)
-{
-    grid.SetRow(0);
-    for (int col = 0; col <= grid.MaxCols(); ++col) {
-        grid.SetCol(col);
-        grid.SetCellType(GridCellType::OwnerDrawn);
-    }
-}

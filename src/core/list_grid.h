@@ -17,6 +17,3 @@ struct ListGridLayout
 };
 
 void LayOutListGrid(GridModel& grid, const ListGridLayout& layout);
-
-// Every cell of the header row owner-drawn, so that the grid's DrawItem paints it.
-void OwnerDrawHeaderRow(GridModel& grid);

@@ -374,7 +374,7 @@ void frmMainMDI::mnuExit_Click()
     if (!isMinimized() && !isMaximized() && !m_FloatingButton)
         saveFullGeometry();
     m_exiting = true;
-    unloadChildWindows();
+    UnloadMdiChildren();
     UnloadForm(FormName());
     EndProgram(0);
 }
@@ -394,9 +394,4 @@ QRect frmMainMDI::savedFullGeometry() const
     };
     return QRect(read(QStringLiteral("X"), 0), read(QStringLiteral("Y"), 0),
                  read(QStringLiteral("W"), kMinimumWidth), read(QStringLiteral("H"), kMinimumHeight));
-}
-
-void frmMainMDI::unloadChildWindows()
-{
-    UnloadMdiChildren();
 }

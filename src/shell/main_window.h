@@ -142,7 +142,6 @@ private:
     void prepareTopButtons();
     void layoutTopBar();
     void placeChildWindows();
-    void unloadChildWindows();
     void saveFullGeometry();
     QRect savedFullGeometry() const;
     void toMiniIcon();

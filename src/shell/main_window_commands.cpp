@@ -5,6 +5,7 @@
 #include "core/login_values.h"
 #include "core/settings.h"
 #include "messaging/message_history_window.h"
+#include "platform/mdi_child.h"
 #include "platform/message_box.h"
 #include "platform/program_folder.h"
 #include "platform/program_launcher.h"
@@ -33,7 +34,7 @@ void frmMainMDI::lbl로그아웃_Click()
     if (lbl로그아웃->text() == QStringLiteral("로그아웃")) {
         if (MsgBox(QStringLiteral("로그아웃 하시겠습니까?"), MsgStyle::YesNo) != MsgResult::Yes)
             return;
-        unloadChildWindows();
+        UnloadMdiChildren();
         gShopID.clear();
         gShopPW.clear();
         gStoreName.clear();
