@@ -181,15 +181,15 @@ void frmB예약_등록B::buildReservationPanel(QWidget& panel)
     lbl예약모드->setFont(QFont(kDisplayFace, 16));
     const int left = 62;
     label(&panel, QStringLiteral("예약"), QRect(10, 45, 50, 30), 11);
-    예약일Box = datePicker(&panel, QRect(left, 45, 100, 30));
-    예약시Box = comboBox(&panel, QRect(166, 45, 78, 30));
-    예약분Box = comboBox(&panel, QRect(248, 45, 78, 30));
+    예약일Box = datePicker(&panel, QRect(left, 45, 118, 30));
+    예약시Box = comboBox(&panel, QRect(184, 45, 70, 30));
+    예약분Box = comboBox(&panel, QRect(258, 45, 70, 30));
     label(&panel, QStringLiteral("인원"), QRect(10, 83, 50, 34), 11);
     buildPartyPanels(panel);
     label(&panel, QStringLiteral("종료"), QRect(10, 121, 50, 30), 11);
-    종료일Box = datePicker(&panel, QRect(left, 121, 100, 30));
-    종료시Box = comboBox(&panel, QRect(166, 121, 78, 30));
-    종료분Box = comboBox(&panel, QRect(248, 121, 78, 30));
+    종료일Box = datePicker(&panel, QRect(left, 121, 118, 30));
+    종료시Box = comboBox(&panel, QRect(184, 121, 70, 30));
+    종료분Box = comboBox(&panel, QRect(258, 121, 70, 30));
     label(&panel, QStringLiteral("테이블"), QRect(10, 160, 50, 30), 11);
     for (int i = 0; i < 6; ++i) {
         const int x = left + (i % 2) * 135;
