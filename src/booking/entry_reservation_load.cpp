@@ -34,9 +34,12 @@ QString countText(const QString& block, const QString& tag)
 
 // Selects the item whose leading number is the value. A value that no item carries (a quarter
 // hour, an hour outside the timetable) is added among the items in the order of the numbers, so
-// that the combo shows what is stored and a save that does not touch it finds it unchanged.
+// that the combo shows what is stored and a save that does not touch it finds it unchanged. An
+// empty text (a field the answer lacks) keeps the selection.
 void showNumber(QComboBox& combo, const QString& text, const QString& unit)
 {
+    if (Trim(text).isEmpty())
+        return;
     const int value = ToLong(text);
     int place = 0;
     for (; place < combo.count(); ++place) {
