@@ -181,10 +181,8 @@ bool addFromHistory(const QString& memberNum, const QString& phoneDigits)
 
 bool MDB_Update_예약(const QString& memberNum, const QString& reservationNum, const QString& phoneDigits)
 {
-    if (memberNum.isEmpty())
-        return true;
     if (reservationNum.isEmpty())
-        return addFromHistory(memberNum, phoneDigits);
+        return memberNum.isEmpty() || addFromHistory(memberNum, phoneDigits);
     const auto num = ReservationNumber(reservationNum);
     if (!num)
         return refuseNumber(kUpdate, reservationNum);

@@ -148,6 +148,8 @@ TEST_F(EntryUntouchedFields, WhatStaffChangeIsSentInTheStoredForm)
     EXPECT_TRUE(body(kEdit, 1).contains("&checks2=<persontype>1</persontype><sexmale>1</sexmale><sexfemale>3</sexfemale>"));
     EXPECT_EQ(stored("20160")->value("sexfemale"), "3");
     EXPECT_EQ(stored("20160")->value("regdatess3"), "14:30");
+    EXPECT_EQ(cacheRows("NUM, 예약일시, 인원").filter("20160|"),
+              QStringList{"20160|" + stored("20160")->value("regdatess") + " 14:30|M;1;F;3"});
 
     open(0, "", "", QDate::currentDate().addDays(3).toString("yyyy-MM-dd") + " 18:30:00", "A1");
     EXPECT_EQ(w.partyScheme(), "0");

@@ -99,12 +99,18 @@ TEST_F(RowRefresh, EditTakesThePartyOfTheShopsScheme)
 TEST_F(RowRefresh, NothingToDo)
 {
     const QStringList before = rows("*");
-    EXPECT_TRUE(MDB_Update_예약("", "57", "0109"));   // no member
+    EXPECT_TRUE(MDB_Update_예약("", "", "0109"));     // a new reservation of no member
     EXPECT_TRUE(MDB_Update_예약("m1", "58", "0109")); // not cached
     EXPECT_TRUE(MDB_Delete_예약(""));
     EXPECT_TRUE(MDB_Delete_예약("58"));
     EXPECT_EQ(rows("*"), before);
     EXPECT_TRUE(LogEntries().isEmpty());
+}
+
+TEST_F(RowRefresh, AnEditOfABookingOfNoMemberRewritesItsRowToo)
+{
+    EXPECT_TRUE(MDB_Update_예약("", "57", "0109"));
+    EXPECT_EQ(rows("NUM, cPhoneT, 예약일시, 예약자, 좌석"), QStringList{"57|0109|2024-05-03 18:30|김철수|A1;2;B2;3"});
 }
 
 TEST_F(RowRefresh, NumbersThatAreNoNumbersAreRefused)
