@@ -91,8 +91,9 @@ QList<QLineEdit*> frmB예약_등록B::phoneBoxes() const
     return {txtA[1], txtB[1], txtB[2], txtB[3], txtB[4], txt연락처};
 }
 
-// The party-size and phone boxes take digits, Backspace, Enter and Tab; every other character is
-// dropped. A phone's hyphens are set by position when the box is left.
+// The party-size and phone boxes take digits; every other printable character is dropped, while
+// editing keys and shortcuts (Backspace, Delete, Ctrl+V ...) work as usual. A phone's hyphens are
+// set by position when the box is left.
 bool frmB예약_등록B::digitKeyPress(QObject* watched, QEvent* event) const
 {
     if (event->type() != QEvent::KeyPress)
@@ -101,17 +102,8 @@ bool frmB예약_등록B::digitKeyPress(QObject* watched, QEvent* event) const
     if (!box || (!partyBoxes().contains(box) && !phoneBoxes().contains(box)))
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    switch (key->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Tab:
-    case Qt::Key_Backspace:
-        return false;
-    default:
-        break;
-    }
     const QString text = key->text();
-    if (text.isEmpty())
+    if (text.isEmpty() || !text[0].isPrint() || key->modifiers().testFlag(Qt::ControlModifier))
         return false;
     return !(text.size() == 1 && text[0] >= '0' && text[0] <= '9');
 }

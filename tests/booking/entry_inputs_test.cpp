@@ -121,6 +121,11 @@ TEST_F(EntryInputs, PartySizeBoxesTakeDigitsOnly)
     EXPECT_EQ(box.text(), "12");
     QTest::keyClick(&box, Qt::Key_Backspace);
     EXPECT_EQ(box.text(), "1");
+    box.home(false);
+    QTest::keyClick(&box, Qt::Key_Delete);
+    EXPECT_EQ(box.text(), "");
+    QTest::keyClick(&box, Qt::Key_Return);
+    EXPECT_NE(QApplication::focusWidget(), &box);
 }
 
 TEST_F(EntryInputs, PhoneBoxesTakeDigitsAndAPhoneThatIsNoneRegistersNothing)
