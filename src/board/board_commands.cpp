@@ -172,7 +172,7 @@ void frmB예약관리::openListedBooking()
     const QString phone = QString(list.GetText(12, row)).remove(QChar('-'));
     QPointer<frmB예약관리> self(this);
     회원정보_Load_PhoneT(phone);
-    if (!self || mCustNumT().isEmpty())
+    if (!self)
         return;
     if (openEntryWindow(1, number, phone, QString(), QString()))
         refreshAfterEntry();

@@ -123,7 +123,7 @@ int frmB예약_등록B::예약수정_종료일시()
 int frmB예약_등록B::예약수정_좌석()
 {
     const QString tables = TableListOf(*this);
-    if (tables == WidgetTag(*cob좌석Box[0]))
+    if (tables == NormalTableList(WidgetTag(*cob좌석Box[0])))
         return 1;
     const QString manager = txt매니저명->text();
     return sendEdit(QStringLiteral("예약수정_좌석"), QStringLiteral("/Admin/zzimedittable.php"),
@@ -137,10 +137,10 @@ int frmB예약_등록B::예약수정_인원()
 {
     QString block;
     bool changed = false;
-    if (!pic총인원->isHidden()) {
+    if (m_PartyScheme == QStringLiteral("0")) {
         changed = boxNumberChanged(*txt인원_총인원Box);
         block = "<persontype>0</persontype><totalcount>" + number(*txt인원_총인원Box) + "</totalcount>";
-    } else if (!pic남여->isHidden()) {
+    } else if (m_PartyScheme == QStringLiteral("1")) {
         changed = boxNumberChanged(*txt인원_남성Box) || boxNumberChanged(*txt인원_여성Box);
         block = "<persontype>1</persontype><sexmale>" + number(*txt인원_남성Box) + "</sexmale><sexfemale>"
                 + number(*txt인원_여성Box) + "</sexfemale>";

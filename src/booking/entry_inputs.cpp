@@ -1,6 +1,7 @@
 #include "booking/entry_window.h"
 
 #include "core/converters.h"
+#include "core/phone.h"
 #include "platform/clock.h"
 #include "platform/crlf_text_box.h"
 #include "platform/placeholder_box.h"
@@ -13,7 +14,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 
-// The input boxes' focus looks, the party-size key filter, the end-time suggestion and the
+// The input boxes' focus looks, the key filter of the party-size and phone boxes, the end-time suggestion and the
 // defaults of a new reservation.
 
 namespace {
@@ -50,6 +51,7 @@ void frmB예약_등록B::connectInputs()
     connectMemoBox(*txtB2[0], false);
     QObject::connect(예약시Box, &QComboBox::currentIndexChanged, this, [this] { 예약시_Click(); });
     QObject::connect(예약분Box, &QComboBox::currentIndexChanged, this, [this] { 예약분_Click(); });
+    connectPhoneBoxes();
 }
 
 QList<QLineEdit*> frmB예약_등록B::partyBoxes() const
@@ -84,25 +86,36 @@ void frmB예약_등록B::connectMemoBox(CrLfTextBox& box, bool panelA)
     });
 }
 
-// The party-size boxes take digits, Backspace, Enter and Tab; every other character is dropped.
-bool frmB예약_등록B::partyKeyPress(QObject* watched, QEvent* event) const
+QList<QLineEdit*> frmB예약_등록B::phoneBoxes() const
 {
-    if (event->type() != QEvent::KeyPress || !partyBoxes().contains(qobject_cast<QLineEdit*>(watched)))
+    return {txtA[1], txtB[1], txtB[2], txtB[3], txtB[4], txt연락처};
+}
+
+// The party-size and phone boxes take digits; every other printable character is dropped, while
+// editing keys and shortcuts (Backspace, Delete, Ctrl+V ...) work as usual. A phone's hyphens are
+// set by position when the box is left.
+bool frmB예약_등록B::digitKeyPress(QObject* watched, QEvent* event) const
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (!box || (!partyBoxes().contains(box) && !phoneBoxes().contains(box)))
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
-    switch (key->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Tab:
-    case Qt::Key_Backspace:
-        return false;
-    default:
-        break;
-    }
     const QString text = key->text();
-    if (text.isEmpty())
+    if (text.isEmpty() || !text[0].isPrint() || key->modifiers().testFlag(Qt::ControlModifier))
         return false;
     return !(text.size() == 1 && text[0] >= '0' && text[0] <= '9');
+}
+
+void frmB예약_등록B::connectPhoneBoxes()
+{
+    for (QLineEdit* box : phoneBoxes())
+        QObject::connect(box, &QLineEdit::editingFinished, this, [box] {
+            const QString shown = FormatPhoneMasked(box->text(), false);
+            if (!shown.isEmpty())
+                box->setText(shown);
+        });
 }
 
 void frmB예약_등록B::예약시_Click()
@@ -123,6 +136,7 @@ void frmB예약_등록B::종료시간_계산()
     if (!start.isValid())
         return;
     const QDateTime end = start.addSecs(qint64(gRequireTime) * 60);
+    종료일Box->setDate(end.date());
     const int hour = itemWithNumber(*종료시Box, end.time().hour(), 종료시Box->count() - 1);
     if (hour >= 0)
         종료시Box->setCurrentIndex(hour);

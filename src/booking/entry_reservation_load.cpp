@@ -32,16 +32,39 @@ QString countText(const QString& block, const QString& tag)
     return QString::number(ToLong(valueOf(block, "<" + tag + ">", "</" + tag + ">")));
 }
 
-// Selects the first item (up to `last`) whose leading number equals that of the text; no match
-// keeps the selection.
-void selectNumber(QComboBox& combo, const QString& text, int last)
+// Selects the item whose leading number is the value. A value that no item carries (a quarter
+// hour, an hour outside the timetable) is added among the items in the order of the numbers, so
+// that the combo shows what is stored and a save that does not touch it finds it unchanged. An
+// empty text (a field the answer lacks) keeps the selection.
+void showNumber(QComboBox& combo, const QString& text, const QString& unit)
 {
+    if (Trim(text).isEmpty())
+        return;
     const int value = ToLong(text);
-    for (int i = 0; i < combo.count() && i <= last; ++i)
-        if (ToLong(combo.itemText(i)) == value) {
-            combo.setCurrentIndex(i);
+    int place = 0;
+    for (; place < combo.count(); ++place) {
+        const int item = ToLong(combo.itemText(place));
+        if (item == value) {
+            combo.setCurrentIndex(place);
             return;
         }
+        if (item > value)
+            break;
+    }
+    combo.insertItem(place, ZeroPad(QString::number(value), 2) + unit);
+    combo.setCurrentIndex(place);
+}
+
+// Selects the table; a table the list no longer holds (hidden since) is added to the list, so
+// that the reservation keeps it.
+void showTable(QComboBox& combo, const QString& name)
+{
+    int table = combo.findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (table < 0 && !Trim(name).isEmpty()) {
+        combo.addItem(name);
+        table = combo.count() - 1;
+    }
+    combo.setCurrentIndex(qMax(table, 0));
 }
 
 void setDate(QDateEdit& picker, const QString& text)
@@ -83,6 +106,7 @@ void frmB예약_등록B::Load_예약데이터()
     if (!self || m_CurBkNumT != number)
         return;
     const bool found = answer.contains(QStringLiteral(" day["));
+    fillLists();
     picFrame[4]->hide();
     picFrame[3]->setVisible(found);
 
@@ -90,21 +114,47 @@ void frmB예약_등록B::Load_예약데이터()
     const auto [hour, minute] = startOf(valueOf(answer, QStringLiteral(" time["), QStringLiteral("]time ")));
     SetWidgetTag(*예약시Box, hour);
     SetWidgetTag(*예약분Box, minute);
-    selectNumber(*예약시Box, hour, 23);
-    selectNumber(*예약분Box, minute, 예약분Box->count() - 1);
+    showNumber(*예약시Box, hour, QStringLiteral("시"));
+    showNumber(*예약분Box, minute, QStringLiteral("분"));
+    loadEnd(valueOf(answer, QStringLiteral(" finishscheduleTime["), QStringLiteral("]finishscheduleTime ")));
 
-    const QStringList end =
-        valueOf(answer, QStringLiteral(" finishscheduleTime["), QStringLiteral("]finishscheduleTime ")).split(' ');
+    setText(*txt성함Box, valueOf(answer, QStringLiteral("requestname["), QStringLiteral("]requestname")));
+    loadParty(valueOf(answer, QStringLiteral("personcount["), QStringLiteral("]personcount")));
+    loadTables(valueOf(answer, QStringLiteral("table["), QStringLiteral("]table")));
+    setText(*txt모임명Box, valueOf(answer, QStringLiteral("requestoz["), QStringLiteral("]requestoz")));
+    txt요청사항Box->setText(VmrDecodeAA(valueOf(answer, QStringLiteral("memo["), QStringLiteral("]memo"))));
+    txt요청사항Box->setTag(txt요청사항Box->text());
+    setText(*txt매니저명, valueOf(answer, QStringLiteral("zzim_managername["), QStringLiteral("]zzim_managername")));
+}
+
+// A stored end shows as it is. A reservation stored without one shows the suggested end, taken as
+// its loaded value, so that a save that does not touch it sends none.
+void frmB예약_등록B::loadEnd(const QString& value)
+{
+    const QStringList end = value.split(' ');
+    if (!QDate::fromString(end.value(0), QStringLiteral("yyyy-MM-dd")).isValid()) {
+        종료시간_계산();
+        SetWidgetTag(*종료일Box, 종료일Box->date().toString(QStringLiteral("yyyy-MM-dd")));
+        SetWidgetTag(*종료시Box, 종료시Box->currentText());
+        SetWidgetTag(*종료분Box, 종료분Box->currentText());
+        return;
+    }
     const QStringList endTime = end.value(1).split(':');
     setDate(*종료일Box, end.value(0));
     SetWidgetTag(*종료시Box, endTime.value(0));
     SetWidgetTag(*종료분Box, endTime.value(1));
-    selectNumber(*종료시Box, endTime.value(0), 23);
-    selectNumber(*종료분Box, endTime.value(1), 종료분Box->count() - 1);
+    showNumber(*종료시Box, endTime.value(0), QStringLiteral("시"));
+    showNumber(*종료분Box, endTime.value(1), QStringLiteral("분"));
+}
 
-    setText(*txt성함Box, valueOf(answer, QStringLiteral("requestname["), QStringLiteral("]requestname")));
-    const QString block = valueOf(answer, QStringLiteral("personcount["), QStringLiteral("]personcount"));
-    const QString scheme = valueOf(block, QStringLiteral("<persontype>"), QStringLiteral("</persontype>"));
+// The boxes and the panel of the block's own scheme, whatever the shop's scheme is now; the boxes
+// of the other schemes are emptied with their loaded values.
+void frmB예약_등록B::loadParty(const QString& block)
+{
+    const QString stored = valueOf(block, QStringLiteral("<persontype>"), QStringLiteral("</persontype>"));
+    const QString scheme = stored == QStringLiteral("1") || stored == QStringLiteral("2") ? stored : QStringLiteral("0");
+    for (QLineEdit* box : partyBoxes())
+        setText(*box, QString());
     if (scheme == QStringLiteral("1")) {
         setText(*txt인원_남성Box, countText(block, QStringLiteral("sexmale")));
         setText(*txt인원_여성Box, countText(block, QStringLiteral("sexfemale")));
@@ -114,11 +164,7 @@ void frmB예약_등록B::Load_예약데이터()
     } else {
         setText(*txt인원_총인원Box, countText(block, QStringLiteral("totalcount")));
     }
-    loadTables(valueOf(answer, QStringLiteral("table["), QStringLiteral("]table")));
-    setText(*txt모임명Box, valueOf(answer, QStringLiteral("requestoz["), QStringLiteral("]requestoz")));
-    txt요청사항Box->setText(VmrDecodeAA(valueOf(answer, QStringLiteral("memo["), QStringLiteral("]memo"))));
-    txt요청사항Box->setTag(txt요청사항Box->text());
-    setText(*txt매니저명, valueOf(answer, QStringLiteral("zzim_managername["), QStringLiteral("]zzim_managername")));
+    showPartyPanel(scheme);
 }
 
 // One row per pair, up to the sixth; the rows below the pairs are emptied.
@@ -133,8 +179,7 @@ void frmB예약_등록B::loadTables(const QString& tables)
             txt인원Box[r]->clear();
             continue;
         }
-        const int table = cob좌석Box[r]->findText(items[k], Qt::MatchExactly | Qt::MatchCaseSensitive);
-        cob좌석Box[r]->setCurrentIndex(qMax(table, 0));
+        showTable(*cob좌석Box[r], items[k]);
         const int count = ToLong(items.value(k + 1));
         txt인원Box[r]->setText(count == 0 ? QString() : QString::number(count));
     }

@@ -1,5 +1,6 @@
 #include "booking/entry_window.h"
 
+#include "core/answer_grammar.h"
 #include "core/backend_request.h"
 #include "core/button_guard.h"
 #include "core/converters.h"
@@ -7,6 +8,7 @@
 #include "core/jet_failure_log.h"
 #include "core/jet_recordset.h"
 #include "core/jet_sql.h"
+#include "core/phone.h"
 #include "core/text_escapes.h"
 #include "platform/clock.h"
 #include "platform/crlf_text_box.h"
@@ -15,6 +17,7 @@
 #include "platform/placeholder_box.h"
 #include "platform/program_folder.h"
 #include "server/reservation_cache.h"
+#include "server/server_globals.h"
 #include "server/reservation_row_refresh.h"
 
 #include <QComboBox>
@@ -40,6 +43,18 @@ QString hourMinute(const QString& hour, const QString& minute)
 bool spansMeet(const QString& s1, const QString& e1, const QString& S, const QString& E)
 {
     return (s1 <= S && S < e1) || (s1 < E && E < e1) || (S < e1 && s1 < E);
+}
+
+// The end of a stored span: its own, or for a reservation stored without one its start and the
+// shop's usual stay, as the board draws it; a stay that runs past midnight ends at "24:00".
+QString storedEnd(const QString& start, const QString& end)
+{
+    if (!end.isEmpty() || start.isEmpty())
+        return end;
+    const int minutes = int(ToLong(start.left(2)) * 60 + ToLong(start.mid(3, 2))) + gRequireTime;
+    if (minutes >= 24 * 60)
+        return QStringLiteral("24:00");
+    return hourMinute(QString::number(minutes / 60), QString::number(minutes % 60));
 }
 
 // The table names of a stored list: the items at the even positions.
@@ -134,7 +149,7 @@ void frmB예약_등록B::saveMemberPanelB(ButtonGuard& guard)
 {
     QPointer<frmB예약_등록B> self(this);
     if (lbl회원모드->text() == QStringLiteral("회원등록")) {
-        if (BoxValue(*txtB[0]).isEmpty() || BoxValue(*txtB[1]).isEmpty()) {
+        if (BoxValue(*txtB[0]).isEmpty() || SplitPhone(BoxValue(*txtB[1])).kind == PhoneParts::NotPhone) {
             MsgBox(QStringLiteral("이름과 휴대번호는 필수항목입니다!"), MsgStyle::Information);
             return;
         }
@@ -202,7 +217,8 @@ void frmB예약_등록B::saveReservation(ButtonGuard& guard)
     }
 }
 
-// The edits in their order, stopping at the first refusal; true when none was refused.
+// The edits in their order, stopping at the first refusal, which staff are told of; true when
+// none was refused.
 bool frmB예약_등록B::editChain()
 {
     QPointer<frmB예약_등록B> self(this);
@@ -211,19 +227,25 @@ bool frmB예약_등록B::editChain()
         &frmB예약_등록B::예약수정_좌석,   &frmB예약_등록B::예약수정_인원,     &frmB예약_등록B::예약수정_모임명,
         &frmB예약_등록B::예약수정_요청사항, &frmB예약_등록B::예약수정_매니저명};
     for (auto edit : edits) {
-        if ((this->*edit)() < 0 || !self)
+        const int result = (this->*edit)();
+        if (!self)
             return false;
+        if (result < 0) {
+            MsgBox(kFailed);
+            return false;
+        }
     }
     return true;
 }
 
 // Registers the customer of panel A as an associate member and searches it by its phone; true
-// when the search found it.
+// when the search found it. A phone box that holds no phone number counts as empty.
 bool frmB예약_등록B::registerFromPanelA()
 {
     QPointer<frmB예약_등록B> self(this);
     for (PlaceholderBox* box : txtA) {
-        if (!BoxValue(*box).isEmpty())
+        const QString value = BoxValue(*box);
+        if (box == txtA[0] ? !value.isEmpty() : SplitPhone(value).kind != PhoneParts::NotPhone)
             continue;
         MsgBox(box == txtA[0] ? QStringLiteral("이름은 필수항목입니다!") : QStringLiteral("휴대번호는 필수항목입니다!"),
                MsgStyle::Information);
@@ -309,7 +331,7 @@ bool frmB예약_등록B::중복_체크()
         if (!skipped.isEmpty() && rs->Field(QStringLiteral("NUM")).toString() == skipped)
             continue;
         const QString s1 = rs->Field(QStringLiteral("예약일시")).toString().mid(11, 5);
-        const QString e1 = rs->Field(QStringLiteral("종료일시")).toString().mid(11, 5);
+        const QString e1 = storedEnd(s1, rs->Field(QStringLiteral("종료일시")).toString().mid(11, 5));
         for (const QString& name : tableNames(rs->Field(QStringLiteral("좌석")).toString()))
             if (chosen.contains(name) && spansMeet(s1, e1, start, end))
                 return true;
@@ -318,18 +340,18 @@ bool frmB예약_등록B::중복_체크()
 }
 
 // Cancel asks first; both post the state change and drop the cached row. With no reservation in
-// hand nothing is sent; an unanswered change keeps the row and the window.
+// hand nothing is sent; a change the backend did not accept keeps the row and the window.
 void frmB예약_등록B::cancelOrNoShow(ButtonGuard& guard, bool cancel)
 {
     QPointer<frmB예약_등록B> self(this);
     if (cancel && (MsgBox(QStringLiteral("예약을 취소하시겠습니까?"), MsgStyle::YesNo) != MsgResult::Yes || !self))
         return;
     if (!m_CurBkNumT.isEmpty()) {
-        const bool answered = cancel ? changeState(QStringLiteral("예약취소"), QStringLiteral("X"), QStringLiteral("취소"))
+        const bool accepted = cancel ? changeState(QStringLiteral("예약취소"), QStringLiteral("X"), QStringLiteral("취소"))
                                      : changeState(QStringLiteral("예약노쇼"), QStringLiteral("noshow"), QStringLiteral("노쇼"));
         if (!self)
             return;
-        if (!answered) {
+        if (!accepted) {
             MsgBox(kFailed);
             return;
         }
@@ -340,7 +362,7 @@ void frmB예약_등록B::cancelOrNoShow(ButtonGuard& guard, bool cancel)
     hideEnd(guard);
 }
 
-// 예약취소 and 예약노쇼: true when the backend answered at all.
+// 예약취소 and 예약노쇼: true when the backend answered with success.
 bool frmB예약_등록B::changeState(const QString& procedure, const QString& state, const QString& reason)
 {
     QPointer<frmB예약_등록B> self(this);
@@ -356,5 +378,5 @@ bool frmB예약_등록B::changeState(const QString& procedure, const QString& st
             .send();
     if (self)
         picWait->hide();
-    return !answer.isEmpty();
+    return IsSuccessAnswer(answer);
 }

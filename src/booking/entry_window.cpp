@@ -44,6 +44,9 @@ void setItems(QComboBox& combo, const QStringList& items)
     combo.addItems(items);
 }
 
+const QStringList kMinuteItems{QStringLiteral("00분"), QStringLiteral("10분"), QStringLiteral("20분"),
+                               QStringLiteral("30분"), QStringLiteral("40분"), QStringLiteral("50분")};
+
 QStringList hourItems(int first, int last)
 {
     QStringList items;
@@ -172,6 +175,15 @@ bool frmB예약_등록B::Func_ReadSkin()
 // opening; a list whose items did not change keeps its choice.
 void frmB예약_등록B::fillSettingLists()
 {
+    fillLists();
+    for (int i = 0; i < int(CMD3.size()); ++i)
+        CMD3[i]->setCaption(i < gStaff.size() ? gStaff[i] : QString());
+    showPartyPanel(gPersonType);
+}
+
+// The table, hour and minute lists without the items a loaded reservation added to them.
+void frmB예약_등록B::fillLists()
+{
     QStringList tables{QString()};
     for (const SeatRecord& seat : gSeat)
         tables.append(seat.name);
@@ -183,16 +195,16 @@ void frmB예약_등록B::fillSettingLists()
     setItems(*종료시Box, hourItems(gSchHour[0], gSchHour[1]));
     ComboDisplayNo2(*this, *예약시Box, 25);
     ComboDisplayNo2(*this, *종료시Box, 25);
-    for (int i = 0; i < int(CMD3.size()); ++i)
-        CMD3[i]->setCaption(i < gStaff.size() ? gStaff[i] : QString());
-    showPartyPanel();
+    for (QComboBox* minutes : {예약분Box, 종료분Box})
+        setItems(*minutes, kMinuteItems);
 }
 
-void frmB예약_등록B::showPartyPanel()
+void frmB예약_등록B::showPartyPanel(const QString& scheme)
 {
-    pic총인원->setVisible(gPersonType == QStringLiteral("0"));
-    pic남여->setVisible(gPersonType == QStringLiteral("1"));
-    pic대소->setVisible(gPersonType == QStringLiteral("2"));
+    m_PartyScheme = scheme;
+    pic총인원->setVisible(scheme == QStringLiteral("0"));
+    pic남여->setVisible(scheme == QStringLiteral("1"));
+    pic대소->setVisible(scheme == QStringLiteral("2"));
 }
 
 void frmB예약_등록B::setModeCaption()
@@ -203,13 +215,22 @@ void frmB예약_등록B::setModeCaption()
         lbl예약모드->setText(QStringLiteral("예약수정"));
 }
 
+// A search that turns the window into a new reservation shows it in the caption.
+void frmB예약_등록B::SetEntryMode(int mode)
+{
+    m_ModeA = mode;
+    setModeCaption();
+}
+
 bool frmB예약_등록B::화면_초기화()
 {
     m_CurBkNumT = m_BkNumT;
     setModeCaption();
     회원정보AB_Clear();
-    for (QLineEdit* box : {txt인원_총인원Box, txt인원_남성Box, txt인원_여성Box, txt인원_대인Box, txt인원_소인Box})
+    for (QLineEdit* box : partyBoxes()) {
         box->clear();
+        SetWidgetTag(*box, QString());
+    }
     fillSettingLists();
     for (int i = 0; i < int(cob좌석Box.size()); ++i) {
         cob좌석Box[i]->setCurrentIndex(0);
@@ -243,9 +264,11 @@ void frmB예약_등록B::Form_Activate()
     const int mode = m_ModeA;
     if (mode == 1 || mode == 3 || (mode == 0 && !m_CustPhoneT.isEmpty())) {
         txtS[0]->setText(m_CustPhoneT);
+        m_SearchOpensReservation = true;
         회원검색A(false);
         if (!self)
             return;
+        m_SearchOpensReservation = false;
         if (mode == 3)
             OpenMemberPanelB();
     }
@@ -285,9 +308,9 @@ void frmB예약_등록B::lblCMD_Click()
         return;
     lbl회원모드->setText(QStringLiteral("회원수정"));
     CMD[1]->show();
-    const bool bShown = !picFrame[4]->isHidden();
-    picFrame[4]->setVisible(!bShown);
-    picFrame[3]->setVisible(bShown);
+    const bool reservationShown = !picFrame[3]->isHidden();
+    picFrame[3]->setVisible(!reservationShown);
+    picFrame[4]->setVisible(reservationShown);
 }
 
 void frmB예약_등록B::picA_Click()
@@ -335,16 +358,18 @@ void frmB예약_등록B::lblTerminate_Click()
         hide();
 }
 
-// The Enter key: the search box searches, the memo boxes of the member keep it, the last box of
+// The Enter key: the search box searches and leaves the focus where the search put it, the memo
+// boxes of the member keep it, Ctrl+Enter breaks the line of the request box, the last box of
 // member panel B wraps to the first, every other control moves on.
-bool frmB예약_등록B::Form_KeyPress(QWidget* focused)
+bool frmB예약_등록B::Form_KeyPress(QWidget* focused, Qt::KeyboardModifiers modifiers)
 {
     if (focused == txtS[0]) {
-        QPointer<QWidget> box(focused);
         회원검색A(false);
-        return !box;
+        return true;
     }
     if (focused == txtA2[0] || focused == txtB2[0])
+        return false;
+    if (focused == txt요청사항Box && modifiers.testFlag(Qt::ControlModifier))
         return false;
     if (focused == txtB[7]) {
         QPointer<frmB예약_등록B> self(this);
@@ -360,7 +385,7 @@ bool frmB예약_등록B::Form_KeyPress(QWidget* focused)
 
 bool frmB예약_등록B::eventFilter(QObject* watched, QEvent* event)
 {
-    if (partyKeyPress(watched, event))
+    if (digitKeyPress(watched, event))
         return true;
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
@@ -368,7 +393,7 @@ bool frmB예약_등록B::eventFilter(QObject* watched, QEvent* event)
     const auto* key = static_cast<QKeyEvent*>(event);
     if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || widget->window() != this)
         return false;
-    return Form_KeyPress(widget);
+    return Form_KeyPress(widget, key->modifiers());
 }
 
 void frmB예약_등록B::mousePressEvent(QMouseEvent* event)
@@ -404,3 +429,4 @@ QString frmB예약_등록B::txt인원_남성() const { return txt인원_남성Bo
 QString frmB예약_등록B::txt인원_여성() const { return txt인원_여성Box->text(); }
 QString frmB예약_등록B::txt인원_대인() const { return txt인원_대인Box->text(); }
 QString frmB예약_등록B::txt인원_소인() const { return txt인원_소인Box->text(); }
+QString frmB예약_등록B::partyScheme() const { return m_PartyScheme; }

@@ -106,11 +106,12 @@ public:
     QString txt인원_여성() const override;
     QString txt인원_대인() const override;
     QString txt인원_소인() const override;
+    QString partyScheme() const override;
 
 protected:
     QWidget& EntryWindow() override { return *this; }
     int EntryMode() const override { return m_ModeA; }
-    void SetEntryMode(int mode) override { m_ModeA = mode; }
+    void SetEntryMode(int mode) override;
     QString ReservationInHand() const override { return m_CurBkNumT; }
     void 예약등록_초기화() override;
     void 종료시간_계산() override;
@@ -147,8 +148,11 @@ private:
     void connectInputs();
     void connectMemoBox(CrLfTextBox& box, bool panelA);
     void history_Click(int row);
+    void loadEnd(const QString& value);
+    void loadParty(const QString& block);
     void loadTables(const QString& tables);
-    bool partyKeyPress(QObject* watched, QEvent* event) const;
+    bool digitKeyPress(QObject* watched, QEvent* event) const;
+    void connectPhoneBoxes();
     void buildControls();
     void buildLeftColumn();
     void buildMemberPanelB(QWidget& panel);
@@ -159,14 +163,18 @@ private:
     void giveButtonsTheirLook();
     bool Func_ReadSkin();
     void fillSettingLists();
-    void showPartyPanel();
+    void fillLists();
+    void showPartyPanel(const QString& scheme);
     bool 화면_초기화();
     void setModeCaption();
     void focusAfterOpening();
-    bool Form_KeyPress(QWidget* focused);
+    bool Form_KeyPress(QWidget* focused, Qt::KeyboardModifiers modifiers);
 
     QList<QLineEdit*> partyBoxes() const;
+    QList<QLineEdit*> phoneBoxes() const;
 
+    // The scheme of the party panel shown ("0", "1", "2").
+    QString m_PartyScheme;
     QLabel* m_background = nullptr;
     WindowDrag m_drag;
 };

@@ -87,9 +87,6 @@ QWidget* panel(QWidget* parent)
     return p;
 }
 
-const QStringList kMinuteItems{QStringLiteral("00분"), QStringLiteral("10분"), QStringLiteral("20분"),
-                               QStringLiteral("30분"), QStringLiteral("40분"), QStringLiteral("50분")};
-
 } // namespace
 
 void frmB예약_등록B::buildControls()
@@ -177,36 +174,44 @@ void frmB예약_등록B::buildMemberPanelB(QWidget& panel)
         CMD[i] = button(&panel, i, captions[i - 1], QRect(10 + (i - 1) * 110, 480, 100, 36));
 }
 
+// A caption column on the left names every row; the inputs stand to its right.
 void frmB예약_등록B::buildReservationPanel(QWidget& panel)
 {
     lbl예약모드 = label(&panel, QString(), QRect(10, 5, 200, 30), 16);
     lbl예약모드->setFont(QFont(kDisplayFace, 16));
-    예약일Box = datePicker(&panel, QRect(10, 45, 120, 30));
-    예약시Box = comboBox(&panel, QRect(135, 45, 80, 30));
-    예약분Box = comboBox(&panel, QRect(220, 45, 80, 30));
-    label(&panel, QStringLiteral("인원"), QRect(10, 83, 80, 34), 12);
+    const int left = 62;
+    label(&panel, QStringLiteral("예약"), QRect(10, 45, 50, 30), 11);
+    예약일Box = datePicker(&panel, QRect(left, 45, 118, 30));
+    예약시Box = comboBox(&panel, QRect(184, 45, 70, 30));
+    예약분Box = comboBox(&panel, QRect(258, 45, 70, 30));
+    label(&panel, QStringLiteral("인원"), QRect(10, 83, 50, 34), 11);
     buildPartyPanels(panel);
-    label(&panel, QStringLiteral("종료"), QRect(10, 121, 40, 30), 11);
-    종료일Box = datePicker(&panel, QRect(50, 121, 110, 30));
-    종료시Box = comboBox(&panel, QRect(165, 121, 80, 30));
-    종료분Box = comboBox(&panel, QRect(250, 121, 80, 30));
-    for (QComboBox* minutes : {예약분Box, 종료분Box})
-        minutes->addItems(kMinuteItems);
+    label(&panel, QStringLiteral("종료"), QRect(10, 121, 50, 30), 11);
+    종료일Box = datePicker(&panel, QRect(left, 121, 118, 30));
+    종료시Box = comboBox(&panel, QRect(184, 121, 70, 30));
+    종료분Box = comboBox(&panel, QRect(258, 121, 70, 30));
+    label(&panel, QStringLiteral("테이블"), QRect(10, 160, 50, 30), 11);
     for (int i = 0; i < 6; ++i) {
-        const int left = 10 + (i % 2) * 165;
+        const int x = left + (i % 2) * 135;
         const int top = 160 + (i / 2) * 36;
-        cob좌석Box[i] = comboBox(&panel, QRect(left, top, 95, 30));
-        txt인원Box[i] = textBox(&panel, QRect(left + 100, top, 55, 30));
+        cob좌석Box[i] = comboBox(&panel, QRect(x, top, 80, 30));
+        txt인원Box[i] = textBox(&panel, QRect(x + 84, top, 47, 30));
     }
-    txt연락처 = textBox(&panel, QRect(10, 272, 155, 30));
-    txt성함Box = textBox(&panel, QRect(175, 272, 155, 30));
-    txt모임명Box = textBox(&panel, QRect(10, 308, 320, 30));
-    txt요청사항Box = memoBox(&panel, QRect(10, 344, 320, 76));
-    txt매니저명 = textBox(&panel, QRect(10, 426, 320, 30));
+    label(&panel, QStringLiteral("연락처"), QRect(10, 272, 50, 30), 11);
+    txt연락처 = textBox(&panel, QRect(left, 272, 112, 30));
+    label(&panel, QStringLiteral("성함"), QRect(178, 272, 36, 30), 11);
+    txt성함Box = textBox(&panel, QRect(214, 272, 112, 30));
+    label(&panel, QStringLiteral("모임명"), QRect(10, 308, 50, 30), 11);
+    txt모임명Box = textBox(&panel, QRect(left, 308, 264, 30));
+    label(&panel, QStringLiteral("요청사항"), QRect(10, 344, 50, 30), 10);
+    txt요청사항Box = memoBox(&panel, QRect(left, 344, 264, 76));
+    label(&panel, QStringLiteral("접수직원"), QRect(10, 426, 50, 30), 10);
+    txt매니저명 = textBox(&panel, QRect(left, 426, 264, 30));
     for (int i = 0; i < 8; ++i)
         CMD3[i] = button(&panel, i, QString(), QRect(10 + (i % 4) * 80, 462 + (i / 4) * 32, 76, 28));
+    label(&panel, QStringLiteral("차량"), QRect(10, 528, 50, 28), 11);
     for (int i = 0; i < 3; ++i)
-        txtC[i] = placeholderBox(&panel, QRect(10 + i * 107, 528, 103, 28));
+        txtC[i] = placeholderBox(&panel, QRect(left + i * 89, 528, 85, 28));
     CMD[4] = button(&panel, 4, QStringLiteral("저 장"), QRect(10, 562, 320, 34));
 }
 

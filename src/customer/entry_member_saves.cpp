@@ -150,9 +150,10 @@ bool EntryMemberSide::회원정보B_탈퇴()
         if (!window)
             return true;
     }
-    if (!IsSuccessAnswer(answer))
-        MsgBox(kFailed);
-    return true;
+    if (IsSuccessAnswer(answer))
+        return true;
+    MsgBox(kFailed);
+    return false;
 }
 
 bool EntryMemberSide::회원정보A_Save()

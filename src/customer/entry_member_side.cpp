@@ -205,10 +205,15 @@ void EntryMemberSide::settleOnNobody()
     QPointer<QWidget> window(&EntryWindow());
     const QString text = Trim(BoxValue(*txtS[0]));
     ShowNewMemberLook();
-    SetEntryMode(0);
-    if (!m_SearchKeepsBooking) {
-        예약등록_초기화();
-        종료시간_계산();
+    if (m_SearchOpensReservation && EntryMode() == 1 && !ReservationInHand().isEmpty()) {
+        txt연락처->setText(QString(text).remove('-'));
+        Load_예약데이터();
+    } else {
+        SetEntryMode(0);
+        if (!m_SearchKeepsBooking) {
+            예약등록_초기화();
+            종료시간_계산();
+        }
     }
     if (!window)
         return;

@@ -81,6 +81,10 @@ public:
     // Set while a save registers a new customer and searches it again: the search then leaves the
     // reservation's start, end and tables as the user entered them.
     bool m_SearchKeepsBooking = false;
+    // Set while the opening search of an edit runs: a phone that belongs to no member (a booking
+    // made on the web or in an app) keeps the reservation in hand and loads it, rather than
+    // turning the window into a new reservation.
+    bool m_SearchOpensReservation = false;
     // Loads one member's detail and cars and shows the member.
     void 회원정보AB_NumT(const QString& memberNumber, bool reset);
     // Loads the member's counters and reservation history into SPR(1).
@@ -95,7 +99,8 @@ public:
     void 회원정보BC_Save(int kind);
     bool 회원정보_차량삭제(const QString& memberNumber, const QString& recordNumber);
     bool 회원정보_차량추가(const QString& memberNumber, const QString& carNumber);
-    // Withdraws the member after the user's confirmation; true unless nothing could be asked.
+    // Withdraws the member after the user's confirmation; false when the backend refused it (staff
+    // are told), true otherwise, also when staff said no.
     bool 회원정보B_탈퇴();
     // Saves panel A or panel B with the rest of the record as loaded.
     bool 회원정보A_Save();

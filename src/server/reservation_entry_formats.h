@@ -17,9 +17,13 @@ QString PickedMoment(const QDate& date, const QString& hour, const QString& minu
 // "A1;2;B3;0": each row whose table is not blank, trimmed, with its count read as a number.
 QString TableListOf(const ReservationEntryView& window);
 
-// The party-size block of the scheme gPersonType, with the boxes' texts as they stand ("05" stays):
+// A stored table list in the same form: blank names dropped, counts read as numbers ("A1;02" is
+// "A1;2").
+QString NormalTableList(const QString& tables);
+
+// The party-size block of the window's scheme, with the boxes' texts as they stand ("05" stays):
 // "<persontype>0</persontype><totalcount>5</totalcount>"; empty for an unknown scheme.
 QString PartyBlockOf(const ReservationEntryView& window);
 
-// The cache's party code and total of the scheme gPersonType, the counts read as numbers.
+// The cache's party code and total of the window's scheme, the counts read as numbers.
 PartyCode PartyCodeOfWindow(const ReservationEntryView& window);

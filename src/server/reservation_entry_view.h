@@ -36,6 +36,9 @@ public:
     virtual QString txt인원_여성() const = 0;
     virtual QString txt인원_대인() const = 0;
     virtual QString txt인원_소인() const = 0;
+    // The scheme of the boxes that hold the party: the shop's for a new reservation, the stored
+    // one's for a loaded reservation.
+    virtual QString partyScheme() const = 0;
 };
 
 // The opening variables of the entry window, which its opener sets after m_FirstActivated and

@@ -18,6 +18,7 @@
 #include "server/server_globals.h"
 
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -96,15 +97,53 @@ QString fallbackEnd()
     return PickedMoment(window->예약일(), window->종료시(), window->종료분());
 }
 
+// What identifies the reservation the window has just saved among the member's history.
+struct SavedReservation {
+    QString start;
+    QString tables;
+};
+
+std::optional<SavedReservation> savedReservation()
+{
+    const ReservationEntryView* window = OpenReservationEntry();
+    if (!window)
+        return std::nullopt;
+    return SavedReservation{CacheMoment(PickedMoment(window->예약일(), window->예약시(), window->예약분())),
+                            TableListOf(*window)};
+}
+
+// The history record of the saved reservation: the same start and tables; of several such, the
+// highest number, the last saved. The history's order plays no part.
+std::optional<AnswerRecord> recordOf(const AnswerRecords& records, const SavedReservation& saved)
+{
+    std::optional<AnswerRecord> found;
+    qlonglong highest = 0;
+    for (const AnswerRecord& record : records) {
+        if (CacheMoment(record.field(" zzim_regdate[", "]zzim_regdate")) != saved.start
+            || NormalTableList(record.field(" zzim_table[", "]zzim_table")) != saved.tables)
+            continue;
+        const qlonglong number = ReservationNumber(record.field("zzim_num[", "]zzim_num ")).value_or(0);
+        if (!found || number > highest) {
+            found = record;
+            highest = number;
+        }
+    }
+    return found;
+}
+
 bool addFromHistory(const QString& memberNum, const QString& phoneDigits)
 {
+    const std::optional<SavedReservation> saved = savedReservation();
+    if (!saved)
+        return true;
     const QString answer = BackendRequest("예약이력_검색() ... ", "/program/SearchZZimLoading.php")
                                .add("numt", memberNum)
                                .send();
-    const AnswerRecords records = AnswerRecords::FirstField(answer, "zzim_num[");
-    if (records.isEmpty())
+    const std::optional<AnswerRecord> found =
+        recordOf(AnswerRecords::FirstField(answer, "zzim_num["), *saved);
+    if (!found)
         return true;
-    const AnswerRecord record = records.at(0);
+    const AnswerRecord& record = *found;
     const auto num = ReservationNumber(record.field("zzim_num[", "]zzim_num "));
     if (!num)
         return refuseNumber(kUpdate, record.field("zzim_num[", "]zzim_num "));
@@ -142,10 +181,8 @@ bool addFromHistory(const QString& memberNum, const QString& phoneDigits)
 
 bool MDB_Update_예약(const QString& memberNum, const QString& reservationNum, const QString& phoneDigits)
 {
-    if (memberNum.isEmpty())
-        return true;
     if (reservationNum.isEmpty())
-        return addFromHistory(memberNum, phoneDigits);
+        return memberNum.isEmpty() || addFromHistory(memberNum, phoneDigits);
     const auto num = ReservationNumber(reservationNum);
     if (!num)
         return refuseNumber(kUpdate, reservationNum);

@@ -374,7 +374,7 @@ TEST_F(MemberCommands, SavingAKnownMemberReloadsIt)
     EXPECT_EQ(backend->requestsTo("/program/SearchMember1Detail2.php").size(), 2);
 }
 
-TEST_F(MemberCommands, ListedBookingsOpenForMembersOnly)
+TEST_F(MemberCommands, ListedBookingsOpenForMembersAndOthers)
 {
     backend->script("/vbPHP/zzimorderload.php",
                     StandinReply::text("<menubrrs> num[20001]num  regdatess[2024-05-07]regdatess  regdatess3[16:00]regdatess3 "
@@ -390,7 +390,10 @@ TEST_F(MemberCommands, ListedBookingsOpenForMembersOnly)
     EXPECT_EQ(entry.openings[0].phone, "01078411465");
     b.SPR[0]->SetActiveCell(3, 2);
     QTest::mouseClick(b.CMD[1], Qt::LeftButton);
-    EXPECT_EQ(entry.openings.size(), 1);
+    ASSERT_EQ(entry.openings.size(), 2);
+    EXPECT_EQ(entry.openings[1].mode, 1);
+    EXPECT_EQ(entry.openings[1].bkNum, "20002");
+    EXPECT_EQ(entry.openings[1].phone, "01000009999");
 }
 
 } // namespace

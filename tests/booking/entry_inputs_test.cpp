@@ -44,12 +44,6 @@ using EntryInputs = EntryWindowTest;
 
 TEST_F(EntryInputs, FormatsOfTheWindowsInputs)
 {
-    frmB예약_등록B& w = open(0);
-    w.txt인원_총인원Box->setText("05");
-    w.txt인원_남성Box->setText("2");
-    w.txt인원_여성Box->setText("");
-    w.txt인원_대인Box->setText("3");
-    w.txt인원_소인Box->setText("1");
     struct Case {
         QString scheme;
         QString block;
@@ -62,11 +56,18 @@ TEST_F(EntryInputs, FormatsOfTheWindowsInputs)
                             {"9", "", "", 0}};
     for (const Case& c : cases) {
         gPersonType = c.scheme;
+        frmB예약_등록B& w = open(0);
+        w.txt인원_총인원Box->setText("05");
+        w.txt인원_남성Box->setText("2");
+        w.txt인원_여성Box->setText("");
+        w.txt인원_대인Box->setText("3");
+        w.txt인원_소인Box->setText("1");
         EXPECT_EQ(PartyBlockOf(w), c.block) << c.scheme.toStdString();
         EXPECT_EQ(PartyCodeOfWindow(w).code, c.code) << c.scheme.toStdString();
         EXPECT_EQ(PartyCodeOfWindow(w).total, c.total) << c.scheme.toStdString();
     }
 
+    frmB예약_등록B& w = window();
     w.cob좌석Box[0]->setCurrentText("A1");
     w.txt인원Box[0]->setText("2");
     w.txt인원Box[1]->setText("3");
@@ -120,6 +121,44 @@ TEST_F(EntryInputs, PartySizeBoxesTakeDigitsOnly)
     EXPECT_EQ(box.text(), "12");
     QTest::keyClick(&box, Qt::Key_Backspace);
     EXPECT_EQ(box.text(), "1");
+    box.home(false);
+    QTest::keyClick(&box, Qt::Key_Delete);
+    EXPECT_EQ(box.text(), "");
+    QTest::keyClick(&box, Qt::Key_Return);
+    EXPECT_NE(QApplication::focusWidget(), &box);
+}
+
+TEST_F(EntryInputs, PhoneBoxesTakeDigitsAndAPhoneThatIsNoneRegistersNothing)
+{
+    copyCache();
+    frmB예약_등록B& w = open(0, "", "", QDate::currentDate().addDays(3).toString("yyyy-MM-dd") + " 18:30:00", "A1");
+    w.txtS[0]->setText("Nobody");
+    QTest::mouseClick(w.CMD2[0], Qt::LeftButton);
+    ASSERT_TRUE(w.IsNewMember());
+    w.txtA[1]->setFocus();
+    QTest::keyClicks(w.txtA[1], "abcd1234");
+    EXPECT_EQ(w.txtA[1]->text(), "1234");
+    w.txt인원_총인원Box->setText("2");
+    backend->clearRequests();
+    MessageBoxes().clear();
+    QTest::mouseClick(w.CMD[4], Qt::LeftButton);
+    EXPECT_EQ(messages(), QStringList{"휴대번호는 필수항목입니다!"});
+    EXPECT_TRUE(backend->requestsTo("/program/RecommendPhoneShopMoveNoSMS.php").isEmpty());
+    EXPECT_TRUE(backend->requestsTo("/vbPHP/zzimorder.php").isEmpty());
+
+    w.txt연락처->setFocus();
+    QTest::keyClicks(w.txt연락처, "010-1234-5678x");
+    EXPECT_EQ(w.txt연락처->text(), "01012345678");
+    w.txt성함Box->setFocus();
+    EXPECT_EQ(w.txt연락처->text(), "010-1234-5678");
+}
+
+TEST_F(EntryInputs, TheFirstOpeningShowsTheSuggestedEndDay)
+{
+    const QDate day = QDate::currentDate().addDays(3);
+    frmB예약_등록B& w = open(0, "", kMemberPhone, day.toString("yyyy-MM-dd") + " 18:30:00", "A1");
+    EXPECT_EQ(w.종료일(), day);
+    EXPECT_EQ(w.종료시(), "20시");
 }
 
 TEST_F(EntryInputs, FocusLooksOfTheBoxes)
@@ -204,7 +243,8 @@ TEST_F(EntryInputs, LoadingAReservationFillsEveryInputAndItsTag)
     w.예약시Box->setCurrentText("15시");
     open(1, "20105", kMemberPhone);
     EXPECT_EQ(WidgetTag(*w.예약시Box), "23");
-    EXPECT_EQ(w.예약시(), "15시");
+    EXPECT_EQ(w.예약시(), "23시");
+    EXPECT_EQ(w.예약분(), "50분");
 
     backend->script(kLoad, StandinReply::text("실패"));
     open(1, "20105", kMemberPhone);

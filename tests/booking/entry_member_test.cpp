@@ -183,7 +183,7 @@ TEST_F(EntryMember, Withdrawal)
     const QList<Case> cases{{"성공", {MsgResult::No}, {kDetail, kCars}, {}},
                             {pending, {MsgResult::Yes, MsgResult::No}, {kOut, kDetail, kCars}, {}},
                             {pending + "성공", {MsgResult::Yes, MsgResult::Yes}, {kOut, kOutAdmin, kDetail, kCars}, {}},
-                            {"실패", {MsgResult::Yes}, {kOut, kDetail, kCars}, {"실패! 다시 시도해주세요."}}};
+                            {"실패", {MsgResult::Yes}, {kOut}, {"실패! 다시 시도해주세요."}}};
     for (const Case& c : cases) {
         open(3, "", kMemberPhone);
         backend->clearRequests();

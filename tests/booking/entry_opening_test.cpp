@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
@@ -167,7 +168,7 @@ TEST_F(EntryOpening, NewReservationWithoutPhoneSendsNothing)
 
 TEST_F(EntryOpening, NobodyFoundMakesANewCustomer)
 {
-    frmB예약_등록B& w = open(1, "20105", "01099998888");
+    frmB예약_등록B& w = open(0, "", "01099998888");
     EXPECT_EQ(w.lb직전예약->text(), "신규 회원");
     EXPECT_EQ(w.lb직전예약->font().pointSize(), 18);
     EXPECT_EQ(ForeColorOf(*w.lb직전예약), QColor(175, 0, 14));
@@ -231,6 +232,111 @@ TEST_F(EntryOpening, EnterSearchesMovesOnWrapsAndStaysInMemos)
     QCoreApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), w.txtB2[0]);
     EXPECT_EQ(w.txtB2[0]->text(), "a\r\n");
+}
+
+TEST_F(EntryOpening, EnterInTheSearchBoxLeavesTheFocusWhereTheSearchPutIt)
+{
+    frmB예약_등록B& w = open(0);
+    w.txtS[0]->setFocus();
+    w.txtS[0]->setText("01099998888");
+    QTest::keyClick(w.txtS[0], Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), w.txtA[0]);
+    QTest::keyClicks(QApplication::focusWidget(), "Kim");
+    EXPECT_EQ(w.txtA[0]->text(), "Kim");
+    EXPECT_EQ(w.txtA[1]->text(), "01099998888");
+
+    w.txtS[0]->setFocus();
+    w.txtS[0]->setText("Nobody");
+    QTest::keyClick(w.txtS[0], Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), w.txtA[1]);
+    EXPECT_EQ(w.txtA[0]->text(), "Nobody");
+}
+
+TEST_F(EntryOpening, TheMemberLabelOpensTheReservationPanelIntoAnEmptySlot)
+{
+    backend->script("/Admin/zzimstateload.php", StandinReply::text("실패"));
+    frmB예약_등록B& w = open(1, "20044", "01054787890");
+    ASSERT_TRUE(w.picFrame[3]->isHidden());
+    ASSERT_TRUE(w.picFrame[4]->isHidden());
+    QTest::mouseClick(w.lblCMD, Qt::LeftButton);
+    EXPECT_FALSE(w.picFrame[3]->isHidden());
+    EXPECT_TRUE(w.picFrame[4]->isHidden());
+    QTest::mouseClick(w.lblCMD, Qt::LeftButton);
+    EXPECT_TRUE(w.picFrame[3]->isHidden());
+    EXPECT_FALSE(w.picFrame[4]->isHidden());
+}
+
+TEST_F(EntryOpening, CtrlEnterBreaksTheRequestsLineAndEnterMovesOn)
+{
+    frmB예약_등록B& w = open(0, "", "01054787890");
+    ASSERT_FALSE(w.picFrame[3]->isHidden());
+    w.txt요청사항Box->setFocus();
+    w.txt요청사항Box->setText("a");
+    w.txt요청사항Box->moveCursor(QTextCursor::End);
+    QTest::keyClick(w.txt요청사항Box, Qt::Key_Return, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), w.txt요청사항Box);
+    EXPECT_EQ(w.txt요청사항Box->text(), "a\r\n");
+    QTest::keyClick(w.txt요청사항Box, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_NE(QApplication::focusWidget(), w.txt요청사항Box);
+    EXPECT_EQ(w.txt요청사항Box->text(), "a\r\n");
+}
+
+TEST_F(EntryOpening, ABookingOfNoMemberOpensAsItselfAndCanBeCancelledOrMarked)
+{
+    copyCache();
+    gPersonType = "0";
+    frmB예약_등록B& w = open(1, "20161", "01073302291");
+    EXPECT_EQ(w.m_ModeA, 1);
+    EXPECT_EQ(w.lbl예약모드->text(), "예약수정");
+    EXPECT_TRUE(w.IsNewMember());
+    EXPECT_FALSE(w.picFrame[3]->isHidden());
+    EXPECT_EQ(w.예약일(), QDate::currentDate().addDays(1));
+    EXPECT_EQ(w.txt성함(), "손님");
+    EXPECT_EQ(w.txt인원_대인(), "3");
+    EXPECT_EQ(w.txt매니저명->text(), "이서연");
+    EXPECT_EQ(w.txt연락처->text(), "01073302291");
+
+    w.txtS[0]->setText("01099990000");
+    QTest::mouseClick(w.CMD2[0], Qt::LeftButton);
+    EXPECT_EQ(w.m_ModeA, 0);
+    EXPECT_EQ(w.lbl예약모드->text(), "예약등록");
+
+    auto state = [this](const QString& num) {
+        for (const StandinRecord& r : backend.shop().reservations)
+            if (r.value("num") == num)
+                return r.value("YN");
+        return QString();
+    };
+    open(1, "20161", "01073302291");
+    MessageBoxes().answer(MsgResult::Yes);
+    QTest::mouseClick(w.CMD2[1], Qt::LeftButton);
+    EXPECT_EQ(state("20161"), "X");
+    EXPECT_TRUE(w.isHidden());
+    open(1, "20160", "01061207788");
+    QTest::mouseClick(w.CMD2[2], Qt::LeftButton);
+    EXPECT_EQ(state("20160"), "noshow");
+    EXPECT_TRUE(w.isHidden());
+}
+
+TEST_F(EntryOpening, TheReservationPanelsRowsCarryTheirCaptions)
+{
+    frmB예약_등록B& w = window();
+    QHash<QString, QRect> captions;
+    for (const QLabel* label : w.picFrame[3]->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        captions.insert(label->text(), label->geometry());
+    const QList<std::pair<QString, QWidget*>> rows{{"예약", w.예약일Box}, {"종료", w.종료일Box},
+                                                   {"테이블", w.cob좌석Box[0]}, {"연락처", w.txt연락처},
+                                                   {"모임명", w.txt모임명Box}, {"요청사항", w.txt요청사항Box},
+                                                   {"접수직원", w.txt매니저명}, {"차량", w.txtC[0]}};
+    for (const auto& [caption, box] : rows) {
+        ASSERT_TRUE(captions.contains(caption)) << caption.toStdString();
+        EXPECT_EQ(captions[caption].top(), box->y()) << caption.toStdString();
+        EXPECT_LT(captions[caption].right(), box->x()) << caption.toStdString();
+    }
 }
 
 TEST_F(EntryOpening, TheCloseLabelEndsTheModalShowAfterATenthOfASecond)

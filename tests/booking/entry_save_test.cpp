@@ -345,7 +345,7 @@ TEST_F(EntryEdit, ARefusalStopsTheChain)
     EXPECT_EQ(editPaths(), QStringList({kEdit, "/Admin/zzimedittime.php"}));
     EXPECT_FALSE(w.isHidden());
     EXPECT_TRUE(w.CMD[4]->isEnabled());
-    EXPECT_EQ(messages(), QStringList({"예약가능시간이 아닙니다!\r\n\r\n그래도 등록하시겠습니까?"}));
+    EXPECT_EQ(messages(), QStringList({"예약가능시간이 아닙니다!\r\n\r\n그래도 등록하시겠습니까?", "실패! 다시 시도해주세요."}));
     EXPECT_EQ(cacheRows("NUM, 예약자").filter("20044|").value(0), "20044|한주원");
 }
 
@@ -401,6 +401,76 @@ TEST_F(EntryEdit, CancelAndNoShow)
     EXPECT_EQ(messages(), QStringList({"예약을 취소하시겠습니까?"}));
     EXPECT_TRUE(paths().isEmpty());
     EXPECT_TRUE(w.isHidden());
+}
+
+TEST_F(EntryEdit, ACancelOrNoShowTheBackendDidNotAcceptIsNotDone)
+{
+    const QList<StandinReply> refusals{StandinReply::text(""), StandinReply::text("실패"),
+                                       StandinReply::text("<html>Internal Server Error</html>", 500)};
+    for (bool cancel : {true, false}) {
+        for (const StandinReply& refusal : refusals) {
+            frmB예약_등록B& w = openStored();
+            Load_예약_DAY(w.예약일().toString("yyyy-MM-dd"));
+            backend->script(kState, refusal);
+            if (cancel)
+                MessageBoxes().answer(MsgResult::Yes);
+            QTest::mouseClick(w.CMD2[cancel ? 1 : 2], Qt::LeftButton);
+            const std::string label = (cancel ? "cancel " : "no-show ") + refusal.body.toStdString();
+            EXPECT_EQ(messages().last(), "실패! 다시 시도해주세요.") << label;
+            EXPECT_FALSE(w.isHidden()) << label;
+            EXPECT_EQ(cacheRows("NUM").filter("20044").size(), 1) << label;
+            backend->clearScripts();
+        }
+    }
+}
+
+TEST_F(EntrySave, AStoredReservationWithoutEndRunsForTheUsualStay)
+{
+    frmB예약_등록B& w = open(0, "", kMemberPhone, at("18:30"), "A1");
+    w.txt인원_총인원Box->setText("2");
+    const QList<StandinRecord> sample = backend.shop().reservations;
+    struct Case {
+        QString storedStart;
+        QString start;
+        bool conflict;
+    };
+    const QList<Case> cases{{"18:30", "18:30", true}, {"17:30", "18:30", true}, {"17:00", "18:30", false},
+                            {"19:50", "18:30", true}, {"20:00", "18:30", false}};
+    for (const Case& c : cases) {
+        backend.shop().reservations = sample;
+        backend.shop().reservations.append({{"num", "70100"}, {"YN", "Y"}, {"regdatess", dayText()},
+                                            {"regdatess3", c.storedStart}, {"finishscheduleTime", ""},
+                                            {"table", "A1;2"}, {"persontype", "0"}, {"totalcount", "2"}});
+        w.예약시Box->setCurrentText(c.start.left(2) + "시");
+        w.예약분Box->setCurrentText(c.start.mid(3) + "분");
+        MessageBoxes().clear();
+        MessageBoxes().answer(MsgResult::No);
+        save(w);
+        const QString expected = c.conflict ? "중복되었습니다!\r\n\r\n예약정보를 확인해주세요." : "예약을 등록하시겠습니까?";
+        EXPECT_EQ(messages(), QStringList({expected})) << c.storedStart.toStdString();
+    }
+}
+
+TEST_F(EntrySave, TheNewReservationsCachedRowIsTheOneJustSaved)
+{
+    frmB예약_등록B& w = open(0, "", kMemberPhone, at("18:30"), "A1");
+    w.txt인원_총인원Box->setText("3");
+    qlonglong highest = 0;
+    for (const StandinRecord& r : backend.shop().reservations)
+        highest = qMax(highest, r.value("num").toLongLong());
+    const QString next = QString::number(highest + 1);
+    auto record = [](const QString& num, const QString& start, const QString& table) {
+        return "zzim_num[" + num + "]zzim_num  zzim_regdate[" + start + "]zzim_regdate  finishscheduleTime[]finishscheduleTime "
+               " zzim_request[한주원]zzim_request  zzim_oz[]requestoz  zzim_table[" + table
+               + "]zzim_table  zzim_memo[]zzim_memo  zzim_person[<persontype>0</persontype><totalcount>3</totalcount>]zzim_person ";
+    };
+    backend->script(kHistory, StandinReply::text(" totalcount[3]totalcount " + record("20094", at("13:00").left(16), "B4;4;A3;4")
+                                                 + record(next, at("18:30").left(16), "A1;1")
+                                                 + record("20105", at("18:30").left(16), "A2;1")));
+    save(w);
+    const QStringList rows = cacheRows("NUM, 예약일시, 좌석, 인원");
+    EXPECT_EQ(rows.filter(next + "|"), QStringList{next + "|" + dayText() + " 18:30|A1;1|T;3"}) << rows.join("\n").toStdString();
+    EXPECT_TRUE(rows.filter(QRegularExpression("^(20094|20105)\\|")).isEmpty());
 }
 
 TEST_F(EntrySave, TheGuardTheLooksAndTheSmallButtons)

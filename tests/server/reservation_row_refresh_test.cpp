@@ -34,6 +34,7 @@ public:
     QString txt인원_여성() const override { return women; }
     QString txt인원_대인() const override { return adults; }
     QString txt인원_소인() const override { return children; }
+    QString partyScheme() const override { return gPersonType; }
 
     QDate start{2024, 5, 3};
     QDate end{2024, 5, 4};
@@ -58,6 +59,15 @@ protected:
     {
         UnloadForm(kReservationEntryForm);
         delete entry.data();
+    }
+
+    // The window as it stands after saving a new reservation at the start and on the table given.
+    void saved(const QDate& day, const QString& hour, const QString& minute, const QString& table, const QString& count)
+    {
+        window.start = day;
+        window.startHour = hour;
+        window.startMinute = minute;
+        window.tables = {{table, count}};
     }
 
     QPointer<FakeEntryWindow> entry = new FakeEntryWindow;
@@ -89,12 +99,18 @@ TEST_F(RowRefresh, EditTakesThePartyOfTheShopsScheme)
 TEST_F(RowRefresh, NothingToDo)
 {
     const QStringList before = rows("*");
-    EXPECT_TRUE(MDB_Update_예약("", "57", "0109"));   // no member
+    EXPECT_TRUE(MDB_Update_예약("", "", "0109"));     // a new reservation of no member
     EXPECT_TRUE(MDB_Update_예약("m1", "58", "0109")); // not cached
     EXPECT_TRUE(MDB_Delete_예약(""));
     EXPECT_TRUE(MDB_Delete_예약("58"));
     EXPECT_EQ(rows("*"), before);
     EXPECT_TRUE(LogEntries().isEmpty());
+}
+
+TEST_F(RowRefresh, AnEditOfABookingOfNoMemberRewritesItsRowToo)
+{
+    EXPECT_TRUE(MDB_Update_예약("", "57", "0109"));
+    EXPECT_EQ(rows("NUM, cPhoneT, 예약일시, 예약자, 좌석"), QStringList{"57|0109|2024-05-03 18:30|김철수|A1;2;B2;3"});
 }
 
 TEST_F(RowRefresh, NumbersThatAreNoNumbersAreRefused)
@@ -127,9 +143,10 @@ TEST_F(RowRefresh, MissingCacheIsLogged)
 
 // A member's history as the backend writes it: markers with their leading blanks, the group name
 // percent-encoded and closed by "]requestoz".
-QString HistoryRecord(const QString& num, const QString& end, const QString& group, const QString& party)
+QString HistoryRecord(const QString& num, const QString& end, const QString& group, const QString& party,
+                      const QString& start = "2024-06-01 19:00")
 {
-    return "zzim_num[" + num + "]zzim_num  zzim_regdate[2024-06-01 19:00]zzim_regdate  finishscheduleTime[" + end
+    return "zzim_num[" + num + "]zzim_num  zzim_regdate[" + start + "]zzim_regdate  finishscheduleTime[" + end
            + "]finishscheduleTime  zzim_request[박영희]zzim_request  zzim_oz[" + group
            + "]requestoz  zzim_table[C3;4]zzim_table  zzim_state[접수완료]zzim_state  zzim_memo[생일]zzim_memo "
              " zzim_person["
@@ -139,28 +156,49 @@ QString HistoryRecord(const QString& num, const QString& end, const QString& gro
 TEST_F(RowRefresh, NewReservationComesFromTheMembersHistory)
 {
     ScopedFakeClock clock(QDateTime(QDate(2024, 5, 20), QTime(10, 7)));
+    saved(QDate(2024, 6, 1), "19시", "00분", "C3", "4");
     window.endHour = "21";
     window.endMinute = "30";
     backend->script("/program/SearchZZimLoading.php",
-                    StandinReply::text(" totalcount[3]totalcount "
+                    StandinReply::text(" totalcount[4]totalcount "
+                                       + HistoryRecord("95", "2024-07-01 20:00", "x", "", "2024-07-01 19:00")
+                                       + HistoryRecord("90", "2024-05-01 20:00", "x", "", "2024-05-01 19:00")
                                        + HistoryRecord("91", "", "%EB%8F%99%EC%95%84%EB%A6%AC",
                                                        "<persontype>1</persontype><sexmale>2</sexmale><sexfemale>3</sexfemale>")
-                                       + HistoryRecord("90", "2024-05-01 20:00", "x", "")
-                                       + HistoryRecord("89", "2024-04-01 20:00", "y", "")));
+                                       + HistoryRecord("89", "2024-04-01 20:00", "y", "", "2024-04-01 19:00")));
 
     EXPECT_TRUE(MDB_Update_예약("m77", "", "01099998888"));
 
     EXPECT_EQ(rows("NUM, 방문일, cPhoneT, 접수일시, 예약일시, 종료일시, 예약자, 모임명, 좌석, 인원, 인원N, 요청사항, cNameT"),
               (QStringList{"57|2024-05-01|0101|-|2024-05-01 12:00|-|이전|-|-|-|0|-|",
-                           "91|2024-06-01|01099998888|2024-05-20 10:07|2024-06-01 19:00|2024-05-03 21:30|박영희|동아리|C3;4|"
+                           "91|2024-06-01|01099998888|2024-05-20 10:07|2024-06-01 19:00|2024-06-01 21:30|박영희|동아리|C3;4|"
                            "M;2;F;3|5|생일|"}));
     const auto requests = backend->requestsTo("/program/SearchZZimLoading.php");
     ASSERT_EQ(requests.size(), 1);
     EXPECT_TRUE(requests[0].body.endsWith("&numt=m77"));
 }
 
+TEST_F(RowRefresh, TheSavedReservationIsTheOneWithTheWindowsStartAndTables)
+{
+    saved(QDate(2024, 6, 1), "19시", "00분", "C3", "4");
+    struct Case {
+        QString history;
+        QStringList rows;
+    };
+    const QString otherTable = HistoryRecord("96", "", "x", "").replace("C3;4", "C3;2");
+    const QList<Case> cases{{otherTable + HistoryRecord("97", "", "x", "", "2024-06-01 19:30"), {"57"}},
+                            {HistoryRecord("98", "", "x", "") + otherTable + HistoryRecord("99", "", "x", ""), {"57", "99"}}};
+    for (const Case& c : cases) {
+        exec({"DELETE FROM 예약 WHERE NUM <> 57"});
+        backend->script("/program/SearchZZimLoading.php", StandinReply::text(c.history));
+        EXPECT_TRUE(MDB_Update_예약("m77", "", "0101"));
+        EXPECT_EQ(rows("NUM"), c.rows) << c.history.toStdString();
+    }
+}
+
 TEST_F(RowRefresh, HistoryGroupNameThatDecodesToNothingIsKept)
 {
+    saved(QDate(2024, 6, 1), "19시", "00분", "C3", "4");
     backend->script("/program/SearchZZimLoading.php",
                     StandinReply::text(HistoryRecord("92", "2024-06-01 21:00", "동창 모임", "")));
     EXPECT_TRUE(MDB_Update_예약("m77", "", ""));
@@ -169,6 +207,7 @@ TEST_F(RowRefresh, HistoryGroupNameThatDecodesToNothingIsKept)
 
 TEST_F(RowRefresh, WindowClosedDuringTheRequestLeavesTheEndEmpty)
 {
+    saved(QDate(2024, 6, 1), "19시", "00분", "C3", "4");
     backend->script("/program/SearchZZimLoading.php",
                     StandinReply::text(HistoryRecord("93", "", "x", "")).after(300));
     QTimer::singleShot(50, [] { UnloadForm(kReservationEntryForm); });
@@ -190,8 +229,12 @@ TEST_F(RowRefresh, NewReservationFromTheSampleShop)
 {
     QString member;
     for (const StandinRecord& r : backend.shop().reservations)
-        if (!r.value("membernum").isEmpty() && r.value("YN") == "Y")
+        if (!r.value("membernum").isEmpty() && r.value("YN") == "Y" && r.value("table").count(';') == 1) {
             member = r.value("membernum");
+            const QStringList table = r.value("table").split(';');
+            saved(QDate::fromString(r.value("regdatess"), "yyyy-MM-dd"), r.value("regdatess3").left(2),
+                  r.value("regdatess3").mid(3), table[0], table[1]);
+        }
     ASSERT_FALSE(member.isEmpty());
     EXPECT_TRUE(MDB_Update_예약(member, "", "0101"));
     EXPECT_EQ(rows("NUM").size(), 2);

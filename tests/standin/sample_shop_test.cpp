@@ -8,21 +8,25 @@
 #include <algorithm>
 
 // The sample shop gives the demo and the tests a current day: every state, every party scheme,
-// reservations on hidden-free tables around today.
+// reservations around today on the shop's tables, one of them on the hidden table, and upcoming
+// bookings of customers who are no members in every party scheme.
 TEST(SampleShop, CoversTheStatesSchemesAndDaysAroundToday)
 {
     const ShopState shop = SampleShop();
     const QDate today = QDate::currentDate();
-    QSet<QString> active;
-    for (const StandinRecord& table : shop.tables)
+    QSet<QString> active, all;
+    for (const StandinRecord& table : shop.tables) {
+        all.insert(table.value("tablenum"));
         if (table.value("tableYN") == "Y")
             active.insert(table.value("tablenum"));
+    }
     EXPECT_EQ(active.size(), shop.tables.size() - 1);
     EXPECT_EQ(shop.staff.size(), 5);
     EXPECT_EQ(shop.members.size(), 44);
 
-    QSet<QString> states, schemes, members, numbers;
+    QSet<QString> states, schemes, members, numbers, upcomingOfNoMember;
     int onToday = 0;
+    int onHidden = 0;
     for (const StandinRecord& m : shop.members)
         members.insert(m.value("num"));
     for (const StandinRecord& r : shop.reservations) {
@@ -35,8 +39,12 @@ TEST(SampleShop, CoversTheStatesSchemesAndDaysAroundToday)
         schemes.insert(r.value("persontype"));
         numbers.insert(r.value("num"));
         const QStringList parts = r.value("table").split(';', Qt::SkipEmptyParts);
-        for (qsizetype i = 0; i < parts.size(); i += 2)
-            EXPECT_TRUE(active.contains(parts[i])) << parts[i].toStdString();
+        for (qsizetype i = 0; i < parts.size(); i += 2) {
+            EXPECT_TRUE(all.contains(parts[i])) << parts[i].toStdString();
+            onHidden += !active.contains(parts[i]);
+        }
+        if (r.value("membernum").isEmpty() && r.value("YN") == "Y" && day > today)
+            upcomingOfNoMember.insert(r.value("persontype"));
         EXPECT_TRUE(r.value("membernum").isEmpty() || members.contains(r.value("membernum")));
     }
     EXPECT_EQ(numbers.size(), shop.reservations.size());
@@ -44,6 +52,8 @@ TEST(SampleShop, CoversTheStatesSchemesAndDaysAroundToday)
     EXPECT_GE(onToday, 3);
     EXPECT_EQ(states, QSet<QString>({"S", "Y", "N", "X", "noshow", "finish"}));
     EXPECT_EQ(schemes, QSet<QString>({"0", "1", "2"}));
+    EXPECT_EQ(upcomingOfNoMember, QSet<QString>({"0", "1", "2"}));
+    EXPECT_EQ(onHidden, 1);
     EXPECT_FALSE(shop.coupons.isEmpty());
     EXPECT_GT(shop.credit, 0);
 }
