@@ -7,6 +7,8 @@
 #include "customer/member_answers.h"
 #include "platform/grid_model.h"
 
+#include <algorithm>
+
 namespace {
 
 enum Count { Total, Waiting, Confirmed, Refused, Changed, Cancelled, Finished, None };
@@ -38,24 +40,20 @@ int number(QStringView text, int from, int length)
     return ok ? value : -1;
 }
 
-// "MM.dd hh:nn" of "yyyy-MM-dd" and a time "hh:nn" (or "h:nn", seconds allowed); "" otherwise.
-QString shownMoment(const QString& day, const QString& time)
+// The visit of "yyyy-MM-dd" and a time "hh:nn" (or "h:nn", seconds allowed); invalid otherwise.
+QDateTime visitOf(const QString& day, const QString& time)
 {
     if (day.size() < 10 || day[4] != QChar('-') || day[7] != QChar('-'))
-        return QString();
+        return QDateTime();
     const QDate date(number(day, 0, 4), number(day, 5, 2), number(day, 8, 2));
     const int colon = time.indexOf(QChar(':'));
     if (!date.isValid() || colon < 1 || colon > 2)
-        return QString();
+        return QDateTime();
     const int hour = number(time, 0, colon);
     const int minute = number(time, colon + 1, 2);
     if (hour < 0 || hour > 23 || minute < 0 || minute > 59)
-        return QString();
-    return QStringLiteral("%1.%2 %3:%4")
-        .arg(date.month(), 2, 10, QChar('0'))
-        .arg(date.day(), 2, 10, QChar('0'))
-        .arg(hour, 2, 10, QChar('0'))
-        .arg(minute, 2, 10, QChar('0'));
+        return QDateTime();
+    return QDateTime(date, QTime(hour, minute), Qt::UTC);
 }
 
 QString partyText(const QString& block)
@@ -78,6 +76,28 @@ QString partyText(const QString& block)
 bool matches(const QString& text, const QString& search)
 {
     return !text.isEmpty() && text.contains(search, Qt::CaseInsensitive);
+}
+
+QString withoutHyphens(const QString& text)
+{
+    return QString(text).remove(QChar('-'));
+}
+
+// The shown part of the number contains the search, or the search is the whole number, with or
+// without its hyphens.
+bool phoneMatches(const QString& phone, const QString& shortPhone, const QString& search)
+{
+    if (matches(shortPhone, search))
+        return true;
+    const QString digits = withoutHyphens(search.trimmed());
+    return !digits.isEmpty() && withoutHyphens(phone) == digits;
+}
+
+bool earlierVisit(const BookingListRow& a, const BookingListRow& b)
+{
+    if (a.visit.isValid() != b.visit.isValid())
+        return !a.visit.isValid();
+    return a.visit < b.visit;
 }
 
 } // namespace
@@ -116,7 +136,8 @@ BookingList ReadBookingList(const QString& answer, bool allDays, const QString& 
         const QString shortPhone = phone.startsWith(QStringLiteral("010-")) ? phone.mid(4) : phone;
         const State* state = stateOf(record.field("YN[", "]YN"));
         const QString stateText = state ? QString::fromUtf16(state->text) : QString();
-        if (allDays && !matches(name, searchText) && !matches(group, searchText) && !matches(shortPhone, searchText)) {
+        if (allDays && !matches(name, searchText) && !matches(group, searchText)
+            && !phoneMatches(phone, shortPhone, searchText)) {
             if (state && state->count != None) {
                 --list.counts[state->count];
                 --list.counts[Total];
@@ -128,7 +149,8 @@ BookingList ReadBookingList(const QString& answer, bool allDays, const QString& 
         if (items.contains(QStringLiteral("<menuliner>")))
             items.clear();
         c[1] = record.field("num[", "]num ");
-        c[2] = shownMoment(day, time);
+        row.visit = visitOf(day, time);
+        c[2] = row.visit.isValid() ? row.visit.toString(QStringLiteral("MM.dd HH:mm")) : QString();
         c[3] = name;
         c[4] = group;
         c[5] = shortPhone;
@@ -157,10 +179,12 @@ BookingList ReadBookingList(const QString& answer, bool allDays, const QString& 
 
 void FillBookingList(GridModel& grid, const BookingList& list, int twipsX)
 {
+    QList<BookingListRow> rows = list.rows;
+    std::stable_sort(rows.begin(), rows.end(), earlierVisit);
     grid.SetReDraw(false);
-    grid.SetMaxRows(int(list.rows.size()));
-    for (int r = 1; r <= list.rows.size(); ++r) {
-        const BookingListRow& row = list.rows[r - 1];
+    grid.SetMaxRows(int(rows.size()));
+    for (int r = 1; r <= rows.size(); ++r) {
+        const BookingListRow& row = rows[r - 1];
         for (int c = 1; c <= 15; ++c)
             grid.SetText(c, r, row.cells[c]);
         grid.SetRow(r);
@@ -180,9 +204,6 @@ void FillBookingList(GridModel& grid, const BookingList& list, int twipsX)
         }
         grid.SetRowHeight(r, 35.0 * twipsX);
     }
-    grid.SetSortKey(1, 2);
-    grid.SetSortKeyOrder(1, 1);
-    grid.SortRows(-1, -1, -1, -1, 0);
     grid.SetReDraw(true);
     if (grid.MaxRows() > 0) {
         grid.SetRow(1);

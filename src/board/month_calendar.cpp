@@ -161,7 +161,7 @@ bool frmB예약관리::Load_MonthData()
     }
     const JetSql sql(QStringLiteral("SELECT 방문일, Count(방문일) AS CNT, Sum(인원N) AS Person  FROM 예약"
                                     " WHERE 방문일 BETWEEN ? AND ? GROUP BY 방문일"),
-                     {sDate.toString(kDayFormat), eDate.toString(kDayFormat)});
+                     {sDate, eDate});
     JetRsPtr rs;
     if (!JetOpenRST(*db, rs, sql, dbOpenDynaset)) {
         LogRsOpenError(kWindow, QStringLiteral("Load_MonthData"), sql.display());

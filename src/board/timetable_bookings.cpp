@@ -80,7 +80,8 @@ bool frmB예약관리::Load_DayData(const QString& DateT)
         LogDbOpenError(kWindow, QStringLiteral("Load_DayData"), path);
         return false;
     }
-    const JetSql sql(QStringLiteral("SELECT * FROM 예약 WHERE 방문일 = ? ORDER BY 예약일시"), {DateT});
+    const JetSql sql(QStringLiteral("SELECT * FROM 예약 WHERE 방문일 = ? ORDER BY 예약일시"),
+                     {QDate::fromString(DateT, QStringLiteral("yyyy-MM-dd"))});
     JetRsPtr rs;
     if (!JetOpenRST(*db, rs, sql, dbOpenDynaset)) {
         LogRsOpenError(kWindow, QStringLiteral("Load_DayData"), sql.display());

@@ -6,6 +6,7 @@
 #include "core/button_guard.h"
 #include "core/error_line.h"
 #include "core/file_exists.h"
+#include "core/log.h"
 #include "core/screen_values.h"
 #include "platform/message_box.h"
 #include "platform/rounded_region.h"
@@ -286,9 +287,23 @@ bool frmzCID_설정::Save_설정()
     gCIDlgIP[0] = lg_open_api_IP[0]->text();
     WriteCallerIdSettings();
     CID_ReStart();
+    if (self && gCIDUseKT)
+        showKtLoginResult();
     if (self)
         Load_설정();
     return true;
+}
+
+// The KT label ends with what the restart's login answered ("비밀번호 오류" ...), as after the login
+// button; the event of the restart's own logout, waiting to be handled, is handled before.
+void frmzCID_설정::showKtLoginResult()
+{
+    const QString result = gCIDktStatus;
+    WriteLog("Save_설정() ... " + result);
+    QPointer<frmzCID_설정> self(this);
+    QCoreApplication::processEvents();
+    if (self)
+        kt_open_api_MSG->setText(result);
 }
 
 void frmzCID_설정::CMD_Click(int index)

@@ -53,6 +53,7 @@ public:
     void showLineState(int line, const QString& text, bool connected);
 
 private:
+    void showKtLoginResult();
     void buildKtColumn();
     void buildLgColumn();
     void buildExtraLines();

@@ -89,20 +89,32 @@ bool frmB설정::Load_설정()
     const auto notices = askWithWait(BackendRequest(kLoadLabel, QStringLiteral("/program/checkkakaosms.php")));
     if (!notices)
         return false;
-    if (IsSuccessAnswer(*notices)) {
-        m_SmsKakaoSetting = value(*notices, QStringLiteral("smskakaoSetting")).value_or(QString());
-        m_SmsKakaoSettingText = value(*notices, QStringLiteral("smskakaoSettingText")).value_or(QString());
-        m_noticesReceived = true;
-        for (int i = 0; i < int(kFlags.size()); ++i) {
-            const auto flag = value(m_SmsKakaoSetting, kFlags[i]);
-            알림문자[i]->setChecked(!flag || *flag == u"Y");
-        }
-    }
+    if (IsSuccessAnswer(*notices))
+        readNotices(*notices);
     const auto answer = askWithWait(BackendRequest(kLoadLabel, QStringLiteral("/program/zzimloading.php")));
     if (!answer)
         return false;
     readSettings(*answer);
     return true;
+}
+
+// An answer without the setting's marker keeps the setting, the text and the switches of the last
+// good load, so that a save cannot send them empty or tick every switch.
+void frmB설정::readNotices(const QString& answer)
+{
+    const auto setting = value(answer, QStringLiteral("smskakaoSetting"));
+    if (!setting) {
+        WriteLog(kLoadLabel + "smskakaoSetting 없음: 지난 알림 설정 유지");
+        return;
+    }
+    m_SmsKakaoSetting = *setting;
+    if (const auto text = value(answer, QStringLiteral("smskakaoSettingText")))
+        m_SmsKakaoSettingText = *text;
+    m_noticesReceived = true;
+    for (int i = 0; i < int(kFlags.size()); ++i) {
+        const auto flag = value(m_SmsKakaoSetting, kFlags[i]);
+        알림문자[i]->setChecked(!flag || *flag == u"Y");
+    }
 }
 
 void frmB설정::readSettings(const QString& answer)
@@ -153,9 +165,30 @@ QString frmB설정::lengthBlock() const
 
 // The notification setting goes back only when a load received it: sending the two empty texts
 // would wipe the backend's whole notification setting, flags this window does not manage included.
+// A save is refused, with a message naming the box, while a count box does not read as a whole
+// number; nothing is sent then.
+bool frmB설정::countsReadable()
+{
+    const std::array<std::pair<QLineEdit*, QString>, 3> boxes{{{txt노쇼한계, QStringLiteral("NO-SHOW 처리방법")},
+                                                               {DID예약자보이기[0], QStringLiteral("예약자 보이기")},
+                                                               {DID예약자보이기[1], QStringLiteral("예약자 안보이기")}}};
+    for (const auto& [box, caption] : boxes) {
+        if (IsWholeNumberText(box->text()))
+            continue;
+        QPointer<QLineEdit> shown(box);
+        MsgBox(caption + QStringLiteral(" 칸에 숫자를 입력하세요!"), MsgStyle::OkOnly + MsgStyle::Exclamation);
+        if (shown)
+            shown->setFocus();
+        return false;
+    }
+    return true;
+}
+
 bool frmB설정::Save_설정()
 {
     QPointer<frmB설정> self(this);
+    if (!countsReadable())
+        return true;
     if (MsgBox(QStringLiteral("예약설정을 저장하시겠습니까?"), MsgStyle::YesNo) != MsgResult::Yes)
         return true;
     if (!self)

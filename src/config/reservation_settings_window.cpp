@@ -16,6 +16,7 @@
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QPointer>
+#include <QRegularExpressionValidator>
 
 namespace {
 
@@ -36,6 +37,17 @@ QComboBox* combo(QWidget* parent, const QString& name, const QRect& place)
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
     box->setGeometry(place);
+    return box;
+}
+
+// A centred box for a count: it takes the digits 0 to 9 only.
+QLineEdit* numberBox(QWidget* parent, const QString& name, const QRect& place)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(place);
+    box->setAlignment(Qt::AlignCenter);
+    box->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
     return box;
 }
 
@@ -126,10 +138,7 @@ void frmB설정::buildBasicSection()
     cob인원구분 = combo(this, QStringLiteral("cob인원구분"), QRect(200, 15, 97, 25));
     cob인원구분->addItems({QStringLiteral("총인원"), QStringLiteral("남녀"), QStringLiteral("대/소인")});
     label(this, QStringLiteral("NO-SHOW 처리방법"), QRect(60, 45, 130, 25));
-    txt노쇼한계 = new QLineEdit(this);
-    txt노쇼한계->setObjectName(QStringLiteral("txt노쇼한계"));
-    txt노쇼한계->setGeometry(200, 45, 49, 25);
-    txt노쇼한계->setAlignment(Qt::AlignCenter);
+    txt노쇼한계 = numberBox(this, QStringLiteral("txt노쇼한계"), QRect(200, 45, 49, 25));
     label(this, QStringLiteral("회 이상시 접수 불가 처리"), QRect(255, 45, 200, 25), QColor(80, 80, 80));
 
     auto* length = new QFrame(this);
@@ -189,10 +198,7 @@ void frmB설정::buildDidSection()
         const int top = 295 + 30 * i;
         label(this, captions[i], QRect(70, top, 110, 25));
         label(this, QStringLiteral("예약시간"), QRect(190, top, 65, 25), QColor(80, 80, 80));
-        DID예약자보이기[i] = new QLineEdit(this);
-        DID예약자보이기[i]->setObjectName(QStringLiteral("DID예약자보이기"));
-        DID예약자보이기[i]->setGeometry(260, top, 49, 25);
-        DID예약자보이기[i]->setAlignment(Qt::AlignCenter);
+        DID예약자보이기[i] = numberBox(this, QStringLiteral("DID예약자보이기"), QRect(260, top, 49, 25));
         label(this, after[i], QRect(315, top, 100, 25), QColor(80, 80, 80));
     }
     label(this, QStringLiteral("이름"), QRect(70, 355, 50, 25));

@@ -78,7 +78,9 @@ private:
     void setFocusOrder();
     void openStaff();
     void openPhrases();
+    void readNotices(const QString& answer);
     void readSettings(const QString& answer);
+    bool countsReadable();
     void switchNoticeFlags();
     QString lengthBlock() const;
     // Runs the request with the wait picture shown; false (or no value) when the window went away

@@ -4,6 +4,7 @@
 #include "core/answer_grammar.h"
 #include "core/backend_request.h"
 #include "core/button_guard.h"
+#include "core/converters.h"
 #include "core/error_line.h"
 #include "core/grid_helpers.h"
 #include "core/list_grid.h"
@@ -159,6 +160,8 @@ void frmB좌석설정_순서변경::CMD_Click(int index)
         return;
     SpreadGrid& grid = *SPR[0];
     grid.CommitEditing();
+    if (!ordersReadable())
+        return;
     grid.SetSortKey(1, 3);
     grid.SetSortKeyOrder(1, 1);
     grid.Sort(-1, -1, -1, -1, 0);
@@ -171,6 +174,23 @@ void frmB좌석설정_순서변경::CMD_Click(int index)
     UnloadForm(FormName());
 }
 
+
+// A save is refused, with a message naming the table, while an order cell does not read as a
+// whole number; nothing is sent then and the cursor stands in that cell.
+bool frmB좌석설정_순서변경::ordersReadable()
+{
+    SpreadGrid& grid = *SPR[0];
+    for (int row = 1; row <= grid.MaxRows(); ++row) {
+        if (IsWholeNumberText(grid.GetText(3, row)))
+            continue;
+        QPointer<frmB좌석설정_순서변경> self(this);
+        MsgBox("순서 칸에 숫자를 입력하세요! (" + grid.GetText(2, row) + ")", MsgStyle::OkOnly + MsgStyle::Exclamation);
+        if (self)
+            SPR[0]->SetActiveCell(3, row);
+        return false;
+    }
+    return true;
+}
 
 void frmB좌석설정_순서변경::SPR_DrawItem(int index, int col, int row, QPainter& dc, int x, int y, int x2, int y2)
 {

@@ -44,6 +44,7 @@ public:
 private:
     void buildControls();
     void setUpGrid();
+    bool ordersReadable();
 
     // Set by Save_순서 when the backend stored the order.
     bool m_Saved = false;

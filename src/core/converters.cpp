@@ -128,6 +128,12 @@ bool IsNumber(const QVariant& value)
     return ok && std::isfinite(number);
 }
 
+bool IsWholeNumberText(const QString& text)
+{
+    const QString digits = Trim(text);
+    return !digits.isEmpty() && std::all_of(digits.begin(), digits.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
 QString Trim(const QString& text)
 {
     qsizetype start = 0;

@@ -21,6 +21,10 @@ int ToLong(const QVariant& value);
 // False only for non-empty text that is not a number; true for empty text and non-text values.
 bool IsNumber(const QVariant& value);
 
+// What a box for a count or an order number accepts: blanks around, then one or more of the digits
+// 0 to 9 and nothing else.
+bool IsWholeNumberText(const QString& text);
+
 // The text without blanks at either end; tabs and line breaks stay.
 QString Trim(const QString& text);
 

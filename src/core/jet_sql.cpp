@@ -15,6 +15,8 @@ QString literal(const QVariant& value)
     case QMetaType::ULongLong:
     case QMetaType::Double:
         return value.toString();
+    case QMetaType::QDate:
+        return "#" + value.toDate().toString(QStringLiteral("yyyy-MM-dd")) + "#";
     default:
         return "'" + value.toString().replace("'", "''") + "'";
     }

@@ -14,7 +14,8 @@ struct JetSql
     JetSql(const char* text) : text(QString::fromUtf8(text)) {}
     JetSql(const QString& text, const QVariantList& params) : text(text), params(params) {}
 
-    // The statement as the logs show it: each "?" replaced by its value, texts in single quotes.
+    // The statement as the logs show it: each "?" replaced by its value, texts in single quotes,
+    // dates as "yyyy-MM-dd" between "#". A date is bound as its "yyyy-MM-dd" text.
     QString display() const;
 
     QString text;

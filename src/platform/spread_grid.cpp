@@ -29,6 +29,18 @@ Qt::ScrollBarPolicy Policy(bool on)
     return on ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff;
 }
 
+// What a whole-number cell takes while it is edited.
+const QRegularExpression& WholeNumberTyping()
+{
+    static const QRegularExpression pattern(QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]*")));
+    return pattern;
+}
+
+bool IsWholeNumberCell(const GridCell& cell)
+{
+    return cell.type == GridCellType::Number && cell.numberDecPlaces == 0;
+}
+
 } // namespace
 
 SpreadGrid::SpreadGrid(QWidget* parent)
@@ -247,8 +259,8 @@ void SpreadGrid::StartEditing(const QString& text)
     FinishEditing(true);
     auto* editor = new QLineEdit(viewport());
     const GridCell* cell = CellAt(ActiveCol(), ActiveRow());
-    if (cell->type == GridCellType::Number && cell->numberDecPlaces == 0)
-        editor->setValidator(new QRegularExpressionValidator(QRegularExpression("-?\\d*"), editor));
+    if (IsWholeNumberCell(*cell))
+        editor->setValidator(new QRegularExpressionValidator(WholeNumberTyping(), editor));
     editor->setGeometry(TwipsToPixels(x), TwipsToPixels(y), TwipsToPixels(w), TwipsToPixels(h));
     editor->setText(text);
     m_editor = editor;
@@ -301,7 +313,9 @@ void SpreadGrid::keyPressEvent(QKeyEvent* event)
     }
     const QString typed = event->text();
     if (!typed.isEmpty() && typed.at(0).isPrint() && Editable(ActiveCol(), ActiveRow())) {
-        StartEditing(typed);
+        // A key that a whole-number cell refuses starts no editing.
+        if (!IsWholeNumberCell(*CellAt(ActiveCol(), ActiveRow())) || WholeNumberTyping().match(typed).hasMatch())
+            StartEditing(typed);
         return;
     }
     QAbstractScrollArea::keyPressEvent(event);

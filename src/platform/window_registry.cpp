@@ -45,6 +45,34 @@ QPointer<QWidget>& LastActivated()
     return window;
 }
 
+// Whether the window is shown and was the last one activated here.
+bool isActive(const QWidget& window)
+{
+    return LastActivated() == &window && window.isVisible();
+}
+
+// Brings the window to the front; its Form_Activate runs unless it was the active window already.
+void bringForward(QWidget& window, bool wasActive)
+{
+    QPointer<QWidget> guard(&window);
+    window.raise();
+    window.activateWindow();
+    LastActivated() = guard;
+    if (wasActive)
+        return;
+    if (auto* events = dynamic_cast<FormEvents*>(&window))
+        events->Form_Activate();
+}
+
+// Shows the window in front: a window that was already the active one keeps its state, and a
+// request left in its m_FirstActivated waits for its next activation.
+void showForward(QWidget& window)
+{
+    const bool wasActive = isActive(window);
+    window.show();
+    bringForward(window, wasActive);
+}
+
 // Ends a modal wait when its window is hidden.
 class HideWatcher : public QObject
 {
@@ -147,18 +175,12 @@ QStringList LoadedFormNames()
 
 void ActivateForm(QWidget& window)
 {
-    QPointer<QWidget> guard(&window);
-    window.raise();
-    window.activateWindow();
-    LastActivated() = guard;
-    if (auto* events = dynamic_cast<FormEvents*>(&window))
-        events->Form_Activate();
+    bringForward(window, false);
 }
 
 void ShowFormModeless(QWidget& window)
 {
-    window.show();
-    ActivateForm(window);
+    showForward(window);
 }
 
 void ShowFormModal(QWidget& window)
@@ -170,8 +192,7 @@ void ShowFormModal(QWidget& window)
     window.setWindowModality(Qt::ApplicationModal);
     window.installEventFilter(&watcher);
     QObject::connect(&window, &QObject::destroyed, &loop, &QEventLoop::quit);
-    window.show();
-    ActivateForm(window);
+    showForward(window);
     if (guard && guard->isVisible())
         loop.exec(QEventLoop::DialogExec);
     if (guard) {

@@ -8,10 +8,12 @@
 
 // The events every window of the program may handle. A window class derives from a Qt widget class
 // and from this; the registry calls Form_Load once after creating it, the show functions below
-// call Form_Activate after every show or raise.
+// call Form_Activate each time the window becomes the active window: a show of the window that is
+// already active only keeps it in front.
 //
 // The opener sets m_FirstActivated (and the window's other public variables) and then shows the
 // window; the window does its one-time set-up in Form_Activate while the flag is set, and clears it.
+// A request set while the window is already active waits for its next activation.
 // A window is unloaded and created anew later, so state that must outlive an unload (a counter of
 // failed logins, for one) is kept in program-wide values, never in the widget.
 class FormEvents
@@ -72,5 +74,5 @@ void ShowFormModeless(QWidget& window);
 // is hidden or unloaded. The window that was active before is activated again afterwards.
 void ShowFormModal(QWidget& window);
 
-// Raises a shown window and runs its Form_Activate.
+// Raises a shown window that becomes the active window again and runs its Form_Activate.
 void ActivateForm(QWidget& window);

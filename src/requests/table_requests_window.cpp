@@ -246,6 +246,11 @@ void frmz승인_고객요청::Form_Activate()
         Timer_Refresh->start();
 }
 
+void frmz승인_고객요청::Form_Unload()
+{
+    Timer_Refresh->stop();
+}
+
 void frmz승인_고객요청::optVIEW_Click(int index)
 {
     if (m_EventPrevent)

@@ -20,7 +20,7 @@
 // in three columns of five, in the pending or the completed view; a pending request is completed
 // with its tile's button (direct mode) or through the confirmation window (confirmation mode).
 // Opened by setting m_FirstActivated, a modeless show and a move to the front; once opened it
-// stays loaded behind the other work windows and polls every 15 seconds.
+// stays loaded behind the other work windows and polls every 15 seconds until it is unloaded.
 class frmz승인_고객요청 : public QWidget, public FormEvents, public RequestListLink
 {
 public:
@@ -56,6 +56,8 @@ public:
 
     void Form_Load() override;
     void Form_Activate() override;
+    // The poll ends with the window: its timer stops at once, not when the window is deleted.
+    void Form_Unload() override;
     bool Func_ReadSkin();
 
     void optVIEW_Click(int index);

@@ -44,8 +44,7 @@ bool ReadCallLogDay(const QDate& day, QList<CallLogRow>& rows, const QString& wi
         LogDbOpenError(window, procedure, path);
         return false;
     }
-    const JetSql sql(QStringLiteral("SELECT * FROM cid WHERE rDate = ? ORDER BY cid_id Desc"),
-                     {day.toString(QStringLiteral("yyyy-MM-dd"))});
+    const JetSql sql(QStringLiteral("SELECT * FROM cid WHERE rDate = ? ORDER BY cid_id Desc"), {day});
     JetRsPtr rs;
     if (!JetOpenRST(*db, rs, sql, dbOpenDynaset)) {
         LogRsOpenError(window, procedure, sql.display());

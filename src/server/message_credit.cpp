@@ -2,6 +2,7 @@
 
 #include "core/backend_request.h"
 #include "core/converters.h"
+#include "core/error_line.h"
 #include "core/log.h"
 #include "core/number_format.h"
 #include "core/win_http.h"
@@ -23,6 +24,9 @@ int VMR_남은문자(bool* arrived)
                  + request.body() + " → " + LoggedAnswer(answer),
              "_WinHttp_1");
     const auto credit = BracketField(answer, "smsPoint");
+    if (!credit)
+        LogError(QStringLiteral("libz_VMR"), QStringLiteral("VMR_남은문자"), 6, 5,
+                 QStringLiteral("Invalid procedure call or argument"));
     if (arrived)
         *arrived = credit.has_value();
     return credit ? ToLong(*credit) : 0;

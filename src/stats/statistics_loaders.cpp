@@ -109,7 +109,7 @@ bool frmz통계B::fillFromCache(const QString& loader, bool period)
     }
     QVariantList bounds;
     if (period)
-        bounds = {기간[0]->date().toString(QStringLiteral("yyyy-MM-dd")), 기간[1]->date().toString(QStringLiteral("yyyy-MM-dd"))};
+        bounds = {기간[0]->date(), 기간[1]->date()};
     const JetSql sql(groupedQuery(period), bounds);
     JetRsPtr rs;
     if (!JetOpenRST(*db, rs, sql, dbOpenDynaset)) {

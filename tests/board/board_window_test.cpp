@@ -79,11 +79,14 @@ TEST_F(BoardWindow, LoadAndFirstActivationSetUpToday)
     EXPECT_EQ(log().filter("frmB예약관리→").last(), kActivateQuit);
     EXPECT_EQ(board.currDate, QDate(2024, 6, 1));
 
-    // The board button again: back to today in the time-slot view.
+    // The board button again: while the board stays in front the request waits; when the board
+    // becomes active again, back to today in the time-slot view.
     board.시간대_리스트_토글(1);
     board.sprCAL->SetTag("2024-06-01");
     clock->set(QDateTime(QDate(2024, 5, 8), QTime(9, 30)));
     board.m_FirstActivated = true;
+    ShowFormModeless(board);
+    EXPECT_EQ(board.currDate, QDate(2024, 6, 1));
     ActivateForm(board);
     EXPECT_EQ(board.currDate, QDate(2024, 5, 8));
     EXPECT_EQ(board.sprCAL->Tag(), "2024-05-08");

@@ -137,6 +137,18 @@ TEST(BookingListReader, SearchOverAllDaysFiltersAndLowersTheCounts)
     EXPECT_EQ(found.counts, (BookingCounts{4, 2, 0, 0, 0, 0, 0}));
 
     EXPECT_TRUE(ReadBookingList(answer(counters, records), true, "010").rows.isEmpty());
+    // The whole number, with or without its hyphens, finds its booking.
+    const struct {
+        QString search;
+        QStringList found;
+    } whole[] = {{"01088887777", {"4"}}, {"010-8888-7777", {"4"}}, {" 010-9999-0000 ", {"2"}}, {"025550000", {"3"}},
+                 {"0108888777", {}}};
+    for (const auto& w : whole) {
+        QStringList found;
+        for (const BookingListRow& row : ReadBookingList(answer(counters, records), true, w.search).rows)
+            found << row.cells[1];
+        EXPECT_EQ(found, w.found) << w.search.toStdString();
+    }
     const BookingList all = ReadBookingList(answer(counters, records), true, "");
     EXPECT_EQ(all.rows.size(), 5);
     EXPECT_EQ(all.counts[2], 0);
@@ -154,6 +166,8 @@ TEST(BookingListReader, StatusLineAndOddAnswers)
     EXPECT_TRUE(ReadBookingList(kCounters + record(booking("1", "Y", "a", "b")), false, "").rows.isEmpty());
 }
 
+// Across a year's end the January booking follows the December ones; a record without a valid
+// visit comes first.
 TEST(BookingListReader, FilledSortedByVisitWithTheFirstRowActive)
 {
     SpreadGrid grid;
@@ -162,12 +176,16 @@ TEST(BookingListReader, FilledSortedByVisitWithTheFirstRowActive)
         booking("1", "Y", "가", "", "A1;2", "2024-12-30", "18:00"),
         booking("2", "X", "나", "", "A1;2", "2025-01-02", "12:00"),
         booking("3", "noshow", "다", "", "", "2024-12-30", "11:00"),
+        booking("4", "Y", "라", "", "A1;2", "2024-12-30", "9:30"),
+        booking("5", "Y", "마", "", "A1;2", "", ""),
     };
     FillBookingList(grid, ReadBookingList(answer("", records), false, ""), 15);
-    EXPECT_EQ(grid.MaxRows(), 3);
-    EXPECT_EQ(grid.GetText(1, 1), "2");
-    EXPECT_EQ(grid.GetText(1, 2), "3");
-    EXPECT_EQ(grid.GetText(1, 3), "1");
+    EXPECT_EQ(grid.MaxRows(), 5);
+    QStringList numbers;
+    for (int row = 1; row <= grid.MaxRows(); ++row)
+        numbers << grid.GetText(1, row);
+    EXPECT_EQ(numbers, QStringList({"5", "4", "3", "1", "2"}));
+    EXPECT_EQ(grid.GetText(2, 5), "01.02 12:00");
     EXPECT_EQ(grid.ActiveRow(), 1);
     EXPECT_EQ(grid.ActiveCol(), 3);
     EXPECT_EQ(grid.RowHeight(2), 35 * 15);
@@ -175,7 +193,7 @@ TEST(BookingListReader, FilledSortedByVisitWithTheFirstRowActive)
         int row;
         OleColor fore;
         bool italic;
-    } looks[] = {{1, OleColor(VbRGB(170, 170, 170)), true}, {2, OleColor(VbRGB(255, 0, 255)), true}, {3, 0, false}};
+    } looks[] = {{5, OleColor(VbRGB(170, 170, 170)), true}, {3, OleColor(VbRGB(255, 0, 255)), true}, {4, 0, false}};
     for (const auto& l : looks) {
         for (int col : {2, 10}) {
             EXPECT_EQ(grid.CellAt(col, l.row)->foreColor, l.fore) << l.row;

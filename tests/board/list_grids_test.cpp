@@ -94,7 +94,7 @@ TEST_F(ListGrids, UnreadableCallLogLogsItsQuery)
     frmB예약관리& b = open();
     EXPECT_EQ(b.SPR[1]->MaxRows(), 0);
     EXPECT_TRUE(log().contains("E)frmB예약관리->Load_CID RS OPEN Error: \r\n"
-                               "SELECT * FROM cid WHERE rDate = '2024-05-07' ORDER BY cid_id Desc"));
+                               "SELECT * FROM cid WHERE rDate = #2024-05-07# ORDER BY cid_id Desc"));
 }
 
 TEST_F(ListGrids, RowClicksSearchTheCustomer)

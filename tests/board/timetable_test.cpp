@@ -126,7 +126,13 @@ TEST_F(Timetable, UnreadableCacheLogsItsQuery)
     frmB예약관리& board = draw();
     EXPECT_FALSE(board.Load_DayData("2024-05-07"));
     EXPECT_TRUE(log().contains("E)frmB예약관리->Load_DayData RS OPEN Error: \r\n"
-                               "SELECT * FROM 예약 WHERE 방문일 = '2024-05-07' ORDER BY 예약일시"));
+                               "SELECT * FROM 예약 WHERE 방문일 = #2024-05-07# ORDER BY 예약일시"));
+    board.sDate = QDate(2024, 5, 1);
+    board.eDate = QDate(2024, 5, 31);
+    EXPECT_FALSE(board.Load_MonthData());
+    EXPECT_TRUE(log().contains("E)frmB예약관리->Load_MonthData RS OPEN Error: \r\n"
+                               "SELECT 방문일, Count(방문일) AS CNT, Sum(인원N) AS Person  FROM 예약"
+                               " WHERE 방문일 BETWEEN #2024-05-01# AND #2024-05-31# GROUP BY 방문일"));
 }
 
 TEST_F(Timetable, ColumnWidthsByScaleAndRowHeights)

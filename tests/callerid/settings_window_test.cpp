@@ -178,6 +178,20 @@ TEST_F(SettingsWindow, KtSwitchedOffAndSavedIsLoggedOutAndNotInAgain)
     EXPECT_TRUE(services->received().isEmpty());
 }
 
+// A save whose login the service refuses names the cause in the KT label, as the login button
+// does, also once the events of the restart have come in, and in the main log.
+TEST_F(SettingsWindow, ASaveWithAWrongKtPasswordShowsAndLogsTheCause)
+{
+    frmzCID_설정& window = open();
+    click(window.KT_사용);
+    type(window.kt_open_api_ID, kt().id);
+    type(window.kt_open_api_PW, "wrong");
+    click(window.CMD[0]);
+    Delay(200);
+    EXPECT_EQ(window.kt_open_api_MSG->text(), "KT-OpenAPI Login: 비밀번호 오류");
+    EXPECT_TRUE(mainLog().contains("Save_설정() ... KT-OpenAPI Login: 비밀번호 오류"));
+}
+
 TEST_F(SettingsWindow, KtButtonsUseTheTypedAccountWithoutSavingIt)
 {
     frmzCID_설정& window = open();

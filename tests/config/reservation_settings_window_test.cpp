@@ -3,11 +3,13 @@
 #include "config/reservation_settings_window.h"
 #include "core/login_values.h"
 #include "messaging/canned_phrases_window.h"
+#include "requests/table_requests_window.h"
 #include "server/server_globals.h"
 #include "shell/main_window.h"
 #include "support/seams.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QTest>
 #include <QTimer>
 
@@ -110,7 +112,7 @@ TEST_F(ReservationSettings, AConfirmedSaveClosesTheOtherWindowsAndSendsTheSettin
     frmB설정& window = open();
     ASSERT_TRUE(IsFormLoaded("frmB예약관리"));
     window.cob인원구분->setCurrentIndex(2);
-    window.txt노쇼한계->setText("4회");
+    window.txt노쇼한계->setText("4");
     window.소요시[0]->setCurrentText("02");
     window.소요분[0]->setCurrentText("15");
     window.표시간[0]->setCurrentText("08");
@@ -122,8 +124,8 @@ TEST_F(ReservationSettings, AConfirmedSaveClosesTheOtherWindowsAndSendsTheSettin
     window.예약시간전문자->setChecked(true);
     window.예약시[1]->setCurrentText("01");
     window.예약분[1]->setCurrentText("00");
-    window.DID예약자보이기[0]->setText("A&B");
-    window.DID예약자보이기[1]->setText("");
+    window.DID예약자보이기[0]->setText("15");
+    window.DID예약자보이기[1]->setText("05");
     window.optDID이름[2]->setChecked(true);
     window.optDID모임명[1]->setChecked(true);
     window.알림문자[0]->setChecked(false);
@@ -162,11 +164,11 @@ TEST_F(ReservationSettings, AConfirmedSaveClosesTheOtherWindowsAndSendsTheSettin
                           "ZZimAlramPickTimeB[18]ZZimAlramPickTimeB ZZimAlramPickTimeC[30]ZZimAlramPickTimeC"
                           "&ZZimAlramBeforeTime=ZZimAlramBeforeTimeYN[Y]ZZimAlramBeforeTimeYN  ZZimAlramBeforeTimeA[01]ZZimAlramBeforeTimeA  "
                           "ZZimAlramBeforeTimeB[00]ZZimAlramBeforeTimeB"
-                          "&ZZimDID_ShowTimeA=A%26B&ZZimDID_ShowTimeB=&ZZimDID_ShowName=2&ZZimDID_ShowOZ=1"});
+                          "&ZZimDID_ShowTimeA=15&ZZimDID_ShowTimeB=05&ZZimDID_ShowName=2&ZZimDID_ShowOZ=1"});
     EXPECT_EQ(gPersonType, "2");
     EXPECT_EQ(gRequireTime, 135);
     EXPECT_EQ(gSchHour, (std::array<int, 2>{8, 23}));
-    EXPECT_EQ(window.DID예약자보이기[0]->text(), "A&B") << "the reload shows what the backend now holds";
+    EXPECT_EQ(window.DID예약자보이기[0]->text(), "15") << "the reload shows what the backend now holds";
     EXPECT_FALSE(window.알림문자[0]->isChecked());
     EXPECT_TRUE(window.CMD[0]->isEnabled());
 }
@@ -185,6 +187,84 @@ TEST_F(ReservationSettings, NoSendsOnlyTheReloadAndAFailedNoticeLoadIsNotSentBac
     QTest::mouseClick(window.CMD[0], Qt::LeftButton);
     EXPECT_EQ(paths(), (QStringList{"zzimsave.php", "checkkakaosms.php", "zzimloading.php", "zzimloading.php"}));
     EXPECT_TRUE(mainLog().filter("smskakaosettingedit").size() == 1);
+}
+
+// A "성공" answer without the setting's markers keeps the strings and switches of the last good
+// load, so the save that follows sends them as they were.
+TEST_F(ReservationSettings, ANoticeAnswerWithoutItsMarkersKeepsTheLastGoodSetting)
+{
+    frmB설정& window = open();
+    backend->script("/program/checkkakaosms.php", StandinReply::text("성공"));
+    window.Load_설정();
+    EXPECT_TRUE(window.알림문자[0]->isChecked());
+    EXPECT_FALSE(window.알림문자[1]->isChecked());
+    EXPECT_TRUE(window.알림문자[2]->isChecked());
+
+    backend->clearRequests();
+    MessageBoxes().answer(MsgResult::Yes);
+    QTest::mouseClick(window.CMD[0], Qt::LeftButton);
+    EXPECT_EQ(bodiesTo("/program/smskakaosettingedit.php"),
+              QStringList{login() + "&smskakaoSetting=ZC_1[Y]ZC_1 ZC_2[Y]ZC_2 ZC_3[N]ZC_3 ZC_4[Y]ZC_4 ZC_5[N]ZC_5"
+                          "&smskakaoSettingText=기본 알림 설정"});
+    EXPECT_FALSE(window.알림문자[1]->isChecked());
+}
+
+// The count boxes take digits only; a save while one does not read as a number is refused with
+// a message naming the box, and nothing is sent.
+TEST_F(ReservationSettings, CountBoxesTakeDigitsOnlyAndASaveWithoutANumberSendsNothing)
+{
+    frmB설정& window = open();
+    window.txt노쇼한계->clear();
+    QTest::keyClicks(window.txt노쇼한계, "a5b");
+    EXPECT_EQ(window.txt노쇼한계->text(), "5");
+
+    const struct {
+        int box;   // 0 the NO-SHOW box, 1 and 2 the DID boxes
+        QString text;
+        QString message;
+    } cases[] = {{0, "abc", "NO-SHOW 처리방법 칸에 숫자를 입력하세요!"},
+                 {0, "", "NO-SHOW 처리방법 칸에 숫자를 입력하세요!"},
+                 {1, "10분", "예약자 보이기 칸에 숫자를 입력하세요!"},
+                 {2, " ", "예약자 안보이기 칸에 숫자를 입력하세요!"}};
+    const std::array<QLineEdit*, 3> boxes{window.txt노쇼한계, window.DID예약자보이기[0], window.DID예약자보이기[1]};
+    for (const auto& c : cases) {
+        for (QLineEdit* box : boxes)
+            box->setText("3");
+        boxes[c.box]->setText(c.text);
+        backend->clearRequests();
+        MessageBoxes().clear();
+        QTest::mouseClick(window.CMD[0], Qt::LeftButton);
+        EXPECT_EQ(MessageBoxes().texts(), QStringList{c.message}) << c.text.toStdString();
+        EXPECT_EQ(paths(), QStringList{"zzimloading.php"}) << "only the program-wide settings are read again";
+        EXPECT_EQ(boxes[c.box]->text(), c.text);
+    }
+    EXPECT_TRUE(window.CMD[0]->isEnabled());
+}
+
+// The save unloads the other work windows, the table requests among them, whose poll stops with
+// it, also when staff then answer No.
+TEST_F(ReservationSettings, TheSaveStopsTheTableRequestPollEvenWhenAnsweredNo)
+{
+    QTest::mouseClick(main().TopCMD[5], Qt::LeftButton);
+    auto* requests = dynamic_cast<frmz승인_고객요청*>(FindForm("frmz승인_고객요청"));
+    ASSERT_NE(requests, nullptr);
+    ASSERT_TRUE(requests->Timer_Refresh->isActive());
+    requests->Timer_Refresh->setInterval(10);
+    frmB설정& window = open();
+    // The settings reload after the answer waits long enough for a running poll to ask.
+    backend->script("/program/zzimloading.php", StandinReply::text(" persontype[1]persontype ").after(100));
+    backend->clearRequests();
+    MessageBoxes().answer(MsgResult::No);
+    // Clicked from the running event loop, as staff click: the unloaded window is deleted only
+    // once the click's handler has returned.
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, [&] {
+        QTest::mouseClick(window.CMD[0], Qt::LeftButton);
+        QTimer::singleShot(50, &loop, &QEventLoop::quit);
+    });
+    loop.exec();
+    EXPECT_FALSE(IsFormLoaded("frmz승인_고객요청"));
+    EXPECT_EQ(paths(), QStringList{"zzimloading.php"});
 }
 
 TEST_F(ReservationSettings, TemplatesTravelAsTokensAndOnlyTheShownTabIsSaved)
@@ -254,7 +334,7 @@ TEST_F(ReservationSettings, SavedSettingsComeBackAtTheNextOpening)
     window.예약시간전문자->setChecked(true);
     window.예약시[1]->setCurrentText("02");
     window.예약분[1]->setCurrentText("20");
-    window.DID예약자보이기[0]->setText("30+5%");
+    window.DID예약자보이기[0]->setText("30");
     window.DID예약자보이기[1]->setText("10");
     window.optDID이름[0]->setChecked(true);
     window.optDID모임명[2]->setChecked(true);
@@ -280,7 +360,7 @@ TEST_F(ReservationSettings, SavedSettingsComeBackAtTheNextOpening)
     EXPECT_TRUE(again.예약시간전문자->isChecked());
     EXPECT_EQ(again.예약시[1]->currentText(), "02");
     EXPECT_EQ(again.예약분[1]->currentText(), "20");
-    EXPECT_EQ(again.DID예약자보이기[0]->text(), "30+5%");
+    EXPECT_EQ(again.DID예약자보이기[0]->text(), "30");
     EXPECT_EQ(again.DID예약자보이기[1]->text(), "10");
     EXPECT_TRUE(again.optDID이름[0]->isChecked());
     EXPECT_TRUE(again.optDID모임명[2]->isChecked());

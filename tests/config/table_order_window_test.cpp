@@ -139,6 +139,33 @@ TEST_F(TableOrder, AFailedSaveKeepsTheSortedRowsAndASecondPressSendsAgain)
     EXPECT_EQ(requestsSinceOpening(), QStringList({"Load_설정(1)", "Load_설정(1)", "Read_좌석()"}));
 }
 
+// The order cells take digits only; a press while one does not read as a number names its table
+// and sends nothing.
+TEST_F(TableOrder, LettersDoNotGetIntoTheOrderAndAnOrderThatIsNoNumberIsRefused)
+{
+    QStringList afterLetters;
+    QStringList firstMessages;
+    order([&](frmB좌석설정_순서변경& window) {
+        SpreadGrid& grid = *window.SPR[0];
+        TypeOrder(grid, 3, "abc");
+        TypeOrder(grid, 5, "2x");
+        grid.CommitEditing();
+        afterLetters = ColumnTexts(grid, 3);
+        for (const QString& wrong : {QString(), QStringLiteral("abc")}) {
+            grid.SetText(3, 3, wrong);
+            QTest::mouseClick(window.CMD[0], Qt::LeftButton);
+        }
+        firstMessages = MessageBoxes().texts();
+        EXPECT_EQ(grid.ActiveRow(), 3);
+        EXPECT_EQ(orderWindow(), &window);
+        EXPECT_TRUE(window.CMD[0]->isEnabled());
+        QTest::mouseClick(window.lblTerminate, Qt::LeftButton);
+    });
+    EXPECT_EQ(afterLetters, QStringList({"1", "1000000001", "3", "1000000003", "2"}));
+    EXPECT_EQ(firstMessages, QStringList({"순서 칸에 숫자를 입력하세요! (A2)", "순서 칸에 숫자를 입력하세요! (A2)"}));
+    EXPECT_TRUE(backend->requestsTo(kSortPath).isEmpty());
+}
+
 TEST_F(TableOrder, TheCloseAreaSendsNothingAndTheTablesWindowStillReloads)
 {
     order([](frmB좌석설정_순서변경& window) {

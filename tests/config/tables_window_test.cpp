@@ -117,8 +117,9 @@ TEST_F(TablesWindow, ListsActiveTablesWithTheirLocationAndBillPrinter)
         many += Record(QString::number(i), "", "T" + QString::number(i), "", i == 500 ? "N" : "Y");
     for (const auto& [text, expected] : {std::pair{many, QString("1,000")}, std::pair{QString(), QString("0")}}) {
         backend->script("/program/qrtableloading.php", StandinReply::text(text));
+        // Opened again and back in front after another window.
         window.m_FirstActivated = true;
-        ShowFormModeless(window);
+        ActivateForm(window);
         EXPECT_EQ(window.lblInfo[0]->text(), "만들어진 좌석  -  총 " + expected + "개");
     }
     EXPECT_EQ(grid.MaxRows(), 0);

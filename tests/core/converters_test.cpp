@@ -58,6 +58,10 @@ TEST(Converters, IsNumberTrimAndZeroPad)
     EXPECT_TRUE(IsNumber(QVariant(12)));
     EXPECT_FALSE(IsNumber("12a"));
     EXPECT_FALSE(IsNumber("nan"));
+    for (const QString& whole : QStringList{"0", "007", " 3 ", "999999999999"})
+        EXPECT_TRUE(IsWholeNumberText(whole)) << whole.toStdString();
+    for (const QString& other : QStringList{"", "  ", "abc", "4회", "-1", "1.5", "1,000", "3\r\n", QString::fromUtf8("３")})
+        EXPECT_FALSE(IsWholeNumberText(other)) << other.toStdString();
     EXPECT_EQ(Trim("  a b\t "), "a b\t");
     EXPECT_EQ(ZeroPad("7", 2), "07");
     EXPECT_EQ(ZeroPad("123", 2), "123");

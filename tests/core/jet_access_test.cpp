@@ -181,6 +181,7 @@ TEST_F(JetAccess, RecordSetsAddEditAndCountRows)
         table->AddNew();
         table->SetField("NUM", num);
         table->SetField("cPhoneT", "0101234" + QString::number(num));
+        table->SetField("방문일", QDate(2024, 5, num - 5).toString("yyyy-MM-dd"));
         ASSERT_TRUE(table->Update()) << table->LastError().description.toStdString();
     }
     table.reset();
@@ -212,6 +213,14 @@ TEST_F(JetAccess, RecordSetsAddEditAndCountRows)
     ASSERT_TRUE(JetOpenRST(*db, named, JetSql("SELECT NUM FROM 예약 WHERE 예약자 = ?", {"김하나"}), dbOpenDynaset));
     EXPECT_EQ(named->RecordCount(), 1);
     EXPECT_EQ(named->Field("NUM").toInt(), 12);
+
+    // Dates are bound as their "yyyy-MM-dd" text and shown between "#".
+    const JetSql byDay("SELECT NUM FROM 예약 WHERE 방문일 BETWEEN ? AND ?", {QDate(2024, 5, 7), QDate(2024, 5, 8)});
+    EXPECT_EQ(byDay.display(), "SELECT NUM FROM 예약 WHERE 방문일 BETWEEN #2024-05-07# AND #2024-05-08#");
+    JetRsPtr days;
+    ASSERT_TRUE(JetOpenRST(*db, days, byDay, dbOpenDynaset));
+    EXPECT_EQ(days->RecordCount(), 2);
+    EXPECT_EQ(days->Field("NUM").toInt(), 12);
     EXPECT_TRUE(logLines().isEmpty());
 }
 

@@ -189,6 +189,9 @@ TEST_F(SpreadGridTest, NormalModeTakesTypedNumbers)
     grid.SetCellType(GridCellType::Number);
     grid.SetActiveCell(3, 2);
     grid.setFocus();
+    QTest::keyClick(&grid, 'a');
+    EXPECT_EQ(grid.viewport()->findChild<QLineEdit*>(), nullptr) << "a letter starts no editing";
+    EXPECT_EQ(grid.GetText(3, 2), "");
     QTest::keyClick(&grid, '1');
     auto* editor = grid.viewport()->findChild<QLineEdit*>();
     ASSERT_NE(editor, nullptr);

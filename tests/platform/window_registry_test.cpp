@@ -117,14 +117,27 @@ TEST_F(WindowRegistry, AWindowDeletedElsewhereIsNoLongerLoaded)
     EXPECT_TRUE(LoadedForms().isEmpty());
 }
 
-TEST_F(WindowRegistry, ModelessShowDrivesTheActivationEveryTime)
+TEST_F(WindowRegistry, ActivationRunsWhenTheWindowBecomesActiveNeverWhileItStaysInFront)
 {
     frmFirst& first = Form<frmFirst>();
     first.m_FirstActivated = true;
     ShowFormModeless(first);
     EXPECT_TRUE(first.isVisible());
+
+    // A request made while the window is in front waits.
+    first.m_FirstActivated = true;
     ShowFormModeless(first);
-    EXPECT_EQ(Events(), (QStringList{"frm첫째 load", "frm첫째 first", "frm첫째 again"}));
+    EXPECT_TRUE(first.m_FirstActivated);
+
+    ShowFormModeless(Form<frmSecond>());
+    ShowFormModeless(first);
+    EXPECT_FALSE(first.m_FirstActivated);
+
+    // Hidden and shown again, it becomes active again.
+    first.hide();
+    ShowFormModeless(first);
+    EXPECT_EQ(Events(), (QStringList{"frm첫째 load", "frm첫째 first", "frmSecond load", "frmSecond again", "frm첫째 first",
+                                     "frm첫째 again"}));
 }
 
 TEST_F(WindowRegistry, ModalShowWaitsUntilHiddenThenActivatesTheOpenerAgain)

@@ -1,9 +1,11 @@
+#include "core/log.h"
 #include "core/login_values.h"
 #include "server/member_lookup.h"
 #include "server/message_credit.h"
 #include "support/program_dir.h"
 #include "support/standin_fixture.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -12,6 +14,9 @@ TEST(MessageCredit, TheCreditAndWhetherItArrived)
 {
     TempProgramDir dir;
     StandinFixture backend;
+    // An answer without the credit's field writes the function's error line to the main log.
+    const QString errorLine = "e)libz_VMR->VMR_남은문자[Erl:=6, Eno:=5]";
+    const auto errorLines = [&] { return dir.read(QFileInfo(LogFilePath()).fileName()).count(errorLine); };
     struct Case { QString answer; int credit; bool arrived; };
     const Case cases[] = {
         {"smsPoint[1,234]smsPoint", 1234, true},
@@ -21,11 +26,14 @@ TEST(MessageCredit, TheCreditAndWhetherItArrived)
     for (const Case& c : cases) {
         backend->script("/program/alramsavingLoading.php", StandinReply::text(c.answer));
         bool arrived = !c.arrived;
+        const int before = errorLines();
         EXPECT_EQ(VMR_남은문자(&arrived), c.credit) << c.answer.toStdString();
         EXPECT_EQ(arrived, c.arrived) << c.answer.toStdString();
+        EXPECT_EQ(errorLines() - before, c.arrived ? 0 : 1) << c.answer.toStdString();
     }
     backend->script("/program/alramsavingLoading.php", StandinReply::drop());
     EXPECT_EQ(VMR_남은문자(), 0);
+    EXPECT_EQ(errorLines(), 2);
 }
 
 TEST(MessageCredit, EachCallLogsOneLineWithItsRunningCount)

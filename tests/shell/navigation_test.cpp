@@ -186,14 +186,31 @@ TEST_F(Navigation, AClickOnADisabledButtonWritesOneLineAndOpensNothing)
     EXPECT_TRUE(title().isEmpty());
 }
 
-TEST_F(Navigation, AnOpenWindowRepeatsItsSetUpOnEveryClick)
+// The board's set-up (back to today, the lists reloaded) runs when the board comes back after
+// another window, never while it stays in front.
+TEST_F(Navigation, TheBoardInFrontKeepsItsDayUntilAnotherWindowHasBeenInFront)
 {
     click(0);
     auto& board = static_cast<frmB예약관리&>(*FindForm("frmB예약관리"));
+    const QDate today = board.currDate;
+    QTest::mouseClick(board.CMD[16], Qt::LeftButton);
+    const QString tomorrow = today.addDays(1).toString("yyyy-MM-dd");
+    ASSERT_EQ(board.sspDay->tag(), tomorrow);
+
     click(0);
     EXPECT_EQ(FindForm("frmB예약관리"), &board);
-    EXPECT_FALSE(board.m_FirstActivated);
+    EXPECT_EQ(board.sspDay->tag(), tomorrow) << "the board button on the board in front";
     EXPECT_EQ(mainLog().count("TopCMD_Click NextStep"), 2);
+    main.CID처리2(1, 1, "01078411465", "KT-NAV-1");
+    EXPECT_EQ(board.sspDay->tag(), tomorrow) << "a call handed to the board in front";
+    EXPECT_EQ(board.currDate, today.addDays(1));
+
+    click(2);
+    click(0);
+    EXPECT_EQ(frontWindow(), "frmB예약관리");
+    EXPECT_EQ(board.sspDay->tag(), today.toString("yyyy-MM-dd")) << "back after the tables window";
+    EXPECT_EQ(board.mListDay[0], today);
+    EXPECT_FALSE(board.m_FirstActivated);
 }
 
 TEST_F(Navigation, AnEnabledButtonLooksPressedWhileHeld)
