@@ -41,6 +41,13 @@ int resultOf(int button)
     }
 }
 
+// A box stands centred on the window that asks: the modal window in front when there is one.
+QWidget* boxOwner()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : QApplication::activeWindow();
+}
+
 class RealMessageBoxes : public MessageBoxService
 {
 public:
@@ -48,7 +55,7 @@ public:
     {
         QString shown = text;
         shown.replace("\r\n", "\n");
-        QMessageBox box(iconOf(style), title, shown, buttonsOf(style), QApplication::activeWindow());
+        QMessageBox box(iconOf(style), title, shown, buttonsOf(style), boxOwner());
         return resultOf(box.exec());
     }
 };

@@ -186,12 +186,17 @@ void frmMainMDI::Form_Load()
     cmdAlarm->showPicture(ImgBtn3, 13);
     cmdRefresh->setTag(QStringLiteral("On"));
     cmdRefresh->showPicture(ImgBtn3, 14);
-    lbl현재작업->clear();
-    lbl상호->setText(gStoreName);
-    lbl버전->setText("ZLM v" + gVersionText);
+    ShowShopHeader();
     lbl로그아웃->setText(QStringLiteral("로그아웃"));
     setTextColor(*lbl로그아웃, Qt::black);
     m_EventPrevent = false;
+}
+
+void frmMainMDI::ShowShopHeader()
+{
+    lbl현재작업->clear();
+    lbl상호->setText(gStoreName);
+    lbl버전->setText("ZLM v" + gVersionText);
 }
 
 bool frmMainMDI::Func_ReadSkin()
