@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
 
 namespace {
 
@@ -55,7 +57,14 @@ public:
     {
         QString shown = text;
         shown.replace("\r\n", "\n");
-        QMessageBox box(iconOf(style), title, shown, buttonsOf(style), boxOwner());
+        QPointer<QWidget> owner = boxOwner();
+        QMessageBox box(iconOf(style), title, shown, buttonsOf(style), owner);
+        // Qt places the box before it knows its size and, without a window manager, with a guessed
+        // frame; once shown it is centred for good.
+        QTimer::singleShot(0, &box, [&box, owner] {
+            if (owner)
+                box.move(owner->frameGeometry().center() - box.frameGeometry().center() + box.pos());
+        });
         return resultOf(box.exec());
     }
 };
