@@ -72,8 +72,10 @@ TEST_F(RequestsTest, TheConfirmationWindowShowsTheRequestAndOnlyItsCompletionRel
     QStringList texts;
     QSize size;
     bool shadowShown = false;
+    int timeRoom = 0;
     whenShown([&](frmz승인_고객요청_승인& confirm) {
         texts = {confirm.lb이름->text(), confirm.lb시간->text(), confirm.lb테이블->text(), confirm.lb메모->text()};
+        timeRoom = confirm.lb시간->contentsRect().width() - confirm.lb시간->fontMetrics().horizontalAdvance(texts[1]);
         size = confirm.size();
         shadowShown = w.picShadow->isVisible();
         QTest::mouseClick(confirm.CMD[1], Qt::LeftButton);
@@ -81,6 +83,7 @@ TEST_F(RequestsTest, TheConfirmationWindowShowsTheRequestAndOnlyItsCompletionRel
     QTest::mouseClick(w.lb메모[1], Qt::LeftButton);
     EXPECT_EQ(texts[0], "010-****-9012");
     EXPECT_TRUE(texts[1].endsWith(" 12:14:47"));
+    EXPECT_GE(timeRoom, 0) << "the time is cut";
     EXPECT_EQ(texts.mid(2), QStringList({"룸-룸2", "공기밥 X 2"}));
     EXPECT_EQ(size, QSize(500, 570));
     EXPECT_TRUE(shadowShown);
