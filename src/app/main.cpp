@@ -11,6 +11,7 @@ int main(int argc, char* argv[])
     // because a box closed while no window was visible.
     app.setQuitOnLastWindowClosed(false);
     LoadQtKoreanTranslation();
+    UseKoreanLocale();
     InstallFontSubstitutes();
     Main();
     return app.exec();
