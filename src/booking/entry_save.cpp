@@ -320,7 +320,7 @@ bool frmB예약_등록B::중복_체크()
         LogDbOpenError(kWindow, procedure, path);
         return false;
     }
-    const JetSql select(QStringLiteral("SELECT * FROM 예약 WHERE 방문일 = ?"), {day});
+    const JetSql select(QStringLiteral("SELECT * FROM 예약 WHERE 방문일 = ?"), {예약일Box->date()});
     JetRsPtr rs;
     if (!JetOpenRST(*db, rs, select, dbOpenDynaset)) {
         LogRsOpenError(kWindow, procedure, select.display());
