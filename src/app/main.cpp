@@ -1,3 +1,4 @@
+#include "platform/fitted_controls.h"
 #include "platform/font_substitutes.h"
 #include "platform/qt_translation.h"
 #include "shell/startup.h"
@@ -12,6 +13,7 @@ int main(int argc, char* argv[])
     app.setQuitOnLastWindowClosed(false);
     LoadQtKoreanTranslation();
     InstallFontSubstitutes();
+    InstallTextFitting();
     Main();
     return app.exec();
 }
