@@ -12,6 +12,7 @@ int main(int argc, char* argv[])
     // because a box closed while no window was visible.
     app.setQuitOnLastWindowClosed(false);
     LoadQtKoreanTranslation();
+    UseKoreanLocale();
     InstallFontSubstitutes();
     InstallTextFitting();
     Main();

@@ -191,7 +191,7 @@ void frmB전화수신이력B::connectButtons()
 void frmB전화수신이력B::Form_Load()
 {
     Trace(kWindow, QStringLiteral("Form_Load"), QStringLiteral("Enter"));
-    resize(gFormStdW, gFormStdH);
+    resize(gFormStdW / gTwipsX, gFormStdH / gTwipsY);
     CenterOnMainWindow(*this, 10);
     Func_ReadSkin();
     lblTitle->setText(QStringLiteral("전화 수신 이력"));

@@ -206,7 +206,7 @@ void frmzCID_설정::Form_Load()
     picWait->hide();
     lblTitle->setText(QStringLiteral("C I D   설 정"));
     picLGU->setGeometry(45, 85, 498, 279);
-    picLGU->setMask(RoundedRegion(499, 280, 12));
+    picLGU->setMask(RoundedRegion(498, 279, 12));
     picLGU->hide();
     picLGU->raise();
     for (PanelButton* button : CMD)

@@ -16,14 +16,14 @@ void ShowModalOverTranslucent(QWidget& behind, QWidget& dialog)
         SetTranslucent(*guard, 0);
 }
 
-void ShowModalOverShadow(QLabel& shadow, QWidget& dialog, quint32 colour, int y)
+void ShowModalOverShadow(QLabel& shadow, QWidget& dialog, quint32 colour)
 {
     QPointer<QLabel> guard(&shadow);
     shadow.show();
     shadow.raise();
     QCoreApplication::processEvents();
     if (guard)
-        PicBoxGlass(*guard, colour, 0, y);
+        PicBoxGlass(*guard, colour, 0, 0);
     ShowFormModal(dialog);
     if (guard)
         guard->hide();

@@ -8,6 +8,6 @@
 // The window behind is made half transparent (50) while the dialog is open, then opaque again.
 void ShowModalOverTranslucent(QWidget& behind, QWidget& dialog);
 
-// The shadow box is shown in front with a darkened snapshot of its window (PicBoxGlass with the
-// colour and the offset y) while the dialog is open, and hidden afterwards.
-void ShowModalOverShadow(QLabel& shadow, QWidget& dialog, quint32 colour = 0, int y = 0);
+// The shadow box is shown in front with a darkened snapshot of what it covers (PicBoxGlass with
+// the colour, the snapshot in its place) while the dialog is open, and hidden afterwards.
+void ShowModalOverShadow(QLabel& shadow, QWidget& dialog, quint32 colour = 0);

@@ -2,16 +2,43 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QStringList>
 
 namespace {
+
+constexpr int kModifiedColumn = 3;
+
+// The file list as Qt's own dialog shows it, but with the modification dates written in the
+// program's language rather than the desktop's.
+class LocalDates : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (role != Qt::DisplayRole || index.column() != kModifiedColumn || !files)
+            return QIdentityProxyModel::data(index, role);
+        return QLocale().toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+    }
+};
 
 class RealFileDialog : public FileDialogService
 {
 public:
     QString openFile(const QString& title, const QString& fileName, const QString& filter) override
     {
-        return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, fileName, DialogFilter(filter));
+        QFileDialog dialog(QApplication::activeWindow(), title, fileName, DialogFilter(filter));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setProxyModel(new LocalDates(&dialog));
+        if (dialog.exec() != QDialog::Accepted)
+            return QString();
+        return dialog.selectedFiles().value(0);
     }
 };
 

@@ -3,8 +3,8 @@
 #include <QString>
 
 // The open dialog of a window: a title, a start file name and a filter in the form
-// "description|patterns|description|patterns" (patterns separated by ";"). Production shows the
-// desktop's file dialog; tests install a scripted one.
+// "description|patterns|description|patterns" (patterns separated by ";"). Production shows Qt's
+// own file dialog, its dates in the program's language; tests install a scripted one.
 class FileDialogService
 {
 public:

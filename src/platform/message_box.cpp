@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
 
 namespace {
 
@@ -41,6 +43,13 @@ int resultOf(int button)
     }
 }
 
+// A box stands centred on the window that asks: the modal window in front when there is one.
+QWidget* boxOwner()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : QApplication::activeWindow();
+}
+
 class RealMessageBoxes : public MessageBoxService
 {
 public:
@@ -48,7 +57,14 @@ public:
     {
         QString shown = text;
         shown.replace("\r\n", "\n");
-        QMessageBox box(iconOf(style), title, shown, buttonsOf(style), QApplication::activeWindow());
+        QPointer<QWidget> owner = boxOwner();
+        QMessageBox box(iconOf(style), title, shown, buttonsOf(style), owner);
+        // Qt places the box before it knows its size and, without a window manager, with a guessed
+        // frame; once shown it is centred for good.
+        QTimer::singleShot(0, &box, [&box, owner] {
+            if (owner)
+                box.move(owner->frameGeometry().center() - box.frameGeometry().center() + box.pos());
+        });
         return resultOf(box.exec());
     }
 };

@@ -22,12 +22,12 @@ QLabel* NewTitleLabel(QWidget* window, const QRect& place)
     return label;
 }
 
-PictureLabel* NewCloseLabel(QWidget* window, const QRect& place)
+PictureLabel* NewCloseLabel(QWidget* window, const QRect& place, const QColor& colour)
 {
     auto* label = new PictureLabel(window);
     label->setGeometry(place);
     label->setText(QStringLiteral("✕"));
     label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(QStringLiteral("color: white; font-size: 16pt;"));
+    label->setStyleSheet(QStringLiteral("color: %1; font-size: 16pt;").arg(colour.name()));
     return label;
 }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 bool LoadQtKoreanTranslation()
@@ -17,4 +18,9 @@ bool LoadQtKoreanTranslation()
     }
     translator = loaded;
     return true;
+}
+
+void UseKoreanLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::Korean, QLocale::SouthKorea));
 }

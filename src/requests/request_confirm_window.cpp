@@ -51,7 +51,8 @@ void frmz승인_고객요청_승인::buildControls()
     const QString jalnan = QStringLiteral("여기어때 잘난체");
     const QString extraBold = QStringLiteral("나눔고딕 ExtraBold");
     lb이름 = makeLabel(this, QRect(160, 62, 307, 34), jalnan, 18);
-    lb시간 = makeLabel(this, QRect(50, 143, 215, 29), extraBold, 14.25);
+    // As wide as the window leaves it, so that the whole date and time fit in the Nanum face.
+    lb시간 = makeLabel(this, QRect(50, 143, 400, 29), extraBold, 14.25);
     lb이름->setWordWrap(false);
     lb시간->setWordWrap(false);
     lb테이블 = makeLabel(this, QRect(20, 260, 180, 99), jalnan, 24);

@@ -345,7 +345,7 @@ void frmz승인_고객요청::picA_Click(int index)
     confirm->m_테이블 = lb테이블[index]->text();
     confirm->m_메모 = lb메모[index]->text();
     QPointer<frmz승인_고객요청> self(this);
-    ShowModalOverShadow(*picShadow, *window, VbRGB(100, 100, 100), -72);
+    ShowModalOverShadow(*picShadow, *window, VbRGB(100, 100, 100));
     if (self && m_Confirmed)
         Load_고객요청();
 }

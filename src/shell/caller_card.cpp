@@ -46,34 +46,38 @@ void frmMainMDI::connectCallerCard()
     lblClock->installEventFilter(this);
 }
 
-// The main window as a 350 × 81 card with the caller's number (and a member's name for a mobile);
-// the number stays in the panel's tag for the card's button. The card is made after the member's
-// look-up, so that a call handled during that wait cannot leave its number under this caption.
+// The main window as a 350 × 81 card with the caller's number, at once; the number stays in the
+// panel's tag for the card's button. For a mobile the member's name follows when the look-up
+// answers, unless the card meanwhile shows another call or is gone.
 void frmMainMDI::toCallerCard(const QString& number)
 {
-    QPointer<frmMainMDI> self(this);
-    QString caption;
     const PhoneParts parts = SplitPhone(number);
-    if (parts.kind != PhoneParts::NotPhone) {
-        const QString shown = parts.area + "-" + parts.middle + "-" + parts.last;
-        const QString name = parts.kind == PhoneParts::Mobile ? Vmr_회원(number) : QString();
-        if (!self)
-            return;
-        caption = name.isEmpty() ? shown : name + "\n" + shown;
-    }
+    const QString shown =
+        parts.kind == PhoneParts::NotPhone ? QString() : parts.area + "-" + parts.middle + "-" + parts.last;
     if (isMaximized())
         showNormal();
     // From the full window its place is kept for the way back, as the mini icon does.
     if (!m_FloatingButton)
         saveFullGeometry();
     m_FloatingButton = true;
-    ShowSmallCard(kCallerCardWidth, kCallerFontSize, caption, number);
+    ShowSmallCard(kCallerCardWidth, kCallerFontSize, shown, number);
+    if (parts.kind != PhoneParts::Mobile)
+        return;
+    QPointer<frmMainMDI> self(this);
+    const QString name = Vmr_회원(number);
+    if (!self || name.isEmpty() || !m_FloatingButton || sspTEL->tag() != number)
+        return;
+    sspTEL->setCaption(name + "\n" + shown);
 }
 
+// The top bar's own groups (shop name, version, credit, the mini icon's features) stay hidden
+// under the card, which shows only its picture, the number panel and its button.
 void frmMainMDI::ShowSmallCard(int width, int fontSize, const QString& caption, const QString& tag)
 {
     resize(width, kCardHeight);
     setMask(RoundedRegion(width - 1, kCardHeight - 1, kCardCorner).translated(1, 1));
+    showTopBarGroups(false);
+    sspTel_Info->hide();
     BG[0]->resize(BG[0]->width(), kCardHeight);
     BG[0]->showPicture(ImgIcon, 2);
     QFont font = sspTEL->font();

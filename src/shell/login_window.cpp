@@ -257,9 +257,7 @@ void frmLogin::loginSucceeded(const QString& answer)
     frmMainMDI& main = Form<frmMainMDI>();
     main.ShowLoginLink(true);
     if (m_ReLogin) {
-        main.lbl현재작업->clear();
-        main.lbl상호->setText(gStoreName);
-        main.lbl버전->setText("VmrZLM v" + gVersionText);
+        main.ShowShopHeader();
     } else {
         main.m_FirstActivated = true;
         QPointer<frmMainMDI> shown(&main);

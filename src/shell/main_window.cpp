@@ -138,10 +138,12 @@ void frmMainMDI::buildCommands()
         label->setGeometry(left, 10, width, 20);
         return label;
     };
+    // Spread over the room between the clock and the picture commands, so that the texts stand
+    // apart and the last ends before the download command's caption.
     lbl로그아웃 = textLabel(QString(), 102, 50);
-    lblManual = textLabel(QStringLiteral("매뉴얼"), 154, 44);
-    lbl문자내역 = textLabel(QStringLiteral("문자내역"), 200, 46);
-    lblCID설정 = textLabel(QStringLiteral("CID설정"), 248, 44);
+    lblManual = textLabel(QStringLiteral("매뉴얼"), 156, 38);
+    lbl문자내역 = textLabel(QStringLiteral("문자내역"), 197, 50);
+    lblCID설정 = textLabel(QStringLiteral("CID설정"), 250, 45);
     const std::array<PictureLabel**, 5> hotSpots{&lbl다운로드, &lblAS, &lblMinimize, &lblMaximize, &lblTerminate};
     for (int i = 0; i < 5; ++i) {
         *hotSpots[i] = new PictureLabel(picMenu[0]);
@@ -186,12 +188,17 @@ void frmMainMDI::Form_Load()
     cmdAlarm->showPicture(ImgBtn3, 13);
     cmdRefresh->setTag(QStringLiteral("On"));
     cmdRefresh->showPicture(ImgBtn3, 14);
-    lbl현재작업->clear();
-    lbl상호->setText(gStoreName);
-    lbl버전->setText("ZLM v" + gVersionText);
+    ShowShopHeader();
     lbl로그아웃->setText(QStringLiteral("로그아웃"));
     setTextColor(*lbl로그아웃, Qt::black);
     m_EventPrevent = false;
+}
+
+void frmMainMDI::ShowShopHeader()
+{
+    lbl현재작업->clear();
+    lbl상호->setText(gStoreName);
+    lbl버전->setText("ZLM v" + gVersionText);
 }
 
 bool frmMainMDI::Func_ReadSkin()

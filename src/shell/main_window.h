@@ -72,6 +72,9 @@ public:
     void WriteCreditLabels(int credit) override;
     // The logout link: "로그아웃" in green when logged in, "로그인" in grey when not.
     void ShowLoginLink(bool loggedIn);
+    // The shop's name and the program's version in the top bar, the title label empty: at the load
+    // and after each login.
+    void ShowShopHeader();
 
     void TopCMD_Click(int index);
     void Highlight_TopCMD();
@@ -146,6 +149,9 @@ private:
     QRect savedFullGeometry() const;
     void toMiniIcon();
     void toFullWindow();
+    // The shop name and the two groups of the top bar, hidden while the window is the mini icon or
+    // a card.
+    void showTopBarGroups(bool shown);
     // Shows a modal window over the half-transparent main window, with its title meanwhile.
     QString shopFeatures() const;
     void showOverHalfTransparent(const QString& title, const std::function<void()>& showModal);

@@ -167,10 +167,12 @@ void frmMainMDI::toMiniIcon()
     BG[0]->resize(BG[0]->width(), 59);
     BG[0]->showPicture(ImgIcon, 3);
     BG[1]->hide();
+    showTopBarGroups(false);
     if (ImgIcon.Has(4))
         CMD[0]->setPicture(ImgIcon.Item(4));
     sspTEL->show();
     sspTel_Info->setText(shopFeatures());
+    sspTel_Info->show();
     CMD[0]->show();
     CMD[1]->hide();
 }
@@ -186,9 +188,17 @@ void frmMainMDI::toFullWindow()
     BG[0]->resize(BG[0]->width(), 39);
     BG[0]->showPicture(ImgIcon, 1);
     BG[1]->show();
+    showTopBarGroups(true);
     sspTEL->hide();
     CMD[0]->hide();
     CMD[1]->hide();
+}
+
+void frmMainMDI::showTopBarGroups(bool shown)
+{
+    for (QWidget* group : {static_cast<QWidget*>(lbl상호), static_cast<QWidget*>(imgMenu[1]),
+                           static_cast<QWidget*>(picMenu[0]), static_cast<QWidget*>(picMenu[1])})
+        group->setVisible(shown);
 }
 
 QString frmMainMDI::shopFeatures() const

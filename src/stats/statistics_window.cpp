@@ -11,6 +11,7 @@
 #include "platform/header_cell.h"
 #include "platform/mdi_child.h"
 #include "platform/panel_button_look.h"
+#include "platform/pop_up.h"
 #include "server/main_credit_labels.h"
 #include "server/message_credit.h"
 #include "server/saved_messages.h"
@@ -156,10 +157,10 @@ void frmz통계B::buildControls()
 
     SPR[0] = new SpreadGrid(this);
     SPR[0]->setObjectName(QStringLiteral("SPR0"));
-    SPR[0]->setGeometry(15, 130, 459, 515);
+    SPR[0]->setGeometry(15, 130, 459, 470);
     auto* outline = new QFrame(this);
     outline->setFrameShape(QFrame::Box);
-    outline->setGeometry(14, 129, 461, 517);
+    outline->setGeometry(14, 129, 461, 472);
     outline->stackUnder(SPR[0]);
     SPR[1] = new SpreadGrid(this);
     SPR[1]->setGeometry(95, 665, 459, 515);
@@ -174,13 +175,11 @@ void frmz통계B::buildControls()
     buildSmsPage();
     buildTalkPage();
     buildLinkImage();
-    // The members-only button and the title lie below the standard window area.
+    // The members-only button and the title share the strip below the list.
     CMD[5]->setCaption(QStringLiteral("등록된\r\n회   원"));
-    CMD[5]->setGeometry(10, 665, 75, 39);
-    lblTitle = label(this, QString(), QRect(13, 726, 235, 36));
-    // The close label lies right of the standard window area.
-    lblTerminate = new PictureLabel(this);
-    lblTerminate->setGeometry(1035, 5, 60, 45);
+    CMD[5]->setGeometry(10, 607, 75, 39);
+    lblTitle = label(this, QString(), QRect(95, 608, 235, 36));
+    lblTerminate = NewCloseLabel(this, QRect(957, 5, 60, 45), QColor(90, 90, 90));
     lblTerminate->setCursor(Qt::PointingHandCursor);
     QObject::connect(lblTerminate, &PictureLabel::clicked, this, [this] { lblTerminate_Click(); });
     picWait = new WaitPicture(this);

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
@@ -45,10 +46,11 @@ protected:
         gIniFrshop.setFileName(program.file("Frshop.cfg"));
         gSkinPath = program.file("skin");
         gTwipsX = gTwipsY = gTwipsX2 = gTwipsY2 = 15;
-        gFormStdW = 1022;
-        gFormStdH = 654;
+        gFormStdW = gTwipsX * 1022;
+        gFormStdH = gTwipsY * 654;
         EXPECT_TRUE(CopyTemplate(program, "VmrCID.mdb", "VmrCID.mdb"));
         main = new FakeMainWindow;
+        main->setGeometry(0, 0, 1024, 768);
         RegisterForm(QStringLiteral("frmMainMDI"), main);
         QObject::connect(&ticker, &QTimer::timeout, [this] { clock->advance(20); });
         ticker.start(1);
@@ -155,6 +157,37 @@ TEST_F(CallHistory, OpensOnTodaysCallsNewestFirst)
 
     ActivateForm(history);
     EXPECT_EQ(LogEntries().last(), "  [frmB전화수신이력B→Form_Activate] Quit");
+}
+
+// As the board opens it: modal, in the size and place it takes itself. Its question boxes stand
+// centred on it.
+TEST_F(CallHistory, OpensModalCentredOnTheMainWindowWithItsBoxesCentredOnIt)
+{
+    SetMessageBoxService(nullptr);
+    QRect place;
+    QRect box;
+    QString boxText;
+    frmB전화수신이력B& history = window();
+    QTimer::singleShot(0, [&] {
+        place = history.geometry();
+        QTimer::singleShot(0, [&] {
+            if (auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                box = shown->geometry();
+                boxText = shown->text();
+                shown->accept();
+            }
+        });
+        click(history.CMD[13]);
+        click(history.CMD[0]);
+    });
+    history.m_FirstActivated = true;
+    ShowFormModal(history);
+    SetMessageBoxService(&MessageBoxes());
+
+    EXPECT_EQ(place, QRect(1, 57 + 10, 1022, 654));
+    EXPECT_EQ(boxText, "선택된 회원이 없습니다!");
+    EXPECT_LE(std::abs(box.center().x() - place.center().x()), 1) << box;
+    EXPECT_LE(std::abs(box.center().y() - place.center().y()), 1) << box;
 }
 
 TEST_F(CallHistory, MissingCallLogLeavesTheListEmpty)

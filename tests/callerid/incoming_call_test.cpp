@@ -10,6 +10,7 @@
 #include "core/log.h"
 #include "core/screen_values.h"
 #include "server/call_log.h"
+#include "server/server_globals.h"
 #include "server/caller_id_board.h"
 #include "shell/main_window.h"
 #include "shell/shell_globals.h"
@@ -24,6 +25,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -402,6 +404,46 @@ TEST_F(IncomingCall, TheCardsButtonBringsBackTheWindowAndTheBoard)
     EXPECT_EQ(main.CMD[0]->picture().toImage(), main.ImgIcon.Item(7).toImage());
 }
 
+// A slow member look-up: the card shows the number meanwhile and takes the name when it answers.
+// Nothing of the top bar (shop name, version, credit, the mini icon's features) shows on it.
+TEST_F(IncomingCall, TheCardShowsTheNumberAtOnceAndTheNameWhenTheLookupAnswers)
+{
+    gEzPosCheck = true;
+    frmMainMDI& main = mainWindow(1024);
+    main.lbl버전->setText("Ver 6.0.0");
+    main.lbMiniView_DblClick();
+    EXPECT_EQ(main.sspTel_Info->text(), "EZ");
+    board(false);
+    backend->scriptSequence("/program/SearchMember1DetailPhone.php",
+                            {StandinReply::text(" name[김민수]name ").after(1500)});
+    QSize sizeDuring;
+    QString captionDuring;
+    QTimer::singleShot(300, [&] {
+        sizeDuring = main.size();
+        captionDuring = main.sspTEL->caption();
+    });
+    main.CID처리2(1, 1, "01078411465", "KT-SLOW");
+    gEzPosCheck = false;
+
+    EXPECT_EQ(sizeDuring, QSize(350, 81));
+    EXPECT_EQ(captionDuring, "010-7841-1465");
+    EXPECT_EQ(main.sspTEL->caption(), "김민수\n010-7841-1465");
+    QList<QWidget*> topBar{main.lbl상호, main.lbl버전, main.sspTel_Info};
+    for (QLabel* credit : main.lbl남은문자)
+        topBar.append(credit);
+    for (QWidget* part : topBar) {
+        const QRect place(part->mapTo(&main, QPoint(0, 0)), part->size());
+        EXPECT_FALSE(part->isVisible() && main.rect().intersects(place)) << place;
+    }
+
+    QTest::mouseClick(main.CMD[0], Qt::LeftButton);
+    EXPECT_GE(main.width(), 1024);
+    EXPECT_TRUE(main.lbl버전->isVisible());
+    EXPECT_TRUE(main.lbl상호->isVisible());
+}
+
+// The card follows the latest call: the first call's name, answered after the second call took the
+// card, is dropped.
 TEST_F(IncomingCall, ASecondCallDuringTheFirstOnesLookupIsHandledInsideIt)
 {
     frmMainMDI& main = mainWindow(1023);
@@ -418,8 +460,8 @@ TEST_F(IncomingCall, ASecondCallDuringTheFirstOnesLookupIsHandledInsideIt)
     EXPECT_TRUE(trace[3].startsWith("CID처리2(4) ... m_cid_id:=1"));
     EXPECT_EQ(trace[4], "CID처리2(1) ... CH:=1, TEL:=0212345678");
     EXPECT_TRUE(trace[7].startsWith("CID처리2(4) ... m_cid_id:=2"));
-    EXPECT_EQ(main.sspTEL->caption(), "김민수\n010-7841-1465");
-    EXPECT_EQ(main.sspTEL->tag(), "01078411465");
+    EXPECT_EQ(main.sspTEL->caption(), "02-1234-5678");
+    EXPECT_EQ(main.sspTEL->tag(), "0212345678");
 }
 
 TEST_F(IncomingCall, WithoutTheCallLogNothingButTheReload)

@@ -109,6 +109,19 @@ TEST_F(SettingsWindow, LoadsTheValuesAndShowsItsParts)
     EXPECT_EQ(FindForm(frmzCID_설정::FormName()), nullptr);
 }
 
+// The extra lines' panel keeps its rounded shape inside its own place: a shape one pixel wider kept
+// that column of the "회선추가" button below from being drawn, and it stayed as a line once the
+// panel closed.
+TEST_F(SettingsWindow, TheExtraLinesShapeStaysInsideThePanel)
+{
+    frmzCID_설정& window = open();
+    click(window.CMD[9]);
+    ASSERT_TRUE(window.picLGU->isVisible());
+    const QRect shape = window.picLGU->mask().boundingRect();
+    EXPECT_TRUE(window.picLGU->rect().contains(shape)) << shape;
+    EXPECT_EQ(shape.size(), window.picLGU->size());
+}
+
 TEST_F(SettingsWindow, AnsweringNoChangesNothing)
 {
     frmzCID_설정& window = open();

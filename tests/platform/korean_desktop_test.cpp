@@ -1,19 +1,29 @@
+#include "platform/file_dialog.h"
 #include "platform/font_substitutes.h"
 #include "platform/message_box.h"
 #include "platform/qt_translation.h"
 #include "support/seams.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemModel>
 #include <QApplication>
+#include <QCalendarWidget>
+#include <QDateEdit>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QMessageBox>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -71,6 +81,42 @@ QSet<QString> FamiliesNamedInSources()
     return families;
 }
 
+bool HasHangul(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0xAC00 && c.unicode() <= 0xD7A3; });
+}
+
+// The real open dialog (not the test seam) on a folder with one file: its column names and the
+// file's row once the folder has been read.
+struct ShownFileDialog {
+    QStringList columns;
+    QStringList row;
+};
+
+ShownFileDialog ShowRealOpenDialog(const QString& folder)
+{
+    ShownFileDialog shown;
+    SetFileDialogService(nullptr);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        const QTreeView* list = dialog ? dialog->findChild<QTreeView*>(QStringLiteral("treeView")) : nullptr;
+        if (!list || list->model()->rowCount(list->rootIndex()) == 0)
+            return;
+        poll.stop();
+        const QAbstractItemModel& model = *list->model();
+        for (int column = 0; column < model.columnCount(list->rootIndex()); ++column) {
+            shown.columns.append(model.headerData(column, Qt::Horizontal).toString());
+            shown.row.append(model.index(0, column, list->rootIndex()).data().toString());
+        }
+        dialog->reject();
+    });
+    poll.start(10);
+    ShowOpenDialog(QStringLiteral("불러오기"), folder + "/", QStringLiteral("PNG|*.png"));
+    SetFileDialogService(&FileDialogs());
+    return shown;
+}
+
 } // namespace
 
 TEST(KoreanDialogs, StandardButtonsReadKorean)
@@ -108,4 +154,33 @@ TEST(KoreanFonts, EveryFamilyTheWindowsNameDrawsHangul)
         EXPECT_TRUE(QRawFont::fromFont(font).supportsCharacter(QChar(0xAC00)))
             << family.toStdString() << " resolves to " << resolved.toStdString();
     }
+}
+
+TEST(KoreanDialogs, PickerCalendarsAndTheFileDialogWriteKoreanDates)
+{
+    ASSERT_TRUE(LoadQtKoreanTranslation());
+    UseKoreanLocale();
+    QDateEdit picker(QDate(2026, 5, 13));
+    picker.setCalendarPopup(true);
+    QCalendarWidget& calendar = *picker.calendarWidget();
+    calendar.show();
+    EXPECT_EQ(calendar.findChild<QToolButton*>(QStringLiteral("qt_calendar_monthbutton"))->text(), "5월");
+    const QAbstractItemModel& days = *calendar.findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"))->model();
+    QStringList names;
+    for (int column = 0; column < days.columnCount(); ++column)
+        names.append(days.index(0, column).data().toString());
+    names.removeAll(QString());
+    names.sort();
+    EXPECT_EQ(names, QStringList({"금", "목", "수", "월", "일", "토", "화"}));
+
+    QTemporaryDir folder;
+    QFile picture(folder.filePath(QStringLiteral("menu.png")));
+    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+    picture.close();
+    const ShownFileDialog shown = ShowRealOpenDialog(folder.path());
+    ASSERT_EQ(shown.columns.size(), 4) << shown.columns.join(", ").toStdString();
+    for (const QString& column : shown.columns)
+        EXPECT_TRUE(HasHangul(column)) << column.toStdString();
+    EXPECT_EQ(shown.row.value(0), "menu.png");
+    EXPECT_TRUE(shown.row.value(3).contains("오전") || shown.row.value(3).contains("오후")) << shown.row.value(3).toStdString();
 }

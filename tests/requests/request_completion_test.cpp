@@ -72,8 +72,10 @@ TEST_F(RequestsTest, TheConfirmationWindowShowsTheRequestAndOnlyItsCompletionRel
     QStringList texts;
     QSize size;
     bool shadowShown = false;
+    int timeRoom = 0;
     whenShown([&](frmz승인_고객요청_승인& confirm) {
         texts = {confirm.lb이름->text(), confirm.lb시간->text(), confirm.lb테이블->text(), confirm.lb메모->text()};
+        timeRoom = confirm.lb시간->contentsRect().width() - confirm.lb시간->fontMetrics().horizontalAdvance(texts[1]);
         size = confirm.size();
         shadowShown = w.picShadow->isVisible();
         QTest::mouseClick(confirm.CMD[1], Qt::LeftButton);
@@ -81,6 +83,7 @@ TEST_F(RequestsTest, TheConfirmationWindowShowsTheRequestAndOnlyItsCompletionRel
     QTest::mouseClick(w.lb메모[1], Qt::LeftButton);
     EXPECT_EQ(texts[0], "010-****-9012");
     EXPECT_TRUE(texts[1].endsWith(" 12:14:47"));
+    EXPECT_GE(timeRoom, 0) << "the time is cut";
     EXPECT_EQ(texts.mid(2), QStringList({"룸-룸2", "공기밥 X 2"}));
     EXPECT_EQ(size, QSize(500, 570));
     EXPECT_TRUE(shadowShown);
@@ -105,6 +108,32 @@ TEST_F(RequestsTest, TheConfirmationWindowShowsTheRequestAndOnlyItsCompletionRel
     EXPECT_EQ(requestsTo(kListPath), 2);
     EXPECT_EQ(w.lb테이블[1]->text(), "홀-B1");
     EXPECT_EQ(confirmation(), nullptr);
+}
+
+// Behind the confirmation the tiles show darkened where they are, down to the window's bottom edge.
+TEST_F(RequestsTest, TheShadowBehindTheConfirmationShowsTheWindowInPlace)
+{
+    gIniFrshop.WriteValue("SET", "ConfirmA_Mode", 1);
+    frmz승인_고객요청& w = open();
+    const QImage before = w.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage shadow;
+    whenShown([&](frmz승인_고객요청_승인& confirm) {
+        shadow = w.picShadow->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        QTest::mouseClick(confirm.CMD[1], Qt::LeftButton);
+    });
+    QTest::mouseClick(w.lb메모[1], Qt::LeftButton);
+
+    ASSERT_EQ(shadow.size(), before.size());
+    const QRgb mask = qRgb(100, 100, 100);
+    qsizetype same = 0;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x)
+            same += shadow.pixel(x, y) == (before.pixel(x, y) & mask);
+    EXPECT_GT(same, qsizetype(before.width()) * before.height() * 98 / 100);
+    // The bottom rows too: no band left empty below the picture.
+    const int bottom = before.height() - 5;
+    for (int x : {40, before.width() / 2, before.width() - 40})
+        EXPECT_EQ(shadow.pixel(x, bottom), before.pixel(x, bottom) & mask) << x;
 }
 
 TEST_F(RequestsTest, AFailedConfirmationKeepsTheWindowOpenAndEmptyOrCompletedTilesIgnoreClicks)

@@ -60,6 +60,26 @@ double TextContrast(QWidget& window, QLabel& label)
     return lowest;
 }
 
+// The columns, in the window, where the label's letters are drawn: the window drawn with and
+// without the text tells them apart.
+std::pair<int, int> LetterColumns(QWidget& window, QLabel& label)
+{
+    const QImage withText = Picture(window);
+    const QString text = label.text();
+    label.setText(QString());
+    const QImage behind = Picture(window);
+    label.setText(text);
+    int left = window.width();
+    int right = -1;
+    for (int y = 0; y < window.height(); ++y)
+        for (int x = 0; x < window.width(); ++x)
+            if (withText.pixel(x, y) != behind.pixel(x, y)) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return {left, right};
+}
+
 // Pixels of the place that stand out from the bar, whose colour (its base line included) each row
 // shows at the place's left edge.
 int MarkedPixels(const QImage& picture, const QRect& place)
@@ -126,6 +146,34 @@ TEST_F(ShellLook, TheTopBarsTextsStandOnTheirBackground)
     // The credit below 500 messages in red and the logout link in green.
     for (QLabel* label : {main.lbl남은문자[0], main.lbl남은문자[1], main.lbl남은문자[2], static_cast<QLabel*>(main.lbl로그아웃)})
         EXPECT_GE(TextContrast(main, *label), 3.0) << label->text().toStdString();
+}
+
+// At the narrowest full width the four text commands stand apart, each inside its own box, and the
+// last ends clear of the download icon and its caption.
+TEST_F(ShellLook, TheTextCommandsStandApartAndClearOfTheIcons)
+{
+    frmMainMDI& main = mainWindow();
+    main.ShowLoginLink(true);
+    const std::array<QLabel*, 4> commands{main.lbl로그아웃, main.lblManual, main.lbl문자내역, main.lblCID설정};
+    int previousRight = -1;
+    for (QLabel* command : commands) {
+        const auto [left, right] = LetterColumns(main, *command);
+        const QRect box(command->mapTo(&main, QPoint(0, 0)), command->size());
+        EXPECT_GE(left, box.left()) << command->text().toStdString();
+        EXPECT_LE(right, box.right()) << command->text().toStdString();
+        if (previousRight >= 0)
+            EXPECT_GE(left - previousRight, 6) << command->text().toStdString();
+        previousRight = right;
+    }
+    main.lbl다운로드->clear();
+    const QImage picture = Picture(main);
+    const QRect download(main.lbl다운로드->mapTo(&main, QPoint(0, 0)), main.lbl다운로드->size());
+    int iconLeft = download.right();
+    for (int y = download.top(); y <= download.bottom(); ++y)
+        for (int x = download.left(); x <= download.right(); ++x)
+            if (Contrast(picture.pixelColor(download.left(), y), picture.pixelColor(x, y)) >= 1.5)
+                iconLeft = std::min(iconLeft, x);
+    EXPECT_GE(iconLeft - previousRight, 6) << "the download icon or its caption begins at " << iconLeft;
 }
 
 TEST_F(ShellLook, EveryCommandHasAMarkAndTheBadgesAreWhole)

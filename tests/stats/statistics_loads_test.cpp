@@ -181,14 +181,23 @@ TEST_F(StatisticsLoads, ControlsSitAtTheirPlacesAndEachPageShowsItsSwitch)
         QWidget* control;
         QRect place;
     } cases[] = {{window.CMD[3], {660, 10, 80, 39}},    {window.CMD[4], {855, 10, 75, 39}},
-                 {window.SPR[0], {15, 130, 459, 515}},  {window.SPR[1], {95, 665, 459, 515}},
+                 {window.SPR[0], {15, 130, 459, 470}},  {window.SPR[1], {95, 665, 459, 515}},
                  {window.Chk전체선택, {52, 133, 18, 18}}, {window.lblInfo, {14, 100, 461, 30}},
                  {window.picFrame[0], {477, 100, 536, 546}}, {window.picFrame[1], {477, 100, 536, 546}},
-                 {window.lblCMD[0], {301, 7, 202, 42}}, {window.CMD[5], {10, 665, 75, 39}},
-                 {window.lblTitle, {13, 726, 235, 36}}};
+                 {window.lblCMD[0], {301, 7, 202, 42}}, {window.CMD[5], {10, 607, 75, 39}},
+                 {window.lblTitle, {95, 608, 235, 36}}, {window.lblTerminate, {957, 5, 60, 45}}};
     for (const auto& c : cases)
         EXPECT_EQ(c.control->geometry(), c.place) << c.control->objectName().toStdString();
     EXPECT_EQ(window.lblTitle->text(), "예약 통계");
+
+    // The close label, the members-only button and the title are in view, each on top at its middle.
+    EXPECT_EQ(window.size(), QSize(1022, 654));
+    for (QWidget* shown : {static_cast<QWidget*>(window.lblTerminate), static_cast<QWidget*>(window.CMD[5]),
+                           static_cast<QWidget*>(window.lblTitle)}) {
+        EXPECT_TRUE(window.rect().contains(shown->geometry())) << shown->geometry();
+        QWidget* hit = window.childAt(shown->geometry().center());
+        EXPECT_TRUE(hit == shown || shown->isAncestorOf(hit)) << shown->geometry();
+    }
 
     // The lit part of the switch: 카카오톡 on the KakaoTalk page, 문자 on the SMS page.
     const QColor lit(0, 141, 238);

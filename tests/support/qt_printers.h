@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -17,4 +18,10 @@ inline void PrintTo(const QStringList& list, std::ostream* out)
     for (qsizetype i = 0; i < list.size(); ++i)
         *out << (i ? ",\n  " : "\n  ") << '"' << list[i].toStdString() << '"';
     *out << "\n}";
+}
+
+// Places in failure messages, as left, top, width × height.
+inline std::ostream& operator<<(std::ostream& out, const QRect& place)
+{
+    return out << '(' << place.left() << ", " << place.top() << ", " << place.width() << " x " << place.height() << ')';
 }

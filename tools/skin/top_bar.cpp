@@ -95,8 +95,8 @@ QImage TopCommands()
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     // The text commands (logout, manual, message history, caller-ID settings): a line under the text.
-    for (const QRect& label : {QRect(102, 10, 50, 20), QRect(154, 10, 44, 20), QRect(200, 10, 46, 20),
-                               QRect(248, 10, 44, 20)})
+    for (const QRect& label : {QRect(102, 10, 50, 20), QRect(156, 10, 38, 20), QRect(197, 10, 50, 20),
+                               QRect(250, 10, 45, 20)})
         p.fillRect(QRect(label.left() + 4, label.bottom() - 1, label.width() - 8, 2), kBlue.lighter(130));
     // The picture commands, 50 × 40 side by side at 51-pixel steps from 295: an icon over a caption.
     const std::array<PictureCommand, 5> commands{{{"다운로드", DownloadIcon},
