@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTextLayout>
 
@@ -120,6 +121,11 @@ bool TextFits(const QString& text, const QFont& font, const QSize& box, int flag
     const QFontMetrics metrics(font);
     if (!IsMultiLine(text, flags))
         return metrics.horizontalAdvance(text) <= box.width();
+    // Lines break between words only: "NO-SHOW" or "11-1038" is not broken at its hyphen.
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    for (const QString& word : text.split(blanks, Qt::SkipEmptyParts))
+        if (metrics.horizontalAdvance(word) > box.width())
+            return false;
     const QRect needed = metrics.boundingRect(QRect(0, 0, box.width(), 1 << 20), flags, text);
     return needed.width() <= box.width() && needed.height() <= box.height();
 }

@@ -11,7 +11,7 @@ class QRect;
 // the text in its own font when it fits; otherwise in the largest smaller size of the same face,
 // down to a floor, that fits; otherwise at the floor, cut with an ellipsis (the whole text then
 // belongs in the control's tool-tip). A text with line breaks or the word-wrap flag fits when its
-// wrapped lines fit both ways; a single line only needs to fit across.
+// lines, broken between words only, fit both ways; a single line only needs to fit across.
 struct FittedText {
     QFont font;
     QString text;

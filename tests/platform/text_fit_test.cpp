@@ -95,17 +95,19 @@ TEST(TextFit, TheFloorIsThreeQuartersOfTheSizeButStaysReadable)
     EXPECT_GE(fitted.font.pixelSize(), 15);
 }
 
-// A wrapping cell one line high (the month calendar's counts): the count shrinks onto its one
-// line instead of breaking at the hyphen and losing its first digit.
+// A wrapping cell or button (the month calendar's counts, "NO-SHOW"): the word shrinks onto its
+// line instead of breaking at the hyphen, which loses its first digit or splits the word.
 TEST(TextFit, AWrappingTextFitsItsLinesAcrossAndDown)
 {
     const QFont font = Face("굴림", 9);
-    const QString count = QStringLiteral("11-1038");
-    const QSize oneLine(Width(count, font) - 4, QFontMetrics(font).height() + 2);
-    const FittedText fitted = FitText(count, font, oneLine, Qt::AlignCenter | Qt::TextWordWrap);
-    EXPECT_EQ(fitted.text, count);
-    EXPECT_EQ(WrappedLines(fitted.text, fitted.font, oneLine.width()), 1);
-    EXPECT_TRUE(TextFits(fitted.text, fitted.font, oneLine, Qt::TextWordWrap));
+    for (const QString& word : {QStringLiteral("11-1038"), QStringLiteral("NO-SHOW")}) {
+        const QSize twoLines(Width(word, font) - 4, QFontMetrics(font).lineSpacing() * 2 + 4);
+        const FittedText fitted = FitText(word, font, twoLines, Qt::AlignCenter | Qt::TextWordWrap);
+        EXPECT_EQ(fitted.text, word);
+        EXPECT_LT(fitted.font.pointSizeF(), 9);
+        EXPECT_EQ(WrappedLines(fitted.text, fitted.font, twoLines.width()), 1) << word.toStdString();
+        EXPECT_TRUE(TextFits(fitted.text, fitted.font, twoLines, Qt::TextWordWrap));
+    }
 
     const QString note = QStringLiteral("창가 자리로 부탁드립니다 아이 의자 두 개와 생일 케이크를 준비해 주세요");
     const QSize twoLines(120, QFontMetrics(font).lineSpacing() * 2 + 4);
