@@ -1,10 +1,14 @@
 #include "platform/fitted_controls.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QRadioButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionFrame>
 #include <QVariant>
 
@@ -58,18 +62,23 @@ bool PaintFittedLabel(QLabel& label)
     return true;
 }
 
-// Gives a text box the largest size of its design font, down to the floor, in which its text
-// fits; a text that does not fit even then is shown whole in the tip.
-void FitTextBox(QLineEdit& box)
+// Gives a control that draws its own text the largest size of its design font, down to the
+// floor, in which its text fits; a caption that does not fit even then is shown whole in the tip.
+void FitOwnFont(QWidget& control)
 {
-    const QVariant fitted = box.property(kFittedFontProperty);
-    if (!fitted.isValid() || fitted.value<QFont>() != box.font())
-        box.setProperty(kDesignFontProperty, box.font());
-    const FittedText shown = FittedTextBox(box);
-    box.setProperty(kFittedFontProperty, shown.font);
-    if (shown.font != box.font())
-        box.setFont(shown.font);
-    ShowWholeTextAsTip(box, box.text(), shown.elided);
+    const std::optional<OwnText> own = OwnTextOf(control);
+    if (!own)
+        return;
+    const QVariant fitted = control.property(kFittedFontProperty);
+    if (!fitted.isValid() || fitted.value<QFont>() != control.font())
+        control.setProperty(kDesignFontProperty, control.font());
+    const FittedText shown = FittedOwnFont(control);
+    control.setProperty(kFittedFontProperty, shown.font);
+    if (shown.font != control.font())
+        control.setFont(shown.font);
+    // A text box's tip is its placeholder: a value too long for it is read by scrolling.
+    if (!qobject_cast<QLineEdit*>(&control))
+        ShowWholeTextAsTip(control, own->text, shown.elided);
 }
 
 class TextFitting : public QObject
@@ -81,8 +90,8 @@ protected:
             return false;
         if (auto* label = qobject_cast<QLabel*>(watched))
             return PaintFittedLabel(*label);
-        if (auto* box = qobject_cast<QLineEdit*>(watched))
-            FitTextBox(*box);
+        if (watched->isWidgetType())
+            FitOwnFont(*static_cast<QWidget*>(watched));
         return false;
     }
 };
@@ -118,20 +127,38 @@ std::optional<LabelText> DrawnLabelText(const QLabel& label)
     return LabelText{box, flags, FitText(label.text(), label.font(), box.size(), flags)};
 }
 
-QRect TextBoxRoom(const QLineEdit& box)
+std::optional<OwnText> OwnTextOf(const QWidget& control)
 {
-    QStyleOptionFrame option;
-    option.initFrom(&box);
-    option.lineWidth = box.hasFrame() ? box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &box) : 0;
-    const QRect inside = box.style()->subElementRect(QStyle::SE_LineEditContents, &option, &box);
-    return inside.marginsRemoved(box.textMargins()).adjusted(kTextBoxMargin, 0, -kTextBoxMargin, 0);
+    if (const auto* box = qobject_cast<const QLineEdit*>(&control)) {
+        if (box->echoMode() != QLineEdit::Normal)
+            return std::nullopt;
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        option.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
+        const QRect inside = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
+        return OwnText{box->text(),
+                       inside.marginsRemoved(box->textMargins()).adjusted(kTextBoxMargin, 0, -kTextBoxMargin, 0),
+                       Qt::TextSingleLine};
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QStyle::SubElement contents = qobject_cast<const QCheckBox*>(button)      ? QStyle::SE_CheckBoxContents
+                                          : qobject_cast<const QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
+                                                                                      : QStyle::SE_PushButtonContents;
+        return OwnText{QString(button->text()).remove(QLatin1Char('&')),
+                       button->style()->subElementRect(contents, &option, button), 0};
+    }
+    return std::nullopt;
 }
 
-FittedText FittedTextBox(const QLineEdit& box)
+FittedText FittedOwnFont(const QWidget& control)
 {
-    const QVariant design = box.property(kDesignFontProperty);
-    const QFont font = design.isValid() ? design.value<QFont>() : box.font();
-    return FitText(box.text(), font, TextBoxRoom(box).size(), Qt::TextSingleLine);
+    const std::optional<OwnText> own = OwnTextOf(control);
+    const QVariant design = control.property(kDesignFontProperty);
+    const QFont font = design.isValid() ? design.value<QFont>() : control.font();
+    return own ? FitText(own->text, font, own->room.size(), own->flags) : FittedText{font, QString(), false};
 }
 
 void ShowWholeTextAsTip(QWidget& control, const QString& whole, bool cut)

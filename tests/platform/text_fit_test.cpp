@@ -7,6 +7,7 @@
 #include "platform/text_fit.h"
 #include "platform/twips.h"
 
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QTest>
@@ -163,7 +164,7 @@ TEST(FittedControls, ATextBoxShrinksForALongValueAndGrowsBackToTheWindowsFont)
     box.showPlaceholder(QStringLiteral("차량번호1 (필요시)"));
     box.grab();
     EXPECT_LT(box.font().pointSizeF(), 10);
-    EXPECT_LE(Width(box.text(), box.font()), TextBoxRoom(box).width());
+    EXPECT_LE(Width(box.text(), box.font()), OwnTextOf(box)->room.width());
     EXPECT_EQ(box.text(), QStringLiteral("차량번호1 (필요시)"));
 
     box.setText(QStringLiteral("12가3456"));
@@ -173,6 +174,23 @@ TEST(FittedControls, ATextBoxShrinksForALongValueAndGrowsBackToTheWindowsFont)
     box.setFont(Face("굴림", 12));
     box.grab();
     EXPECT_EQ(box.font().pointSizeF(), 12);
+}
+
+TEST(FittedControls, ACheckBoxCaptionShrinksAndAtTheFloorTipsItsWholeText)
+{
+    QCheckBox box(QStringLiteral("문자 자동 전송"));
+    box.setFont(Face("굴림", 10));
+    box.resize(box.sizeHint().width() - 6, box.sizeHint().height());
+    box.grab();
+    EXPECT_LT(box.font().pointSizeF(), 10);
+    EXPECT_LE(Width(box.text(), box.font()), OwnTextOf(box)->room.width());
+    EXPECT_TRUE(box.toolTip().isEmpty());
+
+    box.setText(QStringLiteral("예약 확정 시 고객에게 안내 문자를 자동으로 전송합니다"));
+    box.grab();
+    EXPECT_EQ(box.font().pointSizeF(), FloorSize(Face("굴림", 10)));
+    EXPECT_EQ(box.toolTip(), box.text());
+    EXPECT_EQ(box.text(), QStringLiteral("예약 확정 시 고객에게 안내 문자를 자동으로 전송합니다"));
 }
 
 TEST(FittedControls, AGridCellShowsItsTextFittedAndTipsItWhenCut)

@@ -6,15 +6,9 @@
 #include "platform/spread_grid.h"
 #include "platform/window_registry.h"
 
-#include <QAbstractButton>
-#include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionButton>
 
 namespace {
 
@@ -55,31 +49,16 @@ void CheckFitted(const QWidget& window, const QWidget& control, const QString& w
         faults << Control(window, control) + " cuts \"" + whole + "\" without the whole text in its tip";
 }
 
-void CheckButton(const QWidget& window, const QAbstractButton& button, QStringList& faults)
+// A control that draws its own text in its font fits it, or has the floor size the rule gives
+// it and, for a caption, the whole text in its tip.
+void CheckOwnText(const QWidget& window, const QWidget& control, const OwnText& own, QStringList& faults)
 {
-    if (button.text().isEmpty())
+    if (own.text.isEmpty() || TextFits(own.text, control.font(), own.room.size(), own.flags))
         return;
-    QStyleOptionButton option;
-    option.initFrom(&button);
-    option.text = button.text();
-    const QStyle::SubElement contents = qobject_cast<const QCheckBox*>(&button)      ? QStyle::SE_CheckBoxContents
-                                      : qobject_cast<const QRadioButton*>(&button) ? QStyle::SE_RadioButtonContents
-                                                                                   : QStyle::SE_PushButtonContents;
-    const int room = button.style()->subElementRect(contents, &option, &button).width();
-    const int needed = Width(button.text().remove(QLatin1Char('&')), button.font());
-    if (needed > room)
-        faults << TooWide(window, button, button.text(), needed, room);
-}
-
-void CheckTextBox(const QWidget& window, const QLineEdit& box, QStringList& faults)
-{
-    const QString text = box.echoMode() == QLineEdit::Normal ? box.text() : QString();
-    const int room = TextBoxRoom(box).width();
-    if (text.isEmpty() || Width(text, box.font()) <= room)
-        return;
-    const FittedText rule = FittedTextBox(box);
-    if (!rule.elided || rule.font != box.font() || box.toolTip() != text)
-        faults << TooWide(window, box, text, Width(text, box.font()), room);
+    const FittedText rule = FittedOwnFont(control);
+    const bool tipped = qobject_cast<const QLineEdit*>(&control) || control.toolTip() == own.text;
+    if (!rule.elided || rule.font != control.font() || !tipped)
+        faults << TooWide(window, control, own.text, Width(own.text, control.font()), own.room.width());
 }
 
 void CheckGrid(const QWidget& window, const SpreadGrid& grid, QStringList& faults)
@@ -99,10 +78,8 @@ void CheckControl(const QWidget& window, QWidget& control, QStringList& faults)
     } else if (auto* button = qobject_cast<PanelButton*>(&control)) {
         CheckFitted(window, control, button->caption(), button->captionBox(), PanelButton::kCaptionFlags,
                     button->shownCaption(), faults);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
-        CheckButton(window, *button, faults);
-    } else if (auto* box = qobject_cast<QLineEdit*>(&control)) {
-        CheckTextBox(window, *box, faults);
+    } else if (const std::optional<OwnText> own = OwnTextOf(control)) {
+        CheckOwnText(window, control, *own, faults);
     } else if (auto* grid = dynamic_cast<SpreadGrid*>(&control)) {
         CheckGrid(window, *grid, faults);
     }

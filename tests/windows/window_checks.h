@@ -12,6 +12,6 @@ QStringList PlacementFaults(const QWidget& window, const QWidget& main, const QW
 
 // No text of a shown control is wider than its box in the font it is drawn with: labels, panel
 // buttons, check boxes, radio and push buttons, text boxes, and the headers and shown cells of
-// grids. A text drawn cut must have its whole text in the control's tip. The window is painted
+// grids. A caption drawn cut must have its whole text in the control's tip. The window is painted
 // first, as the screen paints it.
 QStringList TextFaults(QWidget& window);
