@@ -1,3 +1,4 @@
+#include "platform/fitted_controls.h"
 #include "platform/font_substitutes.h"
 #include "platform/qt_translation.h"
 #include "shell/startup.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     LoadQtKoreanTranslation();
     UseKoreanLocale();
     InstallFontSubstitutes();
+    InstallTextFitting();
     Main();
     return app.exec();
 }

@@ -6,6 +6,7 @@
 #include "core/screen_values.h"
 #include "platform/grid_cell.h"
 #include "platform/grid_model.h"
+#include "platform/text_fit.h"
 
 #include <cmath>
 
@@ -135,6 +136,6 @@ void DrawMemberGridHeader(const GridModel& grid, int col, int row, QPainter& dc,
     dc.fillRect(cell, QColor(232, 246, 255));
     dc.setPen(Qt::black);
     dc.setClipRect(cell);
-    dc.drawText(cell, Qt::AlignCenter | Qt::TextSingleLine, grid.GetText(col, row));
+    DrawFittedText(dc, cell, Qt::AlignCenter | Qt::TextSingleLine, grid.GetText(col, row));
     dc.restore();
 }

@@ -1,5 +1,6 @@
 #include "platform/grid_painter.h"
 
+#include <QImage>
 #include <QLocale>
 
 #include <climits>
@@ -99,21 +100,53 @@ QRect GridPainter::SpanRect(int col, int row, int cols, int rows) const
     return left < right && top < bottom ? QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)) : QRect();
 }
 
-void GridPainter::paint()
+void GridPainter::ForEachShownCell(const std::function<void(int col, int row, const QRect& rect)>& visit) const
 {
-    m_painter.fillRect(QRect(QPoint(0, 0), m_area), ToQColor(m_grid.GrayAreaBackColor(), Qt::gray));
     std::set<std::pair<int, int>> spansDone;
     for (const Line& r : m_visibleRows) {
         for (const Line& c : m_visibleCols) {
             int col0 = 0, row0 = 0, cols = 0, rows = 0;
             if (!m_grid.GetCellSpan(c.address, r.address, &col0, &row0, &cols, &rows)) {
-                PaintCell(c.address, r.address, QRect(QPoint(c.start, r.start), QPoint(c.end - 1, r.end - 1)));
+                visit(c.address, r.address, QRect(QPoint(c.start, r.start), QPoint(c.end - 1, r.end - 1)));
             } else if (spansDone.insert({col0, row0}).second) {
-                PaintCell(col0, row0, SpanRect(col0, row0, cols, rows));
+                visit(col0, row0, SpanRect(col0, row0, cols, rows));
             }
         }
     }
+}
+
+void GridPainter::paint()
+{
+    m_painter.fillRect(QRect(QPoint(0, 0), m_area), ToQColor(m_grid.GrayAreaBackColor(), Qt::gray));
+    ForEachShownCell([this](int col, int row, const QRect& rect) { PaintCell(col, row, rect); });
     PaintEdges();
+}
+
+std::vector<GridPainter::CellText> GridPainter::ShownTexts(const GridModel& grid, const QSize& area)
+{
+    QImage nowhere(1, 1, QImage::Format_RGB32);
+    QPainter painter(&nowhere);
+    GridPainter measuring(grid, painter, area, {});
+    std::vector<CellText> texts;
+    measuring.ForEachShownCell([&](int col, int row, const QRect& rect) {
+        const GridCell* cell = grid.CellAt(col, row);
+        if (!cell || rect.isEmpty() || cell->type == GridCellType::OwnerDrawn
+            || (cell->type == GridCellType::CheckBox && col != 0 && row > 0))
+            return;
+        if (auto text = measuring.TextOf(*cell, col, row, rect))
+            texts.push_back(*text);
+    });
+    return texts;
+}
+
+std::optional<GridPainter::CellText> GridPainter::TextOf(const GridCell& cell, int col, int row, const QRect& rect)
+{
+    const QString text = DisplayText(cell, col, row);
+    if (text.isEmpty())
+        return std::nullopt;
+    const QRect box = rect.adjusted(2, 1, -2, -1);
+    const QFont& font = FontOf(cell);
+    return CellText{col, row, box, Flags(cell), font, text, FitText(text, font, box.size(), Flags(cell))};
 }
 
 void GridPainter::PaintCell(int col, int row, const QRect& rect)
@@ -152,14 +185,14 @@ void GridPainter::PaintCell(int col, int row, const QRect& rect)
         PaintCheck(*cell, rect);
         return;
     }
-    const QString text = DisplayText(*cell, col, row);
-    if (text.isEmpty())
+    const std::optional<CellText> text = TextOf(*cell, col, row, rect);
+    if (!text)
         return;
     m_painter.save();
     m_painter.setClipRect(rect);
-    m_painter.setFont(FontOf(*cell));
+    m_painter.setFont(text->shown.font);
     m_painter.setPen(ToQColor(fore, ToQColor(schemeFore, Qt::black)));
-    m_painter.drawText(rect.adjusted(2, 1, -2, -1), Flags(*cell), text);
+    m_painter.drawText(text->box, text->flags, text->shown.text);
     m_painter.restore();
 }
 

@@ -1,6 +1,7 @@
 #include "platform/header_cell.h"
 
 #include "platform/grid_model.h"
+#include "platform/text_fit.h"
 #include "platform/twips.h"
 
 #include <QPainter>
@@ -20,6 +21,6 @@ void DrawHeaderCell(const GridModel& grid, int col, int row, QPainter& dc, int x
         dc.setFont(font);
     }
     dc.setPen(text);
-    dc.drawText(cell, Qt::AlignCenter | Qt::TextSingleLine, grid.GetText(col, row));
+    DrawFittedText(dc, cell, Qt::AlignCenter | Qt::TextSingleLine, grid.GetText(col, row));
     dc.restore();
 }

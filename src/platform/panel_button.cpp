@@ -1,5 +1,6 @@
 #include "platform/panel_button.h"
 
+#include "platform/fitted_controls.h"
 #include "platform/rounded_region.h"
 
 #include <QMouseEvent>
@@ -75,10 +76,22 @@ void PanelButton::paintEvent(QPaintEvent*)
         const qreal inset = m_frameLine / 2.0;
         painter.drawRect(QRectF(all).adjusted(inset, inset, -inset, -inset));
     }
+    const FittedText shown = shownCaption();
+    ShowWholeTextAsTip(*this, m_caption, shown.elided);
     painter.setPen(isEnabled() ? m_text : m_text.lighter(160));
-    painter.setFont(font());
-    painter.drawText(all.translated(shift, shift), Qt::AlignCenter | Qt::TextWordWrap,
-                     QString(m_caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    painter.setFont(shown.font);
+    painter.drawText(captionBox().translated(shift, shift), kCaptionFlags, shown.text);
+}
+
+QRect PanelButton::captionBox() const
+{
+    return rect().adjusted(m_frameLine, m_frameLine, -m_frameLine, -m_frameLine);
+}
+
+FittedText PanelButton::shownCaption() const
+{
+    return FitText(QString(m_caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), font(),
+                   captionBox().size(), kCaptionFlags);
 }
 
 void PanelButton::mousePressEvent(QMouseEvent* event)

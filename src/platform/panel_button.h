@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/click_sequence.h"
+#include "platform/text_fit.h"
 
 #include <QColor>
 #include <QFrame>
@@ -43,6 +44,11 @@ public:
     int corner() const { return m_corner; }
 
     bool isPressedLook() const { return m_pressed; }
+
+    // The caption's box (inside the frame line) and the caption as drawn there, fitted.
+    static constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
+    QRect captionBox() const;
+    FittedText shownCaption() const;
 
 signals:
     void clicked();

@@ -206,7 +206,7 @@ void SpreadGrid::FetchTip()
 {
     const auto [col, row] = m_tipCell;
     const GridCell* cell = CellAt(col, row);
-    if (!cell || !TextTipFetch)
+    if (!cell)
         return;
     const TipAppearance& look = TextTipAppearance();
     QFont font(look.fontName);
@@ -222,9 +222,18 @@ void SpreadGrid::FetchTip()
     int tipWidth = int(PixelsToTwips(widest + 8));
     QString tipText;
     bool showTip = false;
-    QPointer<SpreadGrid> alive(this);
-    TextTipFetch(col, row, multiLine, tipWidth, tipText, showTip);
-    if (!alive || !showTip || tipText.isEmpty())
+    if (TextTipFetch) {
+        QPointer<SpreadGrid> alive(this);
+        TextTipFetch(col, row, multiLine, tipWidth, tipText, showTip);
+        if (!alive)
+            return;
+    }
+    if (!showTip || tipText.isEmpty()) {
+        tipText = CutText(col, row);
+        showTip = !tipText.isEmpty();
+        multiLine = 0;
+    }
+    if (!showTip)
         return;
 
     HideTip();
@@ -240,6 +249,14 @@ void SpreadGrid::FetchTip()
     m_tip->adjustSize();
     m_tip->move(viewport()->mapToGlobal(m_tipPoint + QPoint(12, 16)));
     m_tip->show();
+}
+
+QString SpreadGrid::CutText(int col, int row) const
+{
+    for (const GridPainter::CellText& text : GridPainter::ShownTexts(*this, viewport()->size()))
+        if (text.col == col && text.row == row && text.shown.elided)
+            return text.text;
+    return QString();
 }
 
 // ---- keys and editing -----------------------------------------------------------------------

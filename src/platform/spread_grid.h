@@ -28,7 +28,8 @@ public:
     // An owner-drawn cell is painted by the handler; the rectangle (x, y) to (x2, y2) in twips.
     std::function<void(int col, int row, QPainter& dc, int x, int y, int x2, int y2)> DrawItem;
     // Asked once the pointer has rested TextTipDelay ms on a cell. The grid proposes a width (twips)
-    // wide enough for the cell's note or text; the handler sets the text and ShowTip.
+    // wide enough for the cell's note or text; the handler sets the text and ShowTip. A cell whose
+    // text is drawn cut shows its whole text when no handler shows a tip of its own.
     std::function<void(int col, int row, int& multiLine, int& tipWidth, QString& tipText, bool& showTip)> TextTipFetch;
 
     // The tip window while a tip is shown (nullptr otherwise).
@@ -54,6 +55,8 @@ private:
     bool CellAtPoint(const QPoint& point, int* col, int* row) const;
     void UpdateScrollBars();
     void FetchTip();
+    // The whole text of a cell whose text is drawn cut, else "".
+    QString CutText(int col, int row) const;
     void HideTip();
     bool Editable(int col, int row) const;
     void StartEditing(const QString& text);

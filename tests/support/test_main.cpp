@@ -1,3 +1,5 @@
+#include "platform/fitted_controls.h"
+#include "platform/font_substitutes.h"
 #include "support/seams.h"
 
 #include <QApplication>
@@ -27,6 +29,9 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Windows draw their texts as the program does: in its fonts, fitted to their boxes.
+    InstallFontSubstitutes();
+    InstallTextFitting();
     SetMessageBoxService(&MessageBoxes());
     SetProgramExitService(&ExitRequests());
     SetSoundPlayer(&Sounds());
