@@ -25,6 +25,11 @@ QString field(const AnswerRecord& record, const Marker& marker)
 
 } // namespace
 
+QStringView ReservationListReader::numberOf(const AnswerRecord& record)
+{
+    return record.view(kNum.open, kNum.close);
+}
+
 std::optional<CacheRow> ReservationListReader::read(const AnswerRecord& record)
 {
     const QString numText = field(record, kNum);
