@@ -34,10 +34,21 @@ QString fetchList(const QString& procedure, const QString& first, const QString&
         .send(outcome);
 }
 
-// Deletes what the statement names and appends every wanted record of the answer through one
-// table record set; then runs the follow-up. deletionShown is the deletion as its error line
-// names it.
-bool fillTable(JetDatabase& db, const QString& procedure, const AnswerRecords& records, const JetSql& deletion,
+// The rows the cache takes from the answer's records, in the answer's order.
+QList<CacheRow> rowsOf(const AnswerRecords& records)
+{
+    QList<CacheRow> rows;
+    rows.reserve(records.count());
+    ReservationListReader reader;
+    for (const AnswerRecord& record : records)
+        if (auto row = reader.read(record))
+            rows.append(std::move(*row));
+    return rows;
+}
+
+// Deletes what the statement names and appends the rows through one table record set; then runs
+// the follow-up. deletionShown is the deletion as its error line names it.
+bool fillTable(JetDatabase& db, const QString& procedure, const QList<CacheRow>& rows, const JetSql& deletion,
                const QString& deletionShown, const std::function<bool(JetDatabase&)>& followUp)
 {
     long deleted = 0;
@@ -51,17 +62,15 @@ bool fillTable(JetDatabase& db, const QString& procedure, const AnswerRecords& r
             LogRsOpenError(kModule, procedure, "예약");
             return false;
         }
-        ReservationListReader reader;
-        for (const AnswerRecord& record : records)
-            if (const auto row = reader.read(record))
-                AddCacheRow(*table, *row);
+        for (const CacheRow& row : rows)
+            AddCacheRow(*table, row);
     }
     return !followUp || followUp(db);
 }
 
 // Opens the cache file and fills it in one transaction. Everything written before a later step fails
 // is kept; a commit that fails keeps nothing and is reported as a failure.
-bool replaceRows(const QString& path, const QString& procedure, const AnswerRecords& records, const JetSql& deletion,
+bool replaceRows(const QString& path, const QString& procedure, const QList<CacheRow>& rows, const JetSql& deletion,
                  const QString& deletionShown, const std::function<bool(JetDatabase&)>& followUp)
 {
     JetDbPtr db;
@@ -69,8 +78,12 @@ bool replaceRows(const QString& path, const QString& procedure, const AnswerReco
         LogDbOpenError(kModule, procedure, path);
         return false;
     }
+    // The whole file stays in memory while it is written: pages of the table and its indexes are
+    // not read back from disk for every row.
+    long none = 0;
+    JetExec(*db, "PRAGMA cache_size = -262144", none);
     db->BeginTrans();
-    const bool done = fillTable(*db, procedure, records, deletion, deletionShown, followUp);
+    const bool done = fillTable(*db, procedure, rows, deletion, deletionShown, followUp);
     return db->CommitTrans() && done;
 }
 
@@ -106,11 +119,13 @@ QString rebuildBase()
     return FileExists(emptyTemplate) ? emptyTemplate : AppFile("VmrBooking.mdb");
 }
 
+// Every row of the whole list with its phone's first visit and visit count, then the count of
+// the unregistered callers.
 bool storeWhole(const AnswerRecords& records, const QString& path)
 {
-    return replaceRows(path, "Load_예약_전체", records, "DELETE FROM 예약", "DELETE * FROM 예약", [](JetDatabase& db) {
-        return countUnregisteredCallers(db) && StoreFirstVisits(db, kModule, "Load_예약_전체");
-    });
+    QList<CacheRow> rows = rowsOf(records);
+    SetFirstVisits(rows);
+    return replaceRows(path, "Load_예약_전체", rows, "DELETE FROM 예약", "DELETE * FROM 예약", countUnregisteredCallers);
 }
 
 } // namespace
@@ -158,7 +173,7 @@ bool Load_예약_DAY(const QString& day)
         return false;
     if (!answer.contains(kSeparator))
         return true;
-    return replaceRows(AppFile("VmrBooking.mdb"), "Load_예약_DAY", AnswerRecords::Separated(answer, kSeparator),
+    return replaceRows(AppFile("VmrBooking.mdb"), "Load_예약_DAY", rowsOf(AnswerRecords::Separated(answer, kSeparator)),
                        JetSql("DELETE FROM 예약 WHERE substr(예약일시, 1, 10) = ?", {day}),
                        "DELETE * FROM 예약 WHERE Left(예약일시, 10) = '" + day + "'", {});
 }
