@@ -99,6 +99,11 @@ QDate ReadCacheDate(const QString& text)
     return readMoment(text).date;
 }
 
+QString CacheDate(const QDate& date)
+{
+    return cacheText(date);
+}
+
 QString CacheDate(const QString& text)
 {
     const QDate date = ReadCacheDate(text);

@@ -87,15 +87,17 @@ bool replaceRows(const QString& path, const QString& procedure, const QList<Cach
     return db->CommitTrans() && done;
 }
 
+// The groups are counted by the engine rather than read one by one.
 bool countUnregisteredCallers(JetDatabase& db)
 {
     const JetSql unregistered("SELECT cPhoneT  FROM 예약 WHERE cKindT = ? GROUP BY cPhoneT", {"미등록"});
     JetRsPtr rs;
-    if (!JetOpenRST(db, rs, unregistered, dbOpenDynaset)) {
+    if (!JetOpenRST(db, rs, JetSql("SELECT count(*) FROM (" + unregistered.text + ")", unregistered.params),
+                    dbOpenDynaset)) {
         LogRsOpenError(kModule, "Load_예약_전체", unregistered.display());
         return false;
     }
-    gUnregCallerCnt = rs->RecordCount();
+    gUnregCallerCnt = rs->Field(rs->FieldNames().value(0)).toInt();
     return true;
 }
 
