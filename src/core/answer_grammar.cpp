@@ -515,6 +515,11 @@ std::optional<QString> GetField(const QString& text, const QString& open, const 
     return value->toString();
 }
 
+std::optional<QStringView> GetFieldView(QStringView text, QStringView open, QStringView close)
+{
+    return fieldIn(text, open, close, 1);
+}
+
 QStringList GetFieldValues(const QString& text, const QString& open, const QString& close)
 {
     QStringList values;

@@ -20,6 +20,9 @@
 std::optional<QString> GetField(const QString& text, const QString& open, const QString& close,
                                 int occurrence = 1);
 
+// The same value as a view into the text, without a copy.
+std::optional<QStringView> GetFieldView(QStringView text, QStringView open, QStringView close);
+
 // Every value of a field in order, read in one pass: value k is what GetField gives for
 // occurrence k ("<text>a</text><text>b</text>" gives "a" and "b"). Empty when the marker is missing.
 QStringList GetFieldValues(const QString& text, const QString& open, const QString& close);

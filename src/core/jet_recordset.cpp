@@ -194,13 +194,18 @@ bool JetRecordset::Update()
 
 bool JetRecordset::insert(const QStringList& names, const QVariantList& values)
 {
+    // Rows added one after another mostly set the same columns: their statement's key is kept.
+    if (names != m_insertNames) {
+        m_insertNames = names;
+        m_insertKey = "I" + names.join(",");
+    }
     const auto text = [&] {
         if (names.isEmpty())
             return "INSERT INTO " + JetQuoted(m_table) + " DEFAULT VALUES";
         const QString marks = QString("?, ").repeated(names.size()).chopped(2);
         return "INSERT INTO " + JetQuoted(m_table) + " (" + quotedList(names).join(", ") + ") VALUES (" + marks + ")";
     };
-    return write("I" + names.join(","), text, values);
+    return write(m_insertKey, text, values);
 }
 
 bool JetOpenRST(JetDatabase& db, JetRsPtr& rs, const JetSql& source, int type)

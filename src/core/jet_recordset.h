@@ -69,6 +69,8 @@ private:
     Pending m_pending = Pending::None;
     QList<std::pair<QString, QVariant>> m_values;
     QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
+    QStringList m_insertNames;   // the columns of the last row added, and its statement's key
+    QString m_insertKey;
     JetError m_lastError;
     qint64 m_lastInsertId = 0;
 };

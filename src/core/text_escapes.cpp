@@ -9,8 +9,11 @@ using Replacements = std::initializer_list<std::pair<const char16_t*, const char
 
 QString replaceInOrder(QString text, Replacements steps)
 {
-    for (const auto& [from, to] : steps)
-        text.replace(QString::fromUtf16(from), QString::fromUtf16(to));
+    for (const auto& [from, to] : steps) {
+        const QStringView before(from);
+        const QStringView after(to);
+        text.replace(before.data(), before.size(), after.data(), after.size());
+    }
     return text;
 }
 

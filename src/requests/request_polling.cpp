@@ -31,9 +31,10 @@ QString tag(const AnswerRecord& record, const QString& name)
     return record.field("<" + name + ">", "</" + name + ">");
 }
 
-// One request of the poll, logged by the poll's rule: the request and the whole answer when the
-// answer differs from the previous one of its kind, else one short line with the time taken
-// since the run's start. The previous answer becomes this one.
+// One request of the poll, logged by the poll's rule: the request and the answer when the answer
+// differs from the previous one of its kind (cut at 256 KiB in its line, as every request log
+// cuts it), else one short line with the time taken since the run's start. The previous answer
+// becomes this one.
 QString askAndLog(BackendRequest request, const QString& label, QString& previous, const QString& hour,
                   int startTick)
 {
@@ -43,7 +44,7 @@ QString askAndLog(BackendRequest request, const QString& label, QString& previou
     const QString suffix = "_WinHttp_Req_" + hour;
     if (answer != previous) {
         WriteLog(label + url + "?" + body, suffix);
-        WriteLog(label + "ResponseStr:\r\n" + answer, suffix);
+        WriteLog(label + "ResponseStr:\r\n" + LoggedAnswer(answer), suffix);
     } else {
         WriteLog(label + "ResponseStr: 직전과 동일. " + QString::number(GetTickCountMS() - startTick) + "ms 걸림.", suffix);
     }

@@ -59,6 +59,39 @@ Moment readMoment(const QString& text)
     return {date, time};
 }
 
+// Writes the number with at least `digits` digits, zeros in front.
+void appendDigits(QString& out, int number, int digits)
+{
+    char buffer[12];
+    int n = 0;
+    do {
+        buffer[n++] = char('0' + number % 10);
+        number /= 10;
+    } while (number > 0 || n < digits);
+    while (n > 0)
+        out += QLatin1Char(buffer[--n]);
+}
+
+// "yyyy-MM-dd", and " HH:mm" after it when the time is valid; written directly, as the rebuild
+// writes three of them for each of its many rows.
+QString cacheText(const QDate& date, const QTime& time = QTime())
+{
+    QString out;
+    out.reserve(16);
+    appendDigits(out, date.year(), 4);
+    out += u'-';
+    appendDigits(out, date.month(), 2);
+    out += u'-';
+    appendDigits(out, date.day(), 2);
+    if (time.isValid()) {
+        out += u' ';
+        appendDigits(out, time.hour(), 2);
+        out += u':';
+        appendDigits(out, time.minute(), 2);
+    }
+    return out;
+}
+
 } // namespace
 
 QDate ReadCacheDate(const QString& text)
@@ -66,10 +99,15 @@ QDate ReadCacheDate(const QString& text)
     return readMoment(text).date;
 }
 
+QString CacheDate(const QDate& date)
+{
+    return cacheText(date);
+}
+
 QString CacheDate(const QString& text)
 {
     const QDate date = ReadCacheDate(text);
-    return date.isValid() ? date.toString("yyyy-MM-dd") : Trim(text);
+    return date.isValid() ? cacheText(date) : Trim(text);
 }
 
 QString CacheMoment(const QString& text)
@@ -77,6 +115,5 @@ QString CacheMoment(const QString& text)
     const Moment moment = readMoment(text);
     if (!moment.date.isValid())
         return Trim(text);
-    const QString day = moment.date.toString("yyyy-MM-dd");
-    return moment.time.isValid() ? day + " " + moment.time.toString("HH:mm") : day;
+    return cacheText(moment.date, moment.time);
 }

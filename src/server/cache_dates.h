@@ -10,6 +10,9 @@
 // an invalid date when the text does not read as one.
 QDate ReadCacheDate(const QString& text);
 
+// A valid date as the cache writes it, "yyyy-MM-dd".
+QString CacheDate(const QDate& date);
+
 // The text as a cached date, or the text trimmed of blanks when it does not read as one.
 QString CacheDate(const QString& text);
 

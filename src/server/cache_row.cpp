@@ -1,6 +1,6 @@
 #include "server/cache_row.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -35,6 +35,10 @@ bool AddCacheRow(JetRecordset& rs, const CacheRow& row)
     setEditedColumns(rs, row);
     if (row.cNameT)
         rs.SetField("cNameT", text(*row.cNameT));
+    if (row.최초방문일)
+        rs.SetField("최초방문일", text(*row.최초방문일));
+    if (row.총방문수)
+        rs.SetField("총방문수", *row.총방문수);
     return rs.Update();
 }
 
@@ -48,8 +52,7 @@ bool RewriteCacheRow(JetRecordset& rs, const CacheRow& row)
 
 std::optional<qlonglong> ReservationNumber(const QString& text)
 {
-    static const QRegularExpression digits(R"(^\d{1,18}$)");
-    if (!digits.match(text).hasMatch())
+    if (text.isEmpty() || text.size() > 18 || !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
         return std::nullopt;
     return text.toLongLong();
 }

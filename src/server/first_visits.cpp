@@ -1,17 +1,33 @@
 #include "server/first_visits.h"
 
-#include "core/jet_exec.h"
-#include "core/jet_failure_log.h"
+#include <QHash>
 
-bool StoreFirstVisits(JetDatabase& db, const QString& module, const QString& procedure)
+namespace {
+
+struct Visits
 {
-    const JetSql firstVisits(
-        "UPDATE 예약 SET 최초방문일 = g.m방문일, 총방문수 = g.cnt"
-        " FROM (SELECT cPhoneT, Min(방문일) AS m방문일, Count(*) AS cnt FROM 예약 GROUP BY cPhoneT) AS g"
-        " WHERE 예약.cPhoneT = g.cPhoneT AND 예약.cPhoneT <> ''");
-    long rows = 0;
-    if (JetExec(db, firstVisits, rows))
-        return true;
-    LogSqlExecError(module, procedure, firstVisits.display());
-    return false;
+    QString first;
+    int count = 0;
+};
+
+} // namespace
+
+void SetFirstVisits(QList<CacheRow>& rows)
+{
+    QHash<QString, Visits> phones;
+    phones.reserve(rows.size());
+    for (const CacheRow& row : std::as_const(rows)) {
+        if (row.cPhoneT.isEmpty())
+            continue;
+        Visits& visits = phones[row.cPhoneT];
+        if (visits.count++ == 0 || row.방문일 < visits.first)
+            visits.first = row.방문일;
+    }
+    for (CacheRow& row : rows) {
+        if (row.cPhoneT.isEmpty())
+            continue;
+        const Visits& visits = phones[row.cPhoneT];
+        row.최초방문일 = visits.first;
+        row.총방문수 = visits.count;
+    }
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "core/jet_database.h"
+#include "server/cache_row.h"
 
-#include <QString>
+#include <QList>
 
-// Gives every cached row with a phone the earliest visit date (최초방문일) and the number of
-// cached visits (총방문수) of that phone: one grouped query joined to one pass over the table, in
-// one statement (n log n through the index on cPhoneT). False, with the statement's line in the
-// main log for the procedure, when it fails.
-bool StoreFirstVisits(JetDatabase& db, const QString& module, const QString& procedure);
+// Gives every row with a phone the earliest visit date (최초방문일) and the number of visits
+// (총방문수) of that phone among the rows, as the full rebuild stores them; rows without a phone
+// keep the table's defaults. One pass to count and one to give, through a hash of the phones.
+void SetFirstVisits(QList<CacheRow>& rows);

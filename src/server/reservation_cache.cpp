@@ -10,6 +10,7 @@
 #include "core/jet_recordset.h"
 #include "platform/program_folder.h"
 #include "server/first_visits.h"
+#include "server/reservation_list_check.h"
 #include "server/reservation_list_record.h"
 #include "server/server_globals.h"
 
@@ -33,10 +34,21 @@ QString fetchList(const QString& procedure, const QString& first, const QString&
         .send(outcome);
 }
 
-// Deletes what the statement names and appends every wanted record of the answer through one
-// table record set; then runs the follow-up. deletionShown is the deletion as its error line
-// names it.
-bool fillTable(JetDatabase& db, const QString& procedure, const QString& answer, const JetSql& deletion,
+// The rows the cache takes from the answer's records, in the answer's order.
+QList<CacheRow> rowsOf(const AnswerRecords& records)
+{
+    QList<CacheRow> rows;
+    rows.reserve(records.count());
+    ReservationListReader reader;
+    for (const AnswerRecord& record : records)
+        if (auto row = reader.read(record))
+            rows.append(std::move(*row));
+    return rows;
+}
+
+// Deletes what the statement names and appends the rows through one table record set; then runs
+// the follow-up. deletionShown is the deletion as its error line names it.
+bool fillTable(JetDatabase& db, const QString& procedure, const QList<CacheRow>& rows, const JetSql& deletion,
                const QString& deletionShown, const std::function<bool(JetDatabase&)>& followUp)
 {
     long deleted = 0;
@@ -50,17 +62,15 @@ bool fillTable(JetDatabase& db, const QString& procedure, const QString& answer,
             LogRsOpenError(kModule, procedure, "예약");
             return false;
         }
-        ReservationListReader reader;
-        for (const AnswerRecord& record : AnswerRecords::Separated(answer, kSeparator))
-            if (const auto row = reader.read(record))
-                AddCacheRow(*table, *row);
+        for (const CacheRow& row : rows)
+            AddCacheRow(*table, row);
     }
     return !followUp || followUp(db);
 }
 
 // Opens the cache file and fills it in one transaction. Everything written before a later step fails
 // is kept; a commit that fails keeps nothing and is reported as a failure.
-bool replaceRows(const QString& path, const QString& procedure, const QString& answer, const JetSql& deletion,
+bool replaceRows(const QString& path, const QString& procedure, const QList<CacheRow>& rows, const JetSql& deletion,
                  const QString& deletionShown, const std::function<bool(JetDatabase&)>& followUp)
 {
     JetDbPtr db;
@@ -68,38 +78,27 @@ bool replaceRows(const QString& path, const QString& procedure, const QString& a
         LogDbOpenError(kModule, procedure, path);
         return false;
     }
+    // The whole file stays in memory while it is written: pages of the table and its indexes are
+    // not read back from disk for every row.
+    long none = 0;
+    JetExec(*db, "PRAGMA cache_size = -262144", none);
     db->BeginTrans();
-    const bool done = fillTable(*db, procedure, answer, deletion, deletionShown, followUp);
+    const bool done = fillTable(*db, procedure, rows, deletion, deletionShown, followUp);
     return db->CommitTrans() && done;
 }
 
+// The groups are counted by the engine rather than read one by one.
 bool countUnregisteredCallers(JetDatabase& db)
 {
     const JetSql unregistered("SELECT cPhoneT  FROM 예약 WHERE cKindT = ? GROUP BY cPhoneT", {"미등록"});
     JetRsPtr rs;
-    if (!JetOpenRST(db, rs, unregistered, dbOpenDynaset)) {
+    if (!JetOpenRST(db, rs, JetSql("SELECT count(*) FROM (" + unregistered.text + ")", unregistered.params),
+                    dbOpenDynaset)) {
         LogRsOpenError(kModule, "Load_예약_전체", unregistered.display());
         return false;
     }
-    gUnregCallerCnt = rs->RecordCount();
+    gUnregCallerCnt = rs->Field(rs->FieldNames().value(0)).toInt();
     return true;
-}
-
-// Why an answer cannot replace the whole cache, or empty text when it can: only a whole list
-// answer can, one whose head carries the list's counters ("allcount[" ... "]allcount").
-QString refusalOf(const QString& answer, HttpOutcome outcome)
-{
-    if (outcome == HttpOutcome::TimedOut)
-        return QStringLiteral("시간 초과");
-    if (outcome == HttpOutcome::Failed)
-        return answer.isEmpty() ? QStringLiteral("응답 없음") : QStringLiteral("응답이 중간에 끊김");
-    if (answer.isEmpty())
-        return QStringLiteral("빈 응답");
-    const QString head = answer.left(answer.indexOf(kSeparator));
-    const qsizetype counters = head.indexOf(QStringLiteral("allcount["));
-    if (counters < 0 || head.indexOf(QStringLiteral("]allcount"), counters) < 0)
-        return QStringLiteral("예약 목록이 아닌 응답");
-    return QString();
 }
 
 // Puts the rebuilt file in place of the cache in one step.
@@ -115,18 +114,39 @@ bool putInPlace(const QString& fresh, const QString& cache)
     return false;
 }
 
+// The file the rebuild starts from: the empty template, or without one the cache itself.
+QString rebuildBase()
+{
+    const QString emptyTemplate = AppFile("VmrBooking.0.mdb");
+    return FileExists(emptyTemplate) ? emptyTemplate : AppFile("VmrBooking.mdb");
+}
+
+// Every row of the whole list with its phone's first visit and visit count, then the count of
+// the unregistered callers.
+bool storeWhole(const AnswerRecords& records, const QString& path)
+{
+    QList<CacheRow> rows = rowsOf(records);
+    SetFirstVisits(rows);
+    return replaceRows(path, "Load_예약_전체", rows, "DELETE FROM 예약", "DELETE * FROM 예약", countUnregisteredCallers);
+}
+
 } // namespace
 
 bool Load_예약_전체()
 {
-    const QString cache = AppFile("VmrBooking.mdb");
-    const QString emptyTemplate = AppFile("VmrBooking.0.mdb");
-    const QString base = FileExists(emptyTemplate) ? emptyTemplate : cache;
-    if (!FileExists(base))
+    if (!FileExists(rebuildBase()))
         return false;
     HttpOutcome outcome = HttpOutcome::Failed;
     const QString answer = fetchList("Load_예약_전체", "all", "all", &outcome);
-    const QString refusal = refusalOf(answer, outcome);
+    return Rebuild_예약_전체(answer, outcome);
+}
+
+bool Rebuild_예약_전체(const QString& answer, HttpOutcome outcome)
+{
+    const QString cache = AppFile("VmrBooking.mdb");
+    const QString base = rebuildBase();
+    const AnswerRecords records = AnswerRecords::Separated(answer, kSeparator);
+    const QString refusal = ListRefusal(answer, records, outcome);
     if (!refusal.isEmpty()) {
         LogError(kModule, "Load_예약_전체", 6, 0, "예약 목록을 받지 못해 예약 캐시를 그대로 둡니다. (" + refusal + ")");
         if (!FileExists(cache))
@@ -135,7 +155,7 @@ bool Load_예약_전체()
     }
     const QString fresh = cache + ".new";
     ShellFileCopy(base, fresh);
-    if (!Store_예약_전체(answer, fresh)) {
+    if (!storeWhole(records, fresh)) {
         QFile::remove(fresh);
         return false;
     }
@@ -144,9 +164,7 @@ bool Load_예약_전체()
 
 bool Store_예약_전체(const QString& answer, const QString& path)
 {
-    return replaceRows(path, "Load_예약_전체", answer, "DELETE FROM 예약", "DELETE * FROM 예약", [](JetDatabase& db) {
-        return countUnregisteredCallers(db) && StoreFirstVisits(db, kModule, "Load_예약_전체");
-    });
+    return storeWhole(AnswerRecords::Separated(answer, kSeparator), path);
 }
 
 bool Load_예약_DAY(const QString& day)
@@ -157,7 +175,7 @@ bool Load_예약_DAY(const QString& day)
         return false;
     if (!answer.contains(kSeparator))
         return true;
-    return replaceRows(AppFile("VmrBooking.mdb"), "Load_예약_DAY", answer,
+    return replaceRows(AppFile("VmrBooking.mdb"), "Load_예약_DAY", rowsOf(AnswerRecords::Separated(answer, kSeparator)),
                        JetSql("DELETE FROM 예약 WHERE substr(예약일시, 1, 10) = ?", {day}),
                        "DELETE * FROM 예약 WHERE Left(예약일시, 10) = '" + day + "'", {});
 }

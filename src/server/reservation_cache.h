@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/win_http.h"
+
 #include <QString>
 
 // The local reservation cache: table 예약 of "VmrBooking.mdb" in the program folder, a copy of
@@ -8,15 +10,19 @@
 // The full rebuild, once per run at start. A fresh copy of the empty template "VmrBooking.0.mdb"
 // (or, without a template, of the cache) is filled beside the cache with every reservation the
 // backend lists and then put in place of "VmrBooking.mdb" in one step, so that the cache is never
-// seen half-written. Only a whole list answer does this, one whose head carries the list's
-// counters ("allcount[" ... "]allcount"), an empty list included. Any other answer (none, a
-// time-out, one cut short, one without a list) keeps the previous cache as it was and writes one
-// error line to the main log; with no previous cache the template's empty copy takes its place.
+// seen half-written. Only a whole list answer does this (server/reservation_list_check.h: its
+// head's counters, as many records as allcount says, each reservation number once, all UTF-8),
+// an empty list included. Any other answer (none, a time-out, one cut short, one without a list,
+// one repeated) keeps the previous cache as it was and writes one error line to the main log
+// saying why; with no previous cache the template's empty copy takes its place.
 // The rebuild counts the unregistered callers into gUnregCallerCnt and gives every row with a
 // phone its first visit and number of visits. True when a rebuilt cache is in place.
 bool Load_예약_전체();
 
-// The rebuild's work on one cache file once the list answer has arrived: replaces every row.
+// The rebuild once the list answer has arrived: everything Load_예약_전체 does after its request.
+bool Rebuild_예약_전체(const QString& answer, HttpOutcome outcome);
+
+// The rebuild's work on one cache file, whatever the answer: replaces every row.
 bool Store_예약_전체(const QString& answer, const QString& path);
 
 // Replaces the rows of one day ("yyyy-MM-dd") with the backend's reservations of that day. An

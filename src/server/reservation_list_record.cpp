@@ -25,15 +25,22 @@ QString field(const AnswerRecord& record, const Marker& marker)
 
 } // namespace
 
+QStringView ReservationListReader::numberOf(const AnswerRecord& record)
+{
+    return record.view(kNum.open, kNum.close);
+}
+
 std::optional<CacheRow> ReservationListReader::read(const AnswerRecord& record)
 {
     const QString numText = field(record, kNum);
-    const QString state = field(record, kState);
+    const QStringView state = record.view(kState.open, kState.close);
     const bool repeat = numText == m_previousNum;
     m_previousNum = numText;
-    const QString visit = field(record, kVisit);
     const auto num = ReservationNumber(numText);
-    if (repeat || !num || (state != "Y" && state != "finish") || !ReadCacheDate(visit).isValid())
+    if (repeat || !num || (state != u"Y" && state != u"finish"))
+        return std::nullopt;
+    const QDate visit = ReadCacheDate(field(record, kVisit));
+    if (!visit.isValid())
         return std::nullopt;
 
     CacheRow row;

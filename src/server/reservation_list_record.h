@@ -16,6 +16,9 @@ class ReservationListReader
 public:
     std::optional<CacheRow> read(const AnswerRecord& record);
 
+    // The record's reservation number as the answer writes it; empty when it has none.
+    static QStringView numberOf(const AnswerRecord& record);
+
 private:
     QString m_previousNum;
 };

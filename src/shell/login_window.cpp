@@ -199,7 +199,7 @@ void frmLogin::lblLogin_Click()
     if (!self)
         return;
     picWait->hide();
-    if (IsSuccessAnswer(answer))
+    if (IsShopLoginSuccess(answer))
         loginSucceeded(answer);
     else
         loginFailed();

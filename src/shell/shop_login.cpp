@@ -1,5 +1,6 @@
 #include "shell/shop_login.h"
 
+#include "core/answer_grammar.h"
 #include "core/backend_request.h"
 #include "core/converters.h"
 #include "core/install_values.h"
@@ -33,6 +34,20 @@ QString CleanLoginAnswer(QString answer)
         answer.replace(QStringLiteral("\n\n"), QStringLiteral("\n"));
     }
     return answer;
+}
+
+bool IsShopLoginSuccess(const QString& answer)
+{
+    if (!IsSuccessAnswer(answer) || answer.contains(QChar::ReplacementCharacter))
+        return false;
+    const QString open = QStringLiteral("번호[");
+    const qsizetype start = answer.indexOf(open);
+    if (start < 0)
+        return false;
+    const qsizetype value = start + open.size();
+    const qsizetype close = answer.indexOf(QStringLiteral("]번호"), value);
+    const qsizetype reopened = answer.indexOf(open, value);
+    return close > value && (reopened < 0 || reopened > close);
 }
 
 QString PostShopLogin(const QString& id, const QString& password)

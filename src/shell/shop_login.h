@@ -11,3 +11,9 @@ QString PostShopLogin(const QString& id, const QString& password);
 // Eleven passes, each replacing every two carriage returns by one and then every two line feeds
 // by one: runs of up to 2,048 equal breaks become one; CR LF pairs stay.
 QString CleanLoginAnswer(QString answer);
+
+// Whether a cleaned login answer lets the shop in: it says "성공" and carries the shop's number,
+// a value that is not empty between "번호[" and its closing "]번호", and every byte of it was
+// UTF-8 (it holds no replacement character). An answer cut short (by the transport or at a
+// NUL), one whose markers are not closed and one that is not UTF-8 are failed logins.
+bool IsShopLoginSuccess(const QString& answer);

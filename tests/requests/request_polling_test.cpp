@@ -1,5 +1,6 @@
 #include "requests/requests_fixture.h"
 
+#include "core/log.h"
 #include "core/login_values.h"
 #include "core/main_picture_lists.h"
 #include "core/screen_values.h"
@@ -176,6 +177,20 @@ TEST_F(RequestsTest, PagesFollowTheRowCountKeepTheRememberedPageAndWrap)
     w.Load_고객요청();
     EXPECT_EQ(pageTexts(w), QStringList({space + "1 / 1"}));
     EXPECT_EQ(tileTables(w), QStringList(15, QString()));
+}
+
+// 10 MB of answer would become 10 MB of log per poll; the poll's log cuts it as every request log does.
+TEST_F(RequestsTest, AnAnswerAbove256KiBIsCutInThePollLog)
+{
+    frmz승인_고객요청& w = open();
+    const QString large = listOf(1) + QString(300000, u'x');
+    backend->script(kListPath, StandinReply::text(large));
+    w.Load_고객요청();
+    const QString log = pollLog();
+    const QString cut = LoggedAnswer(large);
+    ASSERT_TRUE(cut.endsWith(" … (" + QString::number(large.toUtf8().size()) + " bytes)"));
+    EXPECT_TRUE(log.contains("Load_고객요청(2-1) ... ResponseStr:\r\n" + cut + "\r\n"));
+    EXPECT_LT(log.size(), 300000);
 }
 
 TEST_F(RequestsTest, ViewAndModeSwitchesWriteTheirKeysAndLoad)

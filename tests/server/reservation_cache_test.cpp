@@ -45,12 +45,10 @@ QString Reservation(const QString& num, const QList<std::pair<QString, QString>>
     return ListRecord(fields);
 }
 
-TEST_F(CacheTest, RebuildKeepsConfirmedAndFinishedWithoutRepeats)
+TEST_F(CacheTest, RebuildKeepsConfirmedAndFinished)
 {
     serveList(ListAnswer({
-        Reservation("57", {{"YN", "N"}}), Reservation("57"),             // repeat of a refused one: none
-        Reservation("58"), Reservation("58", {{"YN", "N"}}),             // one
-        Reservation("59"), Reservation("60", {{"YN", "S"}}), Reservation("59"), // 59 twice
+        Reservation("57", {{"YN", "N"}}), Reservation("58"), Reservation("60", {{"YN", "S"}}),
         Reservation("61", {{"YN", "X"}}), Reservation("62", {{"YN", "noshow"}}),
         Reservation("63", {{"YN", "finish"}}), Reservation("64", {{"YN", "y"}}),
         Reservation("65", {{"regdatess", ""}}), Reservation("66", {{"regdatess", QString()}}),
@@ -58,9 +56,22 @@ TEST_F(CacheTest, RebuildKeepsConfirmedAndFinishedWithoutRepeats)
         Reservation("", {{"num", QString()}}), Reservation("x68"),
     }));
     EXPECT_TRUE(Load_예약_전체());
-    EXPECT_EQ(rows("NUM"), (QStringList{"58", "59", "59", "63"}));
+    EXPECT_EQ(rows("NUM"), (QStringList{"58", "63"}));
     const auto request = backend->requestsTo("/vbPHP/zzimorderload.php").value(0);
     EXPECT_TRUE(request.body.endsWith("&day=all&day2=all&noshowt=N&select=all")) << request.body.toStdString();
+}
+
+// The day reload takes a day's list as it comes: a record that repeats the one right before it
+// is dropped, whether that one was stored or not.
+TEST_F(CacheTest, DayReloadDropsARecordThatRepeatsTheOneBefore)
+{
+    serveList(ListAnswer({
+        Reservation("57", {{"YN", "N"}}), Reservation("57"),             // repeat of a refused one: none
+        Reservation("58"), Reservation("58", {{"YN", "N"}}),             // one
+        Reservation("59"), Reservation("60", {{"YN", "S"}}), Reservation("59"), // 59 twice
+    }));
+    EXPECT_TRUE(Load_예약_DAY("2024-05-03"));
+    EXPECT_EQ(rows("NUM"), (QStringList{"58", "59", "59"}));
 }
 
 TEST_F(CacheTest, RebuildFillsEveryColumnFromItsField)
@@ -128,13 +139,26 @@ TEST_F(CacheTest, AnAnswerWithoutAWholeListKeepsThePreviousCache)
         StandinReply reply;
         QString reason;
     };
-    const QString list = ListAnswer({Reservation("1"), Reservation("2")});
+    const QStringList records{Reservation("1"), Reservation("2"), Reservation("3")};
+    const QString list = ListAnswer(records);
+    QByteArray withNul = list.toUtf8();
+    withNul.insert(withNul.indexOf("<menubrrs>" + Reservation("2").toUtf8()), '\0');
+    QByteArray notUtf8 = list.toUtf8();
+    notUtf8.replace("손님2", "\xbc\xd5\xb4\xd42");   // the name in the Korean ANSI code page
     const QList<Case> cases = {
         {StandinReply::text(""), "빈 응답"},
         {StandinReply::text("<html>Internal Server Error</html>", 500), "예약 목록이 아닌 응답"},
         {StandinReply::bytes(QByteArray(100000, '\x9c') + "<menubrrs> num[1]num"), "예약 목록이 아닌 응답"},
         {StandinReply::text(ListRecord({{"allcount", "2"}}).replace("]allcount", "") + "<menubrrs>" + Reservation("1")),
          "예약 목록이 아닌 응답"},
+        {StandinReply::text(list.left(list.indexOf("<menubrrs>"))), "예약 수가 allcount와 다름: allcount 3, 예약 0"},
+        {StandinReply::text(list.left(list.lastIndexOf("<menubrrs>"))), "예약 수가 allcount와 다름: allcount 3, 예약 2"},
+        {StandinReply::bytes(withNul), "예약 수가 allcount와 다름: allcount 3, 예약 1"},
+        {StandinReply::text(list + list), "예약 수가 allcount와 다름: allcount 3, 예약 6"},
+        {StandinReply::text(ListAnswer(records + records)), "예약 번호가 두 번 나옴: 1"},
+        {StandinReply::text(ListAnswer({Reservation("1"), Reservation("2"), Reservation("1", {{"YN", "N"}})})),
+         "예약 번호가 두 번 나옴: 1"},
+        {StandinReply::bytes(notUtf8), "UTF-8이 아닌 바이트가 있음"},
         {StandinReply::cutOff(list), "응답이 중간에 끊김"},
         {StandinReply::drop(), "응답 없음"},
         {StandinReply::text(list).after(3000), "시간 초과"},

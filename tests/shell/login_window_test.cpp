@@ -194,6 +194,39 @@ TEST_F(LoginWindow, FailuresAreCountedOverTheRunAndTheThirdEndsTheProgram)
     EXPECT_EQ(ExitRequests().count(), 1);
 }
 
+// An answer that says "성공" but does not carry the shop's number whole lets nobody in: the
+// shop would run with empty values.
+TEST_F(LoginWindow, ASuccessAnswerWithoutTheShopsNumberIsAFailedLogin)
+{
+    const QByteArray whole = "로그인 성공 번호[1207]번호 storename[한마당 숯불갈비]storename QRC[/qr/1207]QRC ";
+    QByteArray nulCut = whole;
+    nulCut[nulCut.indexOf("207]")] = '\0';
+    QByteArray notUtf8 = whole;
+    notUtf8.replace("한마당", "\xc7\xd1\xb8\xb6\xb4\xe7");   // the name in the Korean ANSI code page
+    const QList<QByteArray> answers{
+        whole.left(whole.indexOf("]번호")),
+        nulCut,
+        "로그인 성공 번호[1207 storename[한마당 숯불갈비]storename",
+        "로그인 성공 번호[]번호 storename[한마당 숯불갈비]storename",
+        "로그인 성공 storename[한마당 숯불갈비]storename",
+        notUtf8,
+    };
+    frmLogin& login = open();
+    for (const QByteArray& answer : answers) {
+        gLoginFailCount = 0;
+        MessageBoxes().clear();
+        backend->script("/program/logins.php", StandinReply::bytes(answer));
+        logIn(login, "vmrdemo", "demo1234");
+        EXPECT_EQ(MessageBoxes().texts(), QStringList{"로그인에 실패했습니다."}) << answer.toStdString();
+        EXPECT_TRUE(gShopNo.isEmpty()) << answer.toStdString();
+        EXPECT_TRUE(gStoreName.isEmpty());
+        EXPECT_TRUE(login.lblLogin->isEnabled());
+    }
+    EXPECT_TRUE(backend->requestsTo("/bestAdmin/memberloading.php").isEmpty());
+    EXPECT_FALSE(IsFormLoaded("frmMainMDI"));
+    EXPECT_TRUE(IsShopLoginSuccess(QString::fromUtf8(whole)));
+}
+
 TEST_F(LoginWindow, AFailedAutomaticLoginGivesTheFieldsBack)
 {
     setSavedLogin("True◈True◈vmrdemo◈wrong");
