@@ -22,9 +22,12 @@ void makeFirstRowActive(SpreadGrid& grid)
     }
 }
 
-// The list row of a record number, 0 when the list has none.
+// The list row of a record number, 0 when the list has none. A call newer than the first row's is
+// not looked for.
 int rowOfCall(const SpreadGrid& grid, qint64 callId)
 {
+    if (grid.MaxRows() == 0 || callId > grid.GetText(kIdColumn, 1).toLongLong())
+        return 0;
     const QString id = QString::number(callId);
     for (int r = 1; r <= grid.MaxRows(); ++r)
         if (grid.GetText(kIdColumn, r) == id)
