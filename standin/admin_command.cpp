@@ -49,6 +49,10 @@ bool toRequest(const QStringList& words, const QString& id, const QString& line,
             request.form.addQueryItem("arg" + QString::number(i - 2), words[i]);
         return true;
     }
+    if (command == QLatin1String("drop") && words.size() == 2) {
+        request.path = "/standin/cid/drop";
+        return true;
+    }
     if (command == QLatin1String("script") && words.size() == 4) {
         request.path = "/standin/cid/script";
         request.form.addQueryItem("command", words[2]);

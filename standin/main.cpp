@@ -55,8 +55,8 @@ int main(int argc, char** argv)
     parser.addOption({"reservations", "Generate this many reservations (with --members).", "M"});
     parser.addOption({"seed", "The generated shop's seed (default 1).", "S", "1"});
     parser.addOption({"id", "ring: the call's identifier.", "ID"});
-    parser.addOption({"line", "ring, event: the LG U+ line (0 to 3).", "N"});
-    parser.addPositionalArgument("command", "ring, status, event, script, log or guest-request, with its words.");
+    parser.addOption({"line", "ring, event, drop: the LG U+ line (0 to 3).", "N"});
+    parser.addPositionalArgument("command", "ring, status, event, drop, script, log or guest-request, with its words.");
     parser.process(app);
 
     QTextStream err(stderr);

@@ -49,6 +49,13 @@ StandinReply event(TelephonyStandin& telephony, const FormFields& form)
     return done(ok, error);
 }
 
+StandinReply drop(TelephonyStandin& telephony, const FormFields& form)
+{
+    QString error;
+    const bool ok = telephony.drop(form.value("carrier"), lineOf(form), &error);
+    return done(ok, error);
+}
+
 StandinReply script(TelephonyStandin& telephony, const FormFields& form)
 {
     bool number = false;
@@ -73,6 +80,7 @@ void AddTelephonyAdminPaths(Standin& standin, TelephonyStandin& telephony)
     standin.addAdminPath("/standin/cid/ring", [t](const StandinRequest& r) { return ring(*t, r.form()); });
     standin.addAdminPath("/standin/cid/status", [t](const StandinRequest& r) { return status(*t, r.form()); });
     standin.addAdminPath("/standin/cid/event", [t](const StandinRequest& r) { return event(*t, r.form()); });
+    standin.addAdminPath("/standin/cid/drop", [t](const StandinRequest& r) { return drop(*t, r.form()); });
     standin.addAdminPath("/standin/cid/script", [t](const StandinRequest& r) { return script(*t, r.form()); });
     standin.addAdminPath("/standin/cid/log", [t](const StandinRequest&) { return log(*t); });
 }

@@ -120,8 +120,7 @@ void TelephonyStandin::read(QTcpSocket* socket, bool kt)
     auto connection = m_connections.find(socket);
     if (connection == m_connections.end())
         return;
-    connection->buffer += socket->readAll();
-    for (const QStringList& fields : TakeCidLines(connection->buffer)) {
+    for (const QStringList& fields : connection->reader.take(socket->readAll()).lines) {
         m_received.append({kt ? kKt : kLg, fields});
         if (kt)
             onKt(socket, fields);
@@ -312,24 +311,49 @@ bool TelephonyStandin::status(const QString& carrier, const QString& id, const Q
     return fail(error, "unknown LG result " + value);
 }
 
+QList<QTcpSocket*> TelephonyStandin::targets(const QString& carrier, int line, QString* error) const
+{
+    QList<QTcpSocket*> sockets;
+    if (carrier == kLg) {
+        if (QTcpSocket* socket = lgSocket(line))
+            sockets.append(socket);
+        else
+            fail(error, QStringLiteral("no LG line is logged in"));
+    } else if (carrier == kKt) {
+        for (auto it = m_connections.cbegin(); it != m_connections.cend(); ++it)
+            if (it->kt)
+                sockets.append(it.key());
+    } else {
+        fail(error, "unknown carrier " + carrier);
+    }
+    return sockets;
+}
+
 bool TelephonyStandin::event(const QString& carrier, int line, const QStringList& nameAndArgs, QString* error)
 {
     if (nameAndArgs.value(0).isEmpty())
         return fail(error, QStringLiteral("no event name"));
-    const QStringList fields = QStringList{QStringLiteral("EVENT")} + nameAndArgs;
-    if (carrier == kLg) {
-        QTcpSocket* socket = lgSocket(line);
-        if (!socket)
-            return fail(error, QStringLiteral("no LG line is logged in"));
-        send(socket, fields);
-        return true;
+    return sendBytes(carrier, line, EncodeCidLine(QStringList{QStringLiteral("EVENT")} + nameAndArgs), error);
+}
+
+bool TelephonyStandin::sendBytes(const QString& carrier, int line, const QByteArray& bytes, QString* error)
+{
+    const QList<QTcpSocket*> sockets = targets(carrier, line, error);
+    for (QTcpSocket* socket : sockets)
+        socket->write(bytes);
+    return carrier == kKt || !sockets.isEmpty();
+}
+
+bool TelephonyStandin::drop(const QString& carrier, int line, QString* error)
+{
+    const QList<QTcpSocket*> sockets = targets(carrier, line, error);
+    for (QTcpSocket* socket : sockets) {
+        m_connections.remove(socket);
+        socket->disconnect();
+        socket->abort();
+        socket->deleteLater();
     }
-    if (carrier != kKt)
-        return fail(error, "unknown carrier " + carrier);
-    for (auto it = m_connections.cbegin(); it != m_connections.cend(); ++it)
-        if (it->kt)
-            send(it.key(), fields);
-    return true;
+    return carrier == kKt || !sockets.isEmpty();
 }
 
 bool TelephonyStandin::scriptKt(const QString& command, int code)

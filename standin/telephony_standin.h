@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/cid_line_codec.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -49,6 +51,11 @@ public:
     bool status(const QString& carrier, const QString& id, const QString& value, QString* error = nullptr);
     // Any event as it stands, name and arguments; KT to every connection, LG U+ to the line.
     bool event(const QString& carrier, int line, const QStringList& nameAndArgs, QString* error = nullptr);
+    // Closes the service's connections as a broken line would: KT every connection, LG U+ the
+    // line's (the first logged-in one when line is -1).
+    bool drop(const QString& carrier, int line, QString* error = nullptr);
+    // Sends bytes as they stand (no line end added), KT to every connection, LG U+ to the line.
+    bool sendBytes(const QString& carrier, int line, const QByteArray& bytes, QString* error = nullptr);
     // The next answer of the KT service to "login" or "kickout" is this code, whatever was asked.
     bool scriptKt(const QString& command, int code);
 
@@ -67,7 +74,7 @@ public:
 private:
     struct Connection {
         bool kt = false;
-        QByteArray buffer;
+        CidLineReader reader;
         QString account;       // KT: logged-in account; LG U+: unused
         QString lastAccount;   // KT: the account of the last login asked on this connection
         int line = -1;         // LG U+: the logged-in line
@@ -81,6 +88,8 @@ private:
     int ktLogin(QTcpSocket* socket, const QStringList& fields);
     int ktKickOut(QTcpSocket* socket);
     QTcpSocket* lgSocket(int line) const;
+    // The connections a command for the carrier (and LG U+ line) goes to; empty with the reason.
+    QList<QTcpSocket*> targets(const QString& carrier, int line, QString* error) const;
     QString newId(const QString& carrier);
     static void send(QTcpSocket* socket, const QStringList& fields);
 

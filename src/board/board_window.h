@@ -64,7 +64,8 @@ public:
     // The booking list search of the days in mListDay, or of all days.
     bool 예약_검색(bool bAllDays);
 
-    // What an incoming call does here (Load_CID, 회원검색A and DrawShedule above are the rest).
+    // What an incoming call does here (회원검색A and DrawShedule above are the rest).
+    void ShowCall(qint64 callId) override;
     QString ShownDay() const override;
     void SetMemberSearchText(const QString& number) override;
     void ShowMemberPanel() override;
@@ -196,6 +197,8 @@ private:
     QString slotTime(int col);
 
     std::unique_ptr<BoardMemberPanel> m_panel;
+    // The day the call list shows (invalid before its first load).
+    QDate m_callListDay;
     // The number of the latest booking search: an answer that comes back after a newer search
     // began is dropped.
     int m_searchSerial = 0;

@@ -1,6 +1,7 @@
 #include "callerid/connection_events.h"
 
 #include "callerid/caller_id_values.h"
+#include "callerid/service_relogin.h"
 #include "callerid/settings_window.h"
 #include "core/log.h"
 
@@ -49,6 +50,8 @@ void KTOpenAPIX_LoginEvent(int code)
     case 401: gCIDktStatus = QStringLiteral("인증키 차단으로 인한 강제 로그아웃"); break;
     default: break;
     }
+    if (code == 200)
+        StopKtRelogin();
     if (frmzCID_설정* window = visibleSettingsWindow())
         window->kt_open_api_MSG->setText(code == 200 ? kConnected : kDisconnected);
     WriteLog("로그인 이벤트 :: " + gCIDktStatus);
@@ -63,6 +66,8 @@ void LGUBaseOpenApiX_StatusEvent(int index, const QString& data)
         return;
     gCIDlgStatus[index] = connected ? kConnected : kDisconnected;
     showLineState(visibleSettingsWindow(), index, gCIDlgStatus[index]);
+    if (connected)
+        StopLgRelogin(index);
 }
 
 void LGUBaseOpenApiX_SendNetworkErrorEvent(int index)
@@ -100,4 +105,31 @@ void LGUBaseOpenApiX_SendCommandResultEvent(int index, const QString& data)
 {
     if (isLine(index))
         gCIDlgStatus[index] += "\r\n[SendCommandResultEvent]" + data;
+}
+
+void KTOpenAPIX_ConnectionLost()
+{
+    gCIDktStatus = kDisconnected;
+    if (frmzCID_설정* window = visibleSettingsWindow())
+        window->kt_open_api_MSG->setText(kDisconnected);
+    ReloginKtAfterLoss();
+}
+
+void LGUBaseOpenApiX_ConnectionLost(int index)
+{
+    if (!isLine(index))
+        return;
+    gCIDlgStatus[index] = kDisconnected;
+    showLineState(visibleSettingsWindow(), index, kDisconnected);
+    ReloginLgAfterLoss(index);
+}
+
+void KTOpenAPIX_LineDropped()
+{
+    WriteLog(QStringLiteral("KTOpenAPI 64 KiB를 넘는 줄을 버림"));
+}
+
+void LGUBaseOpenApiX_LineDropped(int index)
+{
+    WriteLog(lgPrefix(index) + "64 KiB를 넘는 줄을 버림");
 }

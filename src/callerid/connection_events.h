@@ -14,3 +14,13 @@ void LGUBaseOpenApiX_StatusEvent(int index, const QString& data);
 void LGUBaseOpenApiX_SendNetworkErrorEvent(int index);
 void LGUBaseOpenApiX_ConnectResultEvent(int index, const QString& first, const QString& second);
 void LGUBaseOpenApiX_SendCommandResultEvent(int index, const QString& data);
+
+// A connection lost without the program asking: the status "접속 끊김" (on the settings window's
+// label while it is open), the main log's line naming the service, and the tries to log in again
+// (service_relogin.h).
+void KTOpenAPIX_ConnectionLost();
+void LGUBaseOpenApiX_ConnectionLost(int index);
+
+// A line of the service longer than 64 KiB was dropped: a main-log line naming the service.
+void KTOpenAPIX_LineDropped();
+void LGUBaseOpenApiX_LineDropped(int index);

@@ -2,6 +2,7 @@
 
 #include "callerid/caller_id_values.h"
 #include "callerid/service_controls.h"
+#include "callerid/service_relogin.h"
 #include "core/error_line.h"
 #include "core/log.h"
 #include "platform/raised_error.h"
@@ -100,6 +101,7 @@ int kt_open_api_KickOut()
 
 void kt_open_api_Logout()
 {
+    StopKtRelogin();
     gCIDktStatus = QStringLiteral("KT-OpenAPI Logout: 실패");
     if (guarded(QStringLiteral("kt_open_api_Logout"), 2, [] { KTOpenAPIX().Logout(); }))
         gCIDktStatus = QStringLiteral("KT-OpenAPI Logout: 성공");
@@ -127,6 +129,7 @@ void kt_open_api_FindPW()
 
 void CID_Stop()
 {
+    StopAllRelogins();
     if (gCIDUseKT || gKtStarted) {
         WriteLog(QStringLiteral("kt_open_api_KickOut() .. 실행"));
         kt_open_api_KickOut();
@@ -170,6 +173,7 @@ void CID_ReStart()
 
 void ResetCallerIdServices()
 {
+    StopAllRelogins();
     ResetCallerIdControls();
     gKtStarted = false;
     gLgStarted = false;

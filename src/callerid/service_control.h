@@ -15,12 +15,13 @@ void kt_open_api_LineJoin();
 void kt_open_api_FindPW();
 
 // Logs out every service that is switched on or that an earlier start logged in: KT kicked out
-// and logged out, all four LG U+ lines disconnected (job kind 3).
+// and logged out, all four LG U+ lines disconnected (job kind 3); no service is logged in again
+// after a loss (service_relogin.h) until the next start.
 void CID_Stop();
 // CID_Stop, then logs in every switched-on service: KT with its account, each LG U+ line with both
 // an ID and a password (job kind 1). Nothing at all while both are switched off.
 void CID_ReStart();
 
-// A fresh program's state: the controls let go (made anew on the hosts of their next use) and no
-// service counted as started.
+// A fresh program's state: the controls let go (made anew on the hosts of their next use), no
+// service counted as started and none waiting to log in again.
 void ResetCallerIdServices();

@@ -31,6 +31,8 @@ KtCidControl& KTOpenAPIX()
         gKt = std::make_unique<KtCidControl>(CidKtHost());
         gKt->ConnectEvent = KTOpenAPIX_ConnectEvent;
         gKt->LoginEvent = KTOpenAPIX_LoginEvent;
+        gKt->ConnectionLostEvent = KTOpenAPIX_ConnectionLost;
+        gKt->LineDroppedEvent = KTOpenAPIX_LineDropped;
     }
     return *gKt;
 }
@@ -49,6 +51,8 @@ LgCidLine& LGUBaseOpenApiX(int index)
         line->SendCommandResultEvent = [index](const QString& data) {
             LGUBaseOpenApiX_SendCommandResultEvent(index, data);
         };
+        line->ConnectionLostEvent = [index] { LGUBaseOpenApiX_ConnectionLost(index); };
+        line->LineDroppedEvent = [index] { LGUBaseOpenApiX_LineDropped(index); };
     }
     return *line;
 }

@@ -3,6 +3,7 @@
 #include "callerid/caller_id_settings.h"
 #include "callerid/service_control.h"
 #include "callerid/service_controls.h"
+#include "callerid/service_relogin.h"
 #include "core/button_guard.h"
 #include "core/error_line.h"
 #include "core/file_exists.h"
@@ -360,6 +361,7 @@ void frmzCID_설정::lineLogin(int line)
 
 void frmzCID_설정::lineLogout(int line)
 {
+    StopLgRelogin(line);
     gCIDlgJobKind = 4;
     gCIDlgStatus[line].clear();
     lg_open_api_MSG[line]->clear();

@@ -48,6 +48,11 @@ void toPlaceholder(PlaceholderBox& box)
 
 } // namespace
 
+bool BoardMemberPanel::overtaken(int search) const
+{
+    return search != m_searchSerial;
+}
+
 void BoardMemberPanel::showPanel(int index)
 {
     for (int i = 0; i < 3; ++i)
@@ -103,6 +108,7 @@ bool BoardMemberPanel::회원정보A_Clear(bool bKeepCounters)
 bool BoardMemberPanel::회원검색A(bool bAll)
 {
     QPointer<QWidget> window(c.window);
+    const int search = ++m_searchSerial;
     회원정보A_Clear(false);
     c.panels[0]->hide();
     c.panels[1]->hide();
@@ -119,7 +125,7 @@ bool BoardMemberPanel::회원검색A(bool bAll)
             BackendRequest(QStringLiteral("회원검색A() ... "), QStringLiteral("/program/SearchMember1.php"))
                 .add(QStringLiteral("textz"), c.search->text())
                 .send();
-        if (!window)
+        if (!window || overtaken(search))
             return false;
         c.wait->hide();
         const QList<MemberListRecord> members = ReadMemberList(answer);
@@ -150,11 +156,12 @@ void BoardMemberPanel::showFound(const QString& numt)
     c.memo->setText(c.memo->toolTip());
     c.boxes[1]->setReadOnly(true);
     m_Member.numt = numt;
+    const int search = m_searchSerial;
     QCoreApplication::processEvents();
-    if (!window)
+    if (!window || overtaken(search))
         return;
     회원정보A_NumT(numt);
-    if (window)
+    if (window && !overtaken(search))
         예약이력A(numt);
 }
 
@@ -190,11 +197,12 @@ bool BoardMemberPanel::회원정보A_NumT(const QString& numt)
     if (numt.isEmpty())
         return true;
     QPointer<QWidget> window(c.window);
+    const int search = m_searchSerial;
     const QString answer =
         BackendRequest(QStringLiteral("회원정보A_NumT(1) ... "), QStringLiteral("/program/SearchMember1Detail2.php"))
             .add(QStringLiteral("numt"), numt)
             .send();
-    if (!window)
+    if (!window || overtaken(search))
         return false;
     const std::optional<MemberDetail> found = ReadMemberDetail(answer);
     if (!found)
@@ -232,6 +240,7 @@ bool BoardMemberPanel::회원정보A_NumT(const QString& numt)
 bool BoardMemberPanel::예약이력A(const QString& numt)
 {
     QPointer<QWidget> window(c.window);
+    const int search = m_searchSerial;
     showPanel(1);
     SpreadGrid& grid = *c.history;
     grid.SetMaxRows(0);
@@ -244,7 +253,7 @@ bool BoardMemberPanel::예약이력A(const QString& numt)
             BackendRequest(QStringLiteral("예약이력A() ... "), QStringLiteral("/program/SearchZZimLoading.php"))
                 .add(QStringLiteral("numt"), numt)
                 .send();
-        if (!window)
+        if (!window || overtaken(search))
             return false;
         c.wait->hide();
         const MemberHistory history = ReadMemberHistory(answer);
@@ -266,6 +275,7 @@ bool BoardMemberPanel::예약이력A(const QString& numt)
 bool BoardMemberPanel::회원정보_Load_PhoneT(const QString& phone)
 {
     QPointer<QWidget> window(c.window);
+    const int search = ++m_searchSerial;
     회원정보A_Clear(false);
     c.wait->showBeforeRequest();
     if (!window)
@@ -274,12 +284,12 @@ bool BoardMemberPanel::회원정보_Load_PhoneT(const QString& phone)
         BackendRequest(QStringLiteral("회원정보_Load_PhoneT() ... "), QStringLiteral("/program/SearchMember1.php"))
             .add(QStringLiteral("textz"), QString(phone).remove(QChar('-')))
             .send();
-    if (!window)
+    if (!window || overtaken(search))
         return false;
     c.wait->hide();
     const QString number = ReadMemberList(answer).value(0).num;
     회원정보A_NumT(number);
-    if (window)
+    if (window && !overtaken(search))
         예약이력A(number);
     return true;
 }

@@ -60,7 +60,9 @@ struct BoardMemberControls {
 
 // The member panel of the reservation board: the member search, the member's details and
 // reservation history, the associate-member registration and the member save. Every request waits
-// in a nested loop; the search that finishes last decides what the panel shows.
+// in a nested loop; the latest search decides what the panel shows: an answer that comes back
+// after a newer search (회원검색A, 회원정보_Load_PhoneT) began is dropped, and so are the
+// member's details and history that an overtaken search was loading.
 class BoardMemberPanel
 {
 public:
@@ -78,9 +80,12 @@ public:
     bool 회원정보_Load_PhoneT(const QString& phone);
 
 private:
+    // True when a newer search began after the one numbered search.
+    bool overtaken(int search) const;
     void showFound(const QString& numt);
     void showNewMember();
     void showPanel(int index);
 
     BoardMemberControls c;
+    int m_searchSerial = 0;
 };

@@ -22,6 +22,8 @@ void fire(const Event& event, const Args&... args)
 KtCidControl::KtCidControl(const QString& host) : m_link(host)
 {
     m_link.onEvent = [this](const QStringList& event) { handle(event); };
+    m_link.onDropped = [this] { fire(ConnectionLostEvent); };
+    m_link.onLineDropped = [this] { fire(LineDroppedEvent); };
 }
 
 int KtCidControl::Login(int serverType, const QString& key, const QString& id, const QString& pw)
@@ -99,7 +101,11 @@ void KtCidControl::handle(const QStringList& event)
 LgCidLine::LgCidLine(const QString& host) : m_link(host)
 {
     m_link.onEvent = [this](const QStringList& event) { handle(event); };
-    m_link.onDropped = [this] { m_link.raise({QStringLiteral("SendNetworkError")}); };
+    m_link.onDropped = [this] {
+        fire(SendNetworkErrorEvent);
+        fire(ConnectionLostEvent);
+    };
+    m_link.onLineDropped = [this] { fire(LineDroppedEvent); };
 }
 
 void LgCidLine::LoginServer(const QString& id, const QString& pw, const QString& ip)

@@ -8,7 +8,9 @@
 
 // Stand-ins for the two carriers' caller-ID controls, each talking to its carrier's service over
 // one TCP connection (see CidServiceLink). Events are handed on from the event loop, never inside
-// the call that caused them.
+// the call that caused them. Besides the carriers' events, each tells of its connection lost
+// without the program asking (ConnectionLostEvent, in its turn among the events) and of a line of
+// the service longer than 64 KiB, which was dropped (LineDroppedEvent, at once).
 
 // The KT control: one account for the shop. A call whose service cannot be reached, or that does
 // not answer, raises RaisedError, as a control that is not installed does.
@@ -30,6 +32,8 @@ public:
     std::function<void(const QString& number, const QString& second, const QString& code,
                        const QString& id, const QString& fifth)> CIDEvent;
     std::function<void(const QString& a, const QString& b, const QString& c, const QString& d)> CTCEvent;
+    std::function<void()> ConnectionLostEvent;
+    std::function<void()> LineDroppedEvent;
 
 private:
     void command(const QStringList& fields);
@@ -42,7 +46,7 @@ private:
 
 // One LG U+ line. A login that cannot reach its service raises ConnectResultEvent("Login",
 // "OamServer Connect Err"); a connection that drops without the program's logout raises
-// SendNetworkErrorEvent; a logout of a line not connected does nothing.
+// SendNetworkErrorEvent, then ConnectionLostEvent; a logout of a line not connected does nothing.
 class LgCidLine
 {
 public:
@@ -58,6 +62,8 @@ public:
     std::function<void()> SendNetworkErrorEvent;
     std::function<void(const QString& first, const QString& second)> ConnectResultEvent;
     std::function<void(const QString& data)> SendCommandResultEvent;
+    std::function<void()> ConnectionLostEvent;
+    std::function<void()> LineDroppedEvent;
 
 private:
     void handle(const QStringList& event);

@@ -69,14 +69,26 @@ QStringList DecodeCidLine(const QByteArray& line)
     return fields;
 }
 
-QList<QStringList> TakeCidLines(QByteArray& buffer)
+CidLineReader::Taken CidLineReader::take(QByteArrayView piece)
 {
-    QList<QStringList> lines;
-    qsizetype start = 0;
-    for (qsizetype end = buffer.indexOf('\n'); end >= 0; end = buffer.indexOf('\n', start)) {
-        lines.append(DecodeCidLine(buffer.mid(start, end - start)));
-        start = end + 1;
+    Taken taken;
+    while (!piece.isEmpty()) {
+        const qsizetype end = piece.indexOf('\n');
+        const QByteArrayView part = end < 0 ? piece : piece.first(end);
+        if (!m_skipping && m_partial.size() + part.size() > kLineLimit) {
+            m_skipping = true;
+            m_partial = QByteArray();
+            ++taken.dropped;
+        }
+        if (!m_skipping)
+            m_partial += part;
+        if (end < 0)
+            break;
+        if (!m_skipping)
+            taken.lines.append(DecodeCidLine(m_partial));
+        m_partial.clear();
+        m_skipping = false;
+        piece = piece.sliced(end + 1);
     }
-    buffer.remove(0, start);
-    return lines;
+    return taken;
 }

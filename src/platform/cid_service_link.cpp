@@ -1,12 +1,14 @@
 #include "platform/cid_service_link.h"
 
-#include "platform/cid_line_codec.h"
+#include "platform/outside_events.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QPointer>
 #include <QTcpSocket>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -35,7 +37,7 @@ bool CidServiceLink::ensureConnected()
         if (m_socket)
             forget(m_socket);
         m_socket = new QTcpSocket(this);
-        m_buffer.clear();
+        m_reader = CidLineReader();
         m_results.clear();
         m_expected = 0;
         attach(m_socket);
@@ -89,8 +91,10 @@ void CidServiceLink::sendAndAwaitClose(const QStringList& fields, int timeoutMs)
 
 void CidServiceLink::raise(const QStringList& event)
 {
-    m_events.append(event);
-    scheduleDelivery();
+    deliver([this, event] {
+        if (onEvent)
+            onEvent(event);
+    });
 }
 
 void CidServiceLink::attach(QTcpSocket* socket)
@@ -104,15 +108,18 @@ void CidServiceLink::readLines(QTcpSocket* socket)
 {
     if (socket != m_socket)
         return;
-    m_buffer += socket->readAll();
-    for (const QStringList& line : TakeCidLines(m_buffer)) {
+    // What the system had received since the last read: the socket's buffer holds no more.
+    const CidLineReader::Taken taken = m_reader.take(socket->readAll());
+    for (int i = 0; i < taken.dropped; ++i)
+        if (onLineDropped)
+            onLineDropped();
+    for (const QStringList& line : taken.lines) {
         if (line.value(0) == QLatin1String("RESULT"))
             m_results.append(line.value(1).toInt());
         else if (line.value(0) == QLatin1String("EVENT") && line.size() > 1)
-            m_events.append(line.mid(1));
+            raise(line.mid(1));
     }
     wakeWaiters();
-    scheduleDelivery();
 }
 
 void CidServiceLink::closed(QTcpSocket* socket)
@@ -122,8 +129,11 @@ void CidServiceLink::closed(QTcpSocket* socket)
     readLines(socket);
     const bool dropped = !m_closeAsked;
     forget(socket);
-    if (dropped && onDropped)
-        onDropped();
+    if (dropped)
+        deliver([this] {
+            if (onDropped)
+                onDropped();
+        });
 }
 
 // Lets the connection go: a later call opens a new one.
@@ -154,9 +164,8 @@ bool CidServiceLink::waitUntil(const std::function<bool()>& done, int timeoutMs)
         m_loops.removeOne(&loop);
     }
     --m_waiting;
-    const bool finished = done();
-    scheduleDelivery();
-    return finished;
+    deliverHeld();
+    return done();
 }
 
 void CidServiceLink::wakeWaiters()
@@ -165,23 +174,20 @@ void CidServiceLink::wakeWaiters()
         loop->quit();
 }
 
-void CidServiceLink::scheduleDelivery()
+// An event joins the queue of outside events at once, or, while a call of this link waits, once
+// the call has returned.
+void CidServiceLink::deliver(std::function<void()> handle)
 {
-    if (m_waiting > 0 || m_deliveryPosted || m_events.isEmpty())
-        return;
-    m_deliveryPosted = true;
-    QTimer::singleShot(0, this, [this] { deliverOne(); });
+    if (m_waiting > 0)
+        m_held.append(std::move(handle));
+    else
+        QueueOutsideEvent(this, std::move(handle));
 }
 
-// One event per turn of the event loop, the next one posted before this one is handled, so that an
-// event handled inside a wait of an earlier one is handled there in full.
-void CidServiceLink::deliverOne()
+void CidServiceLink::deliverHeld()
 {
-    m_deliveryPosted = false;
-    if (m_waiting > 0 || m_events.isEmpty())
+    if (m_waiting > 0)
         return;
-    const QStringList event = m_events.takeFirst();
-    scheduleDelivery();
-    if (onEvent)
-        onEvent(event);
+    for (std::function<void()>& handle : std::exchange(m_held, {}))
+        QueueOutsideEvent(this, std::move(handle));
 }

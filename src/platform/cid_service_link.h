@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QByteArray>
+#include "platform/cid_line_codec.h"
+
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -13,8 +14,9 @@ class QTcpSocket;
 
 // One TCP connection of a caller-ID control to its carrier's service at "host:port", opened by the
 // first call that needs it and again after a drop. Every wait is a nested event loop. The service's
-// events ("EVENT" name args...) are handed on from the event loop, one at a time, never while a
-// call of this link is waiting: those that come during a call follow once it has returned.
+// events ("EVENT" name args...) join the program's queue of outside events (outside_events.h), so
+// they are handled from the event loop one at a time; those that come while a call of this link
+// waits join it once the call has returned. A line longer than 64 KiB is dropped (onLineDropped).
 class CidServiceLink : public QObject
 {
 public:
@@ -38,8 +40,10 @@ public:
 
     // The event's name (without "Event") and its arguments.
     std::function<void(const QStringList& event)> onEvent;
-    // The connection ended without the program asking for it.
+    // The connection ended without the program asking for it; handed on as an event is.
     std::function<void()> onDropped;
+    // The service sent a line longer than 64 KiB, which was dropped.
+    std::function<void()> onLineDropped;
 
 private:
     void attach(QTcpSocket* socket);
@@ -48,17 +52,16 @@ private:
     void forget(QTcpSocket* socket);
     bool waitUntil(const std::function<bool()>& done, int timeoutMs);
     void wakeWaiters();
-    void scheduleDelivery();
-    void deliverOne();
+    void deliver(std::function<void()> handle);
+    void deliverHeld();
 
     QString m_host;
     QTcpSocket* m_socket = nullptr;
-    QByteArray m_buffer;
+    CidLineReader m_reader;
     QList<int> m_results;   // the answers of the current connection, in order
     int m_expected = 0;     // requests of the current connection that wait for an answer
-    QList<QStringList> m_events;
+    QList<std::function<void()>> m_held;   // events that came while a call waited
     QList<QEventLoop*> m_loops;
     int m_waiting = 0;
-    bool m_deliveryPosted = false;
     bool m_closeAsked = false;
 };

@@ -35,7 +35,32 @@ QString readTime(const QVariant& value)
 
 } // namespace
 
-bool ReadCallLogDay(const QDate& day, QList<CallLogRow>& rows, const QString& window, const QString& procedure)
+namespace {
+
+// The current row, with the busy rule applied and saved.
+CallLogRow readRow(JetRecordset& rs, const QDateTime& now)
+{
+    CallLogRow row;
+    row.id = rs.Field(QStringLiteral("cid_id")).toLongLong();
+    row.kind = ToLong(rs.Field(QStringLiteral("cid_kind")));
+    row.day = rs.Field(QStringLiteral("rDate")).toString();
+    row.status = rs.Field(QStringLiteral("Status")).toString();
+    row.tel = rs.Field(QStringLiteral("Tel")).toString();
+    row.time = readTime(rs.Field(QStringLiteral("rTime")));
+    const QDateTime modified = readMoment(rs.Field(QStringLiteral("time_modified")));
+    row.modified = modified.isValid() ? modified.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
+    if (row.kind == 2 && row.status.isEmpty() && modified.isValid() && modified.secsTo(now) > kBusyAfterSeconds) {
+        rs.Edit();
+        rs.SetField(QStringLiteral("Status"), kBusy);
+        if (rs.Update())
+            row.status = kBusy;
+    }
+    return row;
+}
+
+// The rows of the query, in its order; false (with the window's log line) when the file or the
+// query cannot be opened.
+bool readRows(const JetSql& sql, QList<CallLogRow>& rows, const QString& window, const QString& procedure)
 {
     rows.clear();
     const QString path = AppFile(QStringLiteral("VmrCID.mdb"));
@@ -44,42 +69,47 @@ bool ReadCallLogDay(const QDate& day, QList<CallLogRow>& rows, const QString& wi
         LogDbOpenError(window, procedure, path);
         return false;
     }
-    const JetSql sql(QStringLiteral("SELECT * FROM cid WHERE rDate = ? ORDER BY cid_id Desc"), {day});
     JetRsPtr rs;
     if (!JetOpenRST(*db, rs, sql, dbOpenDynaset)) {
         LogRsOpenError(window, procedure, sql.display());
         return false;
     }
     const QDateTime now = CurrentClock().now();
-    for (rs->MoveFirst(); !rs->AtEnd(); rs->MoveNext()) {
-        CallLogRow row;
-        row.id = rs->Field(QStringLiteral("cid_id")).toLongLong();
-        row.kind = ToLong(rs->Field(QStringLiteral("cid_kind")));
-        row.status = rs->Field(QStringLiteral("Status")).toString();
-        row.tel = rs->Field(QStringLiteral("Tel")).toString();
-        row.time = readTime(rs->Field(QStringLiteral("rTime")));
-        const QDateTime modified = readMoment(rs->Field(QStringLiteral("time_modified")));
-        row.modified = modified.isValid() ? modified.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
-        if (row.kind == 2 && row.status.isEmpty() && modified.isValid() && modified.secsTo(now) > kBusyAfterSeconds) {
-            rs->Edit();
-            rs->SetField(QStringLiteral("Status"), kBusy);
-            if (rs->Update())
-                row.status = kBusy;
-        }
-        rows.append(row);
-    }
+    for (rs->MoveFirst(); !rs->AtEnd(); rs->MoveNext())
+        rows.append(readRow(*rs, now));
     return true;
+}
+
+} // namespace
+
+bool ReadCallLogDay(const QDate& day, QList<CallLogRow>& rows, const QString& window, const QString& procedure)
+{
+    return readRows(JetSql(QStringLiteral("SELECT * FROM cid WHERE rDate = ? ORDER BY cid_id Desc"),
+                           {day}),
+                    rows, window, procedure);
+}
+
+std::optional<CallLogRow> ReadCallLogRow(qint64 id, const QString& window, const QString& procedure)
+{
+    QList<CallLogRow> rows;
+    if (!readRows(JetSql(QStringLiteral("SELECT * FROM cid WHERE cid_id = ?"), {id}), rows, window, procedure)
+        || rows.isEmpty())
+        return std::nullopt;
+    return rows.first();
+}
+
+void FillCallLogRow(GridModel& grid, int row, const CallLogRow& call, const CallLogColumns& columns)
+{
+    grid.SetText(columns.id, row, QString::number(call.id));
+    grid.SetText(columns.time, row, call.time);
+    grid.SetText(columns.tel, row, FormatPhoneMasked(call.tel, false));
+    grid.SetText(columns.status, row, call.status);
+    grid.SetText(columns.modified, row, call.modified);
 }
 
 void FillCallLogRows(GridModel& grid, const QList<CallLogRow>& calls, const CallLogColumns& columns)
 {
     grid.SetMaxRows(int(calls.size()));
-    for (int r = 1; r <= calls.size(); ++r) {
-        const CallLogRow& call = calls[r - 1];
-        grid.SetText(columns.id, r, QString::number(call.id));
-        grid.SetText(columns.time, r, call.time);
-        grid.SetText(columns.tel, r, FormatPhoneMasked(call.tel, false));
-        grid.SetText(columns.status, r, call.status);
-        grid.SetText(columns.modified, r, call.modified);
-    }
+    for (int r = 1; r <= calls.size(); ++r)
+        FillCallLogRow(grid, r, calls[r - 1], columns);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDate>
 #include <QString>
 
 // What an incoming call does on the reservation board. The board derives from this; caller ID
@@ -11,8 +10,9 @@ class CallerIdBoard
 public:
     virtual ~CallerIdBoard() = default;
 
-    // Reloads the board's call list with the calls of the day (table cid).
-    virtual bool Load_CID(const QDate& mDate, bool bFromCID) = 0;
+    // Puts one call of the call log (its cid_id) into the board's call list: a new call of the
+    // list's day at the top, a known one changed in place; the rest of the list is not read again.
+    virtual void ShowCall(qint64 callId) = 0;
     // The member search for the text of the member search box txtS(0).
     virtual bool 회원검색A(bool bAll) = 0;
     // Redraws the day timetable.

@@ -48,8 +48,8 @@ void frmMainMDI::CID처리2(qint32 lKind, qint32 lCh, QString sTel, const QStrin
         else if (self && mode == BoardShown)
             handCallerToBoard(sTel);
     }
-    if (self)
-        reloadBoardCalls();
+    if (row && self)
+        showCallOnBoard(*row);
 }
 
 // Minimised whatever the width; at least 1024 pixels wide (frame included) by whether the board
@@ -83,14 +83,10 @@ void frmMainMDI::handCallerToBoard(const QString& number)
     board->StartBlink(GetTickCountMS() + kBlinkMs);
 }
 
-void frmMainMDI::reloadBoardCalls()
+void frmMainMDI::showCallOnBoard(qint64 callId)
 {
-    CallerIdBoard* board = loadedBoard();
-    if (!board)
-        return;
-    const QDate day = QDate::fromString(board->ShownDay(), QStringLiteral("yyyy-MM-dd"));
-    if (day.isValid())
-        board->Load_CID(day, false);
+    if (CallerIdBoard* board = loadedBoard())
+        board->ShowCall(callId);
 }
 
 bool frmMainMDI::OpenAPI_UpdateResult(const QString& SeqNO, const QString& status)
@@ -99,7 +95,7 @@ bool frmMainMDI::OpenAPI_UpdateResult(const QString& SeqNO, const QString& statu
     const CallStatusResult result = SetCallStatus(SeqNO, status);
     if (result.outcome == CallStatusResult::Failed)
         LogErrorToIni(FormName(), QStringLiteral("OpenAPI_UpdateResult"), 3, result.number, result.description);
-    if (self)
-        reloadBoardCalls();
+    if (self && result.changedRow != 0)
+        showCallOnBoard(result.changedRow);
     return result.outcome == CallStatusResult::Done;
 }

@@ -106,9 +106,9 @@ public:
 
     // An incoming call: its row in the call log, then by the window's state the window restored,
     // the board opened (with the caller handed over when it is shown) or the caller card; the
-    // board's call list reloaded at the end.
+    // row put into the board's call list at the end.
     void CID처리2(qint32 lKind, qint32 lCh, QString sTel, const QString& SeqNO);
-    // The status word of a known call, then the board's call list reloaded.
+    // The status word of a known call, then its row changed in the board's call list.
     bool OpenAPI_UpdateResult(const QString& SeqNO, const QString& status);
 
     // The call events of the caller-ID controls.
@@ -160,7 +160,7 @@ private:
     int callMode() const;
     void toCallerCard(const QString& number);
     void handCallerToBoard(const QString& number);
-    void reloadBoardCalls();
+    void showCallOnBoard(qint64 callId);
 
     QWidget* m_client;
     bool m_exiting = false;

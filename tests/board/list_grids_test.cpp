@@ -79,6 +79,45 @@ TEST_F(ListGrids, CallListNewestFirstWithTheBusyRule)
     EXPECT_EQ(calls.ActiveCol(), 3);
 }
 
+// A call shows its own row without the day being read again: a new call of the list's day on top,
+// a known one changed in place (the busy rule included), a call of another day not at all; a
+// board that shows another day than its list loads that day whole.
+TEST_F(ListGrids, ACallShowsItsOwnRow)
+{
+    addCall(1, 600, QString(), "01033334444");
+    addCall(2, 300, QString(), "01055556666");
+    frmB예약관리& b = open();
+    SpreadGrid& calls = *b.SPR[1];
+    ASSERT_EQ(calls.MaxRows(), 2);
+    calls.SetText(2, 2, "untouched");
+
+    addCall(1, 0, QString(), "0212345678");
+    b.ShowCall(3);
+    ASSERT_EQ(calls.MaxRows(), 3);
+    EXPECT_EQ(calls.GetText(1, 1), "3");
+    EXPECT_EQ(calls.GetText(3, 1), "02-1234-5678");
+    EXPECT_EQ(calls.GetText(6, 1), "→");
+    EXPECT_EQ(calls.GetText(1, 3), "1");
+    EXPECT_EQ(calls.GetText(2, 3), "untouched");
+    EXPECT_EQ(calls.ActiveRow(), 1);
+
+    b.ShowCall(2);
+    ASSERT_EQ(calls.MaxRows(), 3);
+    EXPECT_EQ(calls.GetText(1, 2), "2");
+    EXPECT_EQ(calls.GetText(4, 2), "통화중");
+    EXPECT_EQ(storedStatuses(), QStringList({"", "통화중", ""}));
+
+    addCall(1, 0, QString(), "01099990000", "2024-05-06");
+    b.ShowCall(4);
+    b.ShowCall(99);
+    EXPECT_EQ(calls.MaxRows(), 3);
+
+    b.sspDay->setTag("2024-05-06");
+    b.ShowCall(4);
+    ASSERT_EQ(calls.MaxRows(), 1);
+    EXPECT_EQ(calls.GetText(3, 1), "010-9999-0000");
+}
+
 TEST_F(ListGrids, MissingCallLog)
 {
     QFile::remove(program.file("VmrCID.mdb"));

@@ -12,6 +12,8 @@
 #include <QDate>
 #include <QTest>
 
+#include <algorithm>
+
 void ClearCallerIdValues()
 {
     gCIDUseKT = false;
@@ -60,6 +62,23 @@ QStringList CallerIdTest::mainLogAfter(const QString& marker)
 QString CallerIdTest::errorLog() const
 {
     return program.read(QDate::currentDate().toString("yyMMdd") + "_ErrorLog.log");
+}
+
+bool CallerIdTest::startServices(bool kt, const QList<int>& lines)
+{
+    gCIDUseKT = kt;
+    gCIDUseLG = !lines.isEmpty();
+    gCIDktID = this->kt().id;
+    gCIDktPW = this->kt().pw;
+    for (int line : lines) {
+        gCIDlgID[line] = lg(line).id;
+        gCIDlgPW[line] = lg(line).pw;
+    }
+    CID_ReStart();
+    return waitFor([kt, lines] {
+        return (!kt || gCIDktStatus == "로그인")
+               && std::all_of(lines.begin(), lines.end(), [](int line) { return gCIDlgStatus[line] == "접속 완료"; });
+    });
 }
 
 bool CallerIdTest::waitFor(const std::function<bool()>& condition)

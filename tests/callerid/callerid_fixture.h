@@ -24,6 +24,9 @@ protected:
     // The sample account of the KT service and LG U+ line i.
     CidAccounts::Account kt() const { return services.accounts().kt[0]; }
     CidAccounts::Account lg(int line) const { return services.accounts().lg[line]; }
+    // Switches KT on (when kt) and LG U+ on with the sample accounts of the lines, starts the
+    // services (CID_ReStart) and waits until each reports itself logged in; false when one does not.
+    bool startServices(bool kt, const QList<int>& lines);
     // Runs the event loop until the condition holds (5 seconds at most).
     static bool waitFor(const std::function<bool()>& condition);
 

@@ -3,8 +3,10 @@
 #include "board/board_window.h"
 #include "callerid/caller_id_values.h"
 #include "callerid/service_control.h"
+#include "callerid/service_controls.h"
 #include "callerid/settings_window.h"
 #include "shell/window_makers.h"
+#include "core/backend_request.h"
 #include "core/date_time.h"
 #include "core/jet_recordset.h"
 #include "core/log.h"
@@ -20,6 +22,7 @@
 #include "support/template_databases.h"
 
 #include <QDateTime>
+#include <QSet>
 #include <type_traits>
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -37,11 +40,7 @@ using CallerIdPart = std::conditional_t<std::is_base_of_v<CallerIdBoard, frmB예
 class RecordingBoard : public frmB예약관리, public CallerIdPart
 {
 public:
-    bool Load_CID(const QDate& day, bool) override
-    {
-        calls << "Load_CID " + day.toString("yyyy-MM-dd");
-        return true;
-    }
+    void ShowCall(qint64 callId) override { calls << "ShowCall " + QString::number(callId); }
     bool 회원검색A(bool) override
     {
         calls << "회원검색A " + search;
@@ -303,14 +302,16 @@ TEST_F(IncomingCall, AShownBoardGetsTheCaller)
     EXPECT_EQ(shown.search, "01078411465");
     // What the board's own first activation does comes before.
     const QStringList handOver = shown.calls.mid(shown.calls.indexOf("회원검색A 01078411465"));
-    EXPECT_EQ(handOver, (QStringList{"회원검색A 01078411465", "picFrame", "DrawShedule", "Blink", "Load_CID 2024-04-26"}));
+    EXPECT_EQ(handOver, (QStringList{"회원검색A 01078411465", "picFrame", "DrawShedule", "Blink", "ShowCall 1"}));
     EXPECT_GE(shown.blinkUntil - before, 7000);
     EXPECT_LT(shown.blinkUntil - before, 8000);
 
-    shown.day.clear();
+    // A status shows its own row; one that changes nothing shows nothing.
     shown.calls.clear();
     main.OpenAPI_UpdateResult("KT-BOARD", "수신");
-    EXPECT_TRUE(shown.calls.isEmpty());
+    main.OpenAPI_UpdateResult("KT-BOARD", "부재중");
+    main.OpenAPI_UpdateResult("KT-NEVER", "수신");
+    EXPECT_EQ(shown.calls, QStringList{"ShowCall 1"});
 }
 
 TEST_F(IncomingCall, TheBoardTakesTheCaller)
@@ -442,21 +443,21 @@ TEST_F(IncomingCall, TheCardShowsTheNumberAtOnceAndTheNameWhenTheLookupAnswers)
     EXPECT_TRUE(main.lbl상호->isVisible());
 }
 
-// The card follows the latest call: the first call's name, answered after the second call took the
-// card, is dropped.
-TEST_F(IncomingCall, ASecondCallDuringTheFirstOnesLookupIsHandledInsideIt)
+// A ring that comes while the first one's member look-up waits is handled after it, so the card
+// ends on the later caller.
+TEST_F(IncomingCall, ASecondRingDuringTheFirstOnesLookupWaitsForIt)
 {
     frmMainMDI& main = mainWindow(1023);
     loginKt();
     backend->scriptSequence("/program/SearchMember1DetailPhone.php",
                             {StandinReply::text(" name[김민수]name ").after(400)});
+    services->ring("KT", "01078411465", "KT-FIRST", -1);
     QTimer::singleShot(100, [this] { services->ring("KT", "0212345678", "KT-SECOND", -1); });
-    main.CID처리2(1, 1, "01078411465", "KT-FIRST");
+    ASSERT_TRUE(waitFor([] { return traces().size() == 8; }));
 
     ASSERT_EQ(rows().size(), 2);
     EXPECT_EQ(rows()[1].seqNo, "KT-SECOND");
     const QStringList trace = traces();
-    ASSERT_EQ(trace.size(), 8);
     EXPECT_TRUE(trace[3].startsWith("CID처리2(4) ... m_cid_id:=1"));
     EXPECT_EQ(trace[4], "CID처리2(1) ... CH:=1, TEL:=0212345678");
     EXPECT_TRUE(trace[7].startsWith("CID처리2(4) ... m_cid_id:=2"));
@@ -464,7 +465,7 @@ TEST_F(IncomingCall, ASecondCallDuringTheFirstOnesLookupIsHandledInsideIt)
     EXPECT_EQ(main.sspTEL->tag(), "0212345678");
 }
 
-TEST_F(IncomingCall, WithoutTheCallLogNothingButTheReload)
+TEST_F(IncomingCall, WithoutTheCallLogNothingHappens)
 {
     QFile::remove(program.file("VmrCID.mdb"));
     frmMainMDI& main = mainWindow(1023);
@@ -475,11 +476,10 @@ TEST_F(IncomingCall, WithoutTheCallLogNothingButTheReload)
     EXPECT_EQ(main.width(), 1023);
     EXPECT_FALSE(hidden.isVisible());
     EXPECT_EQ(traces().size(), 3);
-    EXPECT_EQ(hidden.calls, QStringList{"Load_CID 2024-04-26"});
+    EXPECT_TRUE(hidden.calls.isEmpty());
 
-    hidden.calls.clear();
     EXPECT_FALSE(main.OpenAPI_UpdateResult("KT-LOST", "수신"));
-    EXPECT_EQ(hidden.calls, QStringList{"Load_CID 2024-04-26"});
+    EXPECT_TRUE(hidden.calls.isEmpty());
     EXPECT_TRUE(errorLog().isEmpty());
 }
 
@@ -501,7 +501,7 @@ TEST_F(IncomingCall, AStatusThatCannotBeWrittenGoesToTheErrorLog)
     EXPECT_FALSE(main.OpenAPI_UpdateResult("KT-LOCKED", "수신"));
     EXPECT_TRUE(errorLog().contains("]e)frmMainMDI->OpenAPI_UpdateResult[Erl:=3, Eno:=")) << errorLog().toStdString();
     EXPECT_TRUE(errorLog().contains("locked"));
-    EXPECT_EQ(hidden.calls, QStringList{"Load_CID 2024-04-26"});
+    EXPECT_TRUE(hidden.calls.isEmpty());
     EXPECT_TRUE(rows()[0].status.isEmpty());
 }
 
@@ -552,6 +552,105 @@ TEST_F(IncomingCall, ARingDuringAModalWindowReachesTheBoardsCallList)
     EXPECT_EQ(rows()[0].status, "부재중");
     EXPECT_EQ(calls.GetText(3, 1), "010-7841-1465");
     EXPECT_EQ(QString(board->txtA[1]->text()).remove(QChar('-')), "01078411465");
+}
+
+// Thousands of rings at once on three connections: each is handled in its turn, never inside
+// another's handling (whose member look-up for the caller card waits for the backend), and every
+// call reaches the call log and the call list of the board behind the card.
+TEST_F(IncomingCall, ABurstOfRingsOnThreeConnectionsIsHandledOneAtATime)
+{
+    frmMainMDI& main = mainWindow(1024);
+    ASSERT_TRUE(startServices(true, {0, 1}));
+    main.TopCMD_Click(0);
+    auto* board = dynamic_cast<frmB예약관리*>(FindForm(kCallerIdBoardForm));
+    ASSERT_NE(board, nullptr);
+    main.lbMiniView_DblClick();
+
+    int depth = 0;
+    int deepest = 0;
+    const auto counted = [&depth, &deepest](auto handler) {
+        return [&depth, &deepest, handler](const auto&... args) {
+            deepest = std::max(deepest, ++depth);
+            handler(args...);
+            --depth;
+        };
+    };
+    KTOpenAPIX().CIDEvent = counted(KTOpenAPIX().CIDEvent);
+    for (int line : {0, 1})
+        LGUBaseOpenApiX(line).SendRingEvent = counted(LGUBaseOpenApiX(line).SendRingEvent);
+
+    constexpr int kRingsEach = 700;
+    for (int i = 0; i < kRingsEach; ++i) {
+        const QString number = "0101" + QString::number(1000000 + i);
+        ASSERT_TRUE(services->ring("KT", number, QString(), -1).has_value());
+        ASSERT_TRUE(services->ring("LG", number, QString(), 0).has_value());
+        ASSERT_TRUE(services->ring("LG", number, QString(), 1).has_value());
+    }
+    SpreadGrid& calls = *board->SPR[1];
+    ASSERT_TRUE(QTest::qWaitFor([&] { return calls.MaxRows() == 3 * kRingsEach; }, 300000)) << calls.MaxRows();
+    EXPECT_EQ(deepest, 1);
+    const QList<CallRow> logged = rows();
+    ASSERT_EQ(logged.size(), 3 * kRingsEach);
+    QSet<QString> ids;
+    for (const CallRow& row : logged)
+        ids.insert(row.seqNo);
+    EXPECT_EQ(ids.size(), 3 * kRingsEach);
+    for (int r = 1; r <= calls.MaxRows(); ++r)
+        ASSERT_EQ(calls.GetText(1, r), QString::number(calls.MaxRows() + 1 - r)) << r;
+}
+
+// The member search is slow; the latest caller ends in the member panel: of two rings 20 ms apart,
+// and over a search of the user's own (a click on a call) that a ring overtakes.
+TEST_F(IncomingCall, TheLatestCallerWinsTheMemberPanel)
+{
+    frmMainMDI& main = mainWindow(1024);
+    loginKt();
+    main.TopCMD_Click(0);
+    auto* board = dynamic_cast<frmB예약관리*>(FindForm(kCallerIdBoardForm));
+    ASSERT_NE(board, nullptr);
+    const auto searchAnswer = [](const QString& text) {
+        return BackendRequest("test", "/program/SearchMember1.php").add("textz", text).send();
+    };
+    const QString minsu = searchAnswer("01078411465");
+    const QString jiwoo = searchAnswer("01090554833");
+    const auto shownPhone = [board] { return QString(board->txtA[1]->text()).remove(QChar('-')); };
+
+    backend->scriptSequence("/program/SearchMember1.php",
+                            {StandinReply::text(minsu).after(300), StandinReply::text(jiwoo).after(300)});
+    services->ring("KT", "01078411465", QString(), -1);
+    QTimer::singleShot(20, [this] { services->ring("KT", "01090554833", QString(), -1); });
+    ASSERT_TRUE(waitFor([&] { return traces().size() == 8 && board->SPR[1]->MaxRows() == 2; }));
+    ASSERT_TRUE(waitFor([&] { return backend->requestsTo("/program/SearchZZimLoading.php").size() == 2; }));
+    Delay(100);
+    EXPECT_EQ(board->txtA[0]->text(), "이지우");
+    EXPECT_EQ(shownPhone(), "01090554833");
+
+    // A click on the first call searches 김민수 slowly; a ring of 이지우 comes meanwhile.
+    backend->clearRequests();
+    backend->scriptSequence("/program/SearchMember1.php",
+                            {StandinReply::text(minsu).after(500), StandinReply::text(jiwoo)});
+    QTimer::singleShot(100, [this] { services->ring("KT", "01090554833", QString(), -1); });
+    board->SPR_Click(1, 3, 2);
+    ASSERT_TRUE(waitFor([&] { return board->SPR[1]->MaxRows() == 3; }));
+    Delay(300);
+    EXPECT_EQ(backend->requestsTo("/program/SearchMember1.php").size(), 2);
+    EXPECT_EQ(board->txtA[0]->text(), "이지우");
+    EXPECT_EQ(shownPhone(), "01090554833");
+    EXPECT_EQ(backend->requestsTo("/program/SearchMember1Detail2.php").size(), 1);
+}
+
+// The call log keeps each field within its declared size: a KT call id of 60,000 characters is
+// stored as its first 30, and its status still finds the row.
+TEST_F(IncomingCall, AnOversizedCallIdIsStoredWithinItsField)
+{
+    mainWindow(1024);
+    loginKt();
+    const QString id = "KT" + QString(59998, QChar('7'));
+    ASSERT_TRUE(services->ring("KT", "0212345678", id, -1).has_value());
+    ASSERT_TRUE(waitForRows(1));
+    EXPECT_EQ(rows()[0].seqNo, id.left(30));
+    services->status("KT", id, "407");
+    ASSERT_TRUE(waitFor([&] { return rows()[0].status == "부재중"; }));
 }
 
 } // namespace

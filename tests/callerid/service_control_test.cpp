@@ -3,11 +3,15 @@
 #include "callerid/caller_id_values.h"
 #include "callerid/service_control.h"
 #include "callerid/service_controls.h"
+#include "callerid/service_relogin.h"
 #include "core/date_time.h"
 #include "core/log.h"
 #include "support/loopback_port.h"
 #include "support/qt_printers.h"
 #include "support/scoped_env.h"
+
+#include <QElapsedTimer>
+#include <QTest>
 
 namespace {
 
@@ -190,6 +194,76 @@ TEST_F(ServiceControl, KtCommandsReachTheService)
     kt_open_api_FindPW();
     EXPECT_TRUE(waitFor([this] { return services->received().size() == 4; }));
     EXPECT_EQ(services.commands(), (QStringList{"KT HELP 1", "KT CONFIG", "KT LINEJOIN " + gCIDktKEY, "KT FINDPW 1"}));
+}
+
+TEST_F(ServiceControl, TriesToLogInAgainBackOffToAMinute)
+{
+    const std::vector<std::pair<int, int>> waits{{0, 3000}, {1, 6000}, {2, 12000}, {3, 24000}, {4, 48000},
+                                                 {5, 60000}, {6, 60000}, {40, 60000}};
+    for (const auto& [attempt, ms] : waits)
+        EXPECT_EQ(ReloginDelayMs(attempt), ms) << attempt;
+}
+
+// Connections that the services close: the main log names each service, its status says
+// disconnected, and the saved accounts log in again after a few seconds; a try that fails is
+// followed by one after twice the wait.
+TEST_F(ServiceControl, ALostConnectionIsSeenAndLoggedInAgain)
+{
+    ASSERT_TRUE(startServices(true, {1}));
+    services->clearReceived();
+    services->scriptKt("login", 405);
+    WriteLog(kRestartMarker);
+
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(services->drop("KT", -1));
+    ASSERT_TRUE(services->drop("LG", 1));
+    ASSERT_TRUE(waitFor([] { return gCIDktStatus == "접속 끊김" && gCIDlgStatus[1] == "접속 끊김"; }));
+    const QStringList lost = mainLogAfter(kRestartMarker);
+    EXPECT_TRUE(lost.contains("KTOpenAPI 연결 끊김 :: 3초 후 다시 로그인")) << lost.join('\n').toStdString();
+    EXPECT_TRUE(lost.contains("【LGU+】(1) 연결 끊김 :: 3초 후 다시 로그인")) << lost.join('\n').toStdString();
+    EXPECT_TRUE(services->ktAccountsLoggedIn().isEmpty());
+
+    ASSERT_TRUE(QTest::qWaitFor([this] { return services->lgLinesLoggedIn() == QList<int>{1}; }, 8000));
+    EXPECT_GE(clock.elapsed(), 2900);
+    EXPECT_TRUE(waitFor([] { return gCIDlgStatus[1] == "접속 완료"; }));
+    EXPECT_TRUE(mainLog().contains("KTOpenAPI 다시 로그인 :: KT-OpenAPI Login: 비밀번호 오류 ... 6초 후 다시 로그인"));
+
+    ASSERT_TRUE(QTest::qWaitFor([this] { return services->ktAccountsLoggedIn() == QStringList{kt().id}; }, 9000));
+    EXPECT_GE(clock.elapsed(), 8900);
+    EXPECT_TRUE(mainLog().contains("KTOpenAPI 다시 로그인 :: KT-OpenAPI Login: 로그인 성공"));
+    EXPECT_TRUE(waitFor([] { return gCIDktStatus == "로그인"; }));
+    const QString login = "KT LOGIN 1 " + gCIDktKEY + " vmrkt kt1234";
+    QStringList commands = services.commands();
+    commands.sort();
+    EXPECT_EQ(commands, (QStringList{login, login, "LG LOGIN vmrlg2 lg2222 "}));
+
+    // Switched off and restarted: a later loss is only logged.
+    gCIDUseKT = false;
+    gCIDUseLG = false;
+    CID_ReStart();
+    services->clearReceived();
+    ASSERT_TRUE(services->drop("KT", -1));
+    EXPECT_TRUE(waitFor([] { return mainLog().contains("KTOpenAPI 연결 끊김"); }));
+}
+
+// A line longer than 64 KiB from a service is dropped with a main-log line naming the service; the
+// connection goes on.
+TEST_F(ServiceControl, AnOverlongLineIsDroppedWithALogLine)
+{
+    ASSERT_TRUE(startServices(true, {2}));
+    const QByteArray endless(3 * 1024 * 1024, 'x');
+    const std::vector<std::tuple<QString, int, QString>> cases{{"KT", -1, "KTOpenAPI 64 KiB를 넘는 줄을 버림"},
+                                                               {"LG", 2, "【LGU+】(2) 64 KiB를 넘는 줄을 버림"}};
+    for (const auto& [carrier, line, logLine] : cases) {
+        ASSERT_TRUE(services->sendBytes(carrier, line, endless));
+        ASSERT_TRUE(waitFor([&] { return mainLog().contains(logLine); })) << logLine.toStdString();
+        ASSERT_TRUE(services->sendBytes(carrier, line, "\n"));
+    }
+    services->event("KT", -1, {"Login", "300"});
+    services->event("LG", 2, {"Status", "STATUS:0|"});
+    EXPECT_TRUE(waitFor([] { return gCIDktStatus == "로그아웃" && gCIDlgStatus[2] == "접속 끊김"; }));
+    EXPECT_EQ(mainLog().filter("64 KiB").size(), 2);
 }
 
 } // namespace

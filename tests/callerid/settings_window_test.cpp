@@ -283,6 +283,26 @@ TEST_F(SettingsWindow, EventsChangeTheLabelsOnlyWhileTheWindowIsOpen)
     EXPECT_EQ(gCIDlgStatus[2], "접속 완료");
 }
 
+// The open window shows a connection that its service closed as disconnected, and the line
+// connected again once its new login holds.
+TEST_F(SettingsWindow, ALostConnectionShowsDisconnected)
+{
+    frmzCID_설정& window = open();
+    ASSERT_TRUE(startServices(true, {0}));
+    ASSERT_TRUE(waitFor([&] { return window.lg_open_api_MSG[0]->text() == "접속 완료"; }));
+    ASSERT_TRUE(waitFor([&] { return window.kt_open_api_MSG->text() == "접속 완료"; }));
+
+    services->drop("KT", -1);
+    services->drop("LG", 0);
+    EXPECT_TRUE(waitFor([&] {
+        return window.kt_open_api_MSG->text() == "접속 끊김" && window.lg_open_api_MSG[0]->text() == "접속 끊김";
+    }));
+    EXPECT_EQ(color(*window.lg_open_api_MSG[0]), kDarkRed);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.lg_open_api_MSG[0]->text() == "접속 완료"; }, 8000));
+    EXPECT_EQ(color(*window.lg_open_api_MSG[0]), kGreen);
+    EXPECT_TRUE(waitFor([&] { return window.kt_open_api_MSG->text() == "접속 완료"; }));
+}
+
 TEST_F(SettingsWindow, ConnectionEventsKeepTheStatusTexts)
 {
     KTOpenAPIX_ConnectEvent(1);

@@ -52,10 +52,11 @@ TEST(CidLineCodec, FieldsSurviveTheLineAndTheWire)
     EXPECT_EQ(line.count('\t'), fields.size() - 1);
     EXPECT_EQ(DecodeCidLine(line.chopped(1)), fields);
 
-    QByteArray buffer = line + line.left(5);
-    const QList<QStringList> taken = TakeCidLines(buffer);
+    CidLineReader reader;
+    const QList<QStringList> taken = reader.take(line + line.left(5)).lines;
     ASSERT_EQ(taken.size(), 1);
-    EXPECT_EQ(buffer, line.left(5));
+    EXPECT_EQ(reader.pending(), 5);
+    EXPECT_EQ(reader.take(line.mid(5)).lines, QList<QStringList>{fields});
 
     TelephonyFixture services;
     KtCidControl kt(services->ktHost());
@@ -63,6 +64,49 @@ TEST(CidLineCodec, FieldsSurviveTheLineAndTheWire)
     ASSERT_EQ(services->received().size(), 1);
     EXPECT_EQ(services->received()[0].fields,
               (QStringList{"LOGIN", "1", services.accounts().ktKey, fields[1], fields[2]}));
+}
+
+// A line longer than 64 KiB is dropped whole, however it is cut into pieces, and nothing of it is
+// kept meanwhile; the lines around it are read.
+TEST(CidLineCodec, AnOverlongLineIsDroppedWithoutBeingKept)
+{
+    const QByteArray good = EncodeCidLine({"EVENT", "Login", "200"});
+    const QByteArray longest = QByteArray(CidLineReader::kLineLimit, 'x') + '\n';
+    const QByteArray tooLong = QByteArray(CidLineReader::kLineLimit + 1, 'y') + '\n';
+    struct Case {
+        const char* name;
+        QList<QByteArray> pieces;
+        int lines;
+        int dropped;
+    };
+    const QList<Case> cases{
+        {"at the limit", {longest, good}, 2, 0},
+        {"one byte over", {tooLong, good}, 1, 1},
+        {"in small pieces", {tooLong.left(1000), tooLong.mid(1000, 70000), tooLong.mid(71000), good}, 1, 1},
+        {"after a good line", {good + tooLong.left(100), tooLong.mid(100) + good}, 2, 1},
+    };
+    for (const Case& c : cases) {
+        CidLineReader reader;
+        int lines = 0;
+        int dropped = 0;
+        for (const QByteArray& piece : c.pieces) {
+            const CidLineReader::Taken taken = reader.take(piece);
+            lines += taken.lines.size();
+            dropped += taken.dropped;
+            EXPECT_LE(reader.pending(), CidLineReader::kLineLimit) << c.name;
+        }
+        EXPECT_EQ(lines, c.lines) << c.name;
+        EXPECT_EQ(dropped, c.dropped) << c.name;
+        EXPECT_EQ(reader.pending(), 0) << c.name;
+    }
+
+    CidLineReader endless;
+    int dropped = 0;
+    for (int i = 0; i < 100; ++i)
+        dropped += endless.take(QByteArray(1024 * 1024, 'z')).dropped;
+    EXPECT_EQ(dropped, 1);
+    EXPECT_EQ(endless.pending(), 0);
+    EXPECT_EQ(endless.take("rest\n" + good).lines, (QList<QStringList>{QStringList{"EVENT", "Login", "200"}}));
 }
 
 TEST(CallerIdControls, KtEventsFollowTheCallFromTheEventLoop)
@@ -188,10 +232,37 @@ TEST(CallerIdControls, LgLineLogsInAndOutAndReportsADrop)
     dropped.LoginServer("id", "pw", "");
     QTcpSocket* connection = service.waitForConnection();
     ASSERT_NE(connection, nullptr);
+    dropped.ConnectionLostEvent = [&] { events << "lost"; };
     connection->close();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !events.isEmpty() && events.last() == QStringLiteral("dropped"); },
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !events.isEmpty() && events.last() == QStringLiteral("lost"); },
                                 5000))
         << events.join(" | ").toStdString();
+    EXPECT_EQ(events.mid(events.size() - 2), (QStringList{"dropped", "lost"}));
+}
+
+// A service that sends megabytes without a line end: the line is dropped once and told, the
+// connection stays usable, and a drop of the connection is told as a loss.
+TEST(CallerIdControls, KtToldOfAnOverlongLineAndOfALoss)
+{
+    RawService service;
+    KtCidControl kt(service.host());
+    QStringList events;
+    kt.LineDroppedEvent = [&] { events << "line dropped"; };
+    kt.ConnectionLostEvent = [&] { events << "lost"; };
+    kt.LoginEvent = [&](int code) { events << "Login " + QString::number(code); };
+    kt.Logout();
+    QTcpSocket* connection = service.waitForConnection();
+    ASSERT_NE(connection, nullptr);
+    const QByteArray megabyte(1024 * 1024, 'x');
+    for (int i = 0; i < 8; ++i)
+        connection->write(megabyte);
+    connection->write("\n" + EncodeCidLine({"EVENT", "Login", "200"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return events.contains("Login 200"); }, 5000)) << events.join(" | ").toStdString();
+    EXPECT_EQ(events, (QStringList{"line dropped", "Login 200"}));
+
+    connection->close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return events.contains("lost"); }, 5000)) << events.join(" | ").toStdString();
+    EXPECT_EQ(events.size(), 3);
 }
 
 } // namespace

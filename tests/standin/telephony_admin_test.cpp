@@ -158,6 +158,12 @@ TEST(TelephonyAdmin, CommandsActOnARunningStandin)
     EXPECT_EQ(standin.run({"event", "LG", "--line", "2", "SendNetworkError"}).first, 1);
     EXPECT_EQ(standin.run({"dial", "KT"}).first, 1);
 
+    bool lost = false;
+    kt.ConnectionLostEvent = [&] { lost = true; };
+    EXPECT_EQ(standin.run({"drop", "KT"}), std::make_pair(0, QString("OK")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return lost; }, 5000));
+    EXPECT_EQ(standin.run({"drop", "LG", "--line", "2"}).first, 1);
+
     EXPECT_EQ(StandinProcess::command("1", {"ring", "KT", "01012345678"}).first, 1);
 }
 
