@@ -214,6 +214,7 @@ TEST_F(ServiceControl, ALostConnectionIsSeenAndLoggedInAgain)
     services->scriptKt("login", 405);
     WriteLog(kRestartMarker);
 
+    // The waits are coarse timers, which may fire up to 5 % early.
     QElapsedTimer clock;
     clock.start();
     ASSERT_TRUE(services->drop("KT", -1));
@@ -225,12 +226,12 @@ TEST_F(ServiceControl, ALostConnectionIsSeenAndLoggedInAgain)
     EXPECT_TRUE(services->ktAccountsLoggedIn().isEmpty());
 
     ASSERT_TRUE(QTest::qWaitFor([this] { return services->lgLinesLoggedIn() == QList<int>{1}; }, 8000));
-    EXPECT_GE(clock.elapsed(), 2900);
+    EXPECT_GE(clock.elapsed(), 2850);
     EXPECT_TRUE(waitFor([] { return gCIDlgStatus[1] == "접속 완료"; }));
     EXPECT_TRUE(mainLog().contains("KTOpenAPI 다시 로그인 :: KT-OpenAPI Login: 비밀번호 오류 ... 6초 후 다시 로그인"));
 
     ASSERT_TRUE(QTest::qWaitFor([this] { return services->ktAccountsLoggedIn() == QStringList{kt().id}; }, 9000));
-    EXPECT_GE(clock.elapsed(), 8900);
+    EXPECT_GE(clock.elapsed(), 8550);
     EXPECT_TRUE(mainLog().contains("KTOpenAPI 다시 로그인 :: KT-OpenAPI Login: 로그인 성공"));
     EXPECT_TRUE(waitFor([] { return gCIDktStatus == "로그인"; }));
     const QString login = "KT LOGIN 1 " + gCIDktKEY + " vmrkt kt1234";
