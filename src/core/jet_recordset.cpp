@@ -145,9 +145,8 @@ QSqlQuery& JetRecordset::prepared(const QString& key, const std::function<QStrin
     return *statement;
 }
 
-bool JetRecordset::write(const QString& key, const std::function<QString()>& text, const QVariantList& values)
+bool JetRecordset::write(QSqlQuery& query, const QVariantList& values)
 {
-    QSqlQuery& query = prepared(key, text);
     for (int i = 0; i < values.size(); ++i)
         query.bindValue(i, values.at(i));
     if (!query.exec()) {
@@ -182,7 +181,7 @@ bool JetRecordset::Update()
     const auto text = [&] {
         return "UPDATE " + JetQuoted(m_table) + " SET " + quotedList(names).join(" = ?, ") + " = ? WHERE rowid = ?";
     };
-    if (!write("U" + names.join(","), text, values))
+    if (!write(prepared("U" + names.join(","), text), values))
         return false;
     for (const auto& [name, value] : m_values) {
         const auto column = m_columns.constFind(name.toLower());
@@ -192,20 +191,30 @@ bool JetRecordset::Update()
     return true;
 }
 
+bool JetRecordset::AddRow(const QStringList& names, const QVariantList& values)
+{
+    CancelUpdate();
+    if (m_table.isEmpty()) {
+        m_lastError = {-1, QStringLiteral("no row is being added or edited")};
+        return false;
+    }
+    return insert(names, values);
+}
+
 bool JetRecordset::insert(const QStringList& names, const QVariantList& values)
 {
-    // Rows added one after another mostly set the same columns: their statement's key is kept.
-    if (names != m_insertNames) {
+    // Rows added one after another mostly set the same columns: their statement is kept.
+    if (!m_insertStatement || names != m_insertNames) {
         m_insertNames = names;
-        m_insertKey = "I" + names.join(",");
+        m_insertStatement = &prepared("I" + names.join(","), [&] {
+            if (names.isEmpty())
+                return "INSERT INTO " + JetQuoted(m_table) + " DEFAULT VALUES";
+            const QString marks = QString("?, ").repeated(names.size()).chopped(2);
+            return "INSERT INTO " + JetQuoted(m_table) + " (" + quotedList(names).join(", ") + ") VALUES (" + marks
+                + ")";
+        });
     }
-    const auto text = [&] {
-        if (names.isEmpty())
-            return "INSERT INTO " + JetQuoted(m_table) + " DEFAULT VALUES";
-        const QString marks = QString("?, ").repeated(names.size()).chopped(2);
-        return "INSERT INTO " + JetQuoted(m_table) + " (" + quotedList(names).join(", ") + ") VALUES (" + marks + ")";
-    };
-    return write(m_insertKey, text, values);
+    return write(*m_insertStatement, values);
 }
 
 bool JetOpenRST(JetDatabase& db, JetRsPtr& rs, const JetSql& source, int type)

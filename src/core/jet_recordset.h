@@ -41,6 +41,10 @@ public:
     QVariant Field(const QString& name) const;
 
     void AddNew();
+    // Adds a row with the named columns set to the values at once, as AddNew, SetField... and
+    // Update would; rows added one after another with the same list of names (best the same
+    // list) reuse one prepared statement.
+    bool AddRow(const QStringList& names, const QVariantList& values);
     // False when the record set cannot be changed (grouped, joined) or has no current row.
     bool Edit();
     void SetField(const QString& name, const QVariant& value);
@@ -55,7 +59,7 @@ private:
     enum class Pending { None, Add, Edit };
     // The statement prepared once per column list (the key), its text made on first use.
     QSqlQuery& prepared(const QString& key, const std::function<QString()>& text);
-    bool write(const QString& key, const std::function<QString()>& text, const QVariantList& values);
+    bool write(QSqlQuery& query, const QVariantList& values);
     bool insert(const QStringList& names, const QVariantList& values);
 
     std::shared_ptr<JetConnection> m_connection;
@@ -69,8 +73,8 @@ private:
     Pending m_pending = Pending::None;
     QList<std::pair<QString, QVariant>> m_values;
     QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
-    QStringList m_insertNames;   // the columns of the last row added, and its statement's key
-    QString m_insertKey;
+    QStringList m_insertNames;   // the columns of the last row added, and its statement
+    QSqlQuery* m_insertStatement = nullptr;
     JetError m_lastError;
     qint64 m_lastInsertId = 0;
 };

@@ -30,9 +30,9 @@ bool skip(QStringView text, qsizetype& at, QStringView separators)
 }
 
 // "yyyy-M-d" ("-", "/" or "."), optionally followed by blanks and "H:mm" or "H:mm:ss".
-Moment readMoment(const QString& text)
+Moment readMoment(QStringView text)
 {
-    const QStringView t = QStringView(text).trimmed();
+    const QStringView t = text.trimmed();
     qsizetype at = 0;
     const int year = at + 4 <= t.size() ? number(t, at, 4) : -1;
     if (at != 4 || year < 0 || !skip(t, at, u"-/."))
@@ -94,7 +94,7 @@ QString cacheText(const QDate& date, const QTime& time = QTime())
 
 } // namespace
 
-QDate ReadCacheDate(const QString& text)
+QDate ReadCacheDate(QStringView text)
 {
     return readMoment(text).date;
 }

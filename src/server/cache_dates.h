@@ -8,7 +8,7 @@
 
 // The date at the start of a text such as "2024-05-03", "2024-5-3", "2024/05/03 18:30";
 // an invalid date when the text does not read as one.
-QDate ReadCacheDate(const QString& text);
+QDate ReadCacheDate(QStringView text);
 
 // A valid date as the cache writes it, "yyyy-MM-dd".
 QString CacheDate(const QDate& date);

@@ -1,6 +1,7 @@
 #include "server/cache_row.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -10,43 +11,65 @@ QString text(const QString& value)
     return value.isNull() ? QStringLiteral("") : value;
 }
 
-// The columns an edit rewrites.
-void setEditedColumns(JetRecordset& rs, const CacheRow& row)
+// The columns an edit rewrites, and their values.
+const QStringList kEditedColumns{"방문일", "cPhoneT", "예약일시", "종료일시", "예약자", "모임명", "좌석", "인원", "인원N", "요청사항"};
+
+QVariantList editedValues(const CacheRow& row)
 {
-    rs.SetField("방문일", text(row.방문일));
-    rs.SetField("cPhoneT", text(row.cPhoneT));
-    rs.SetField("예약일시", text(row.예약일시));
-    rs.SetField("종료일시", text(row.종료일시));
-    rs.SetField("예약자", text(row.예약자));
-    rs.SetField("모임명", text(row.모임명));
-    rs.SetField("좌석", text(row.좌석));
-    rs.SetField("인원", text(row.party.code));
-    rs.SetField("인원N", row.party.total);
-    rs.SetField("요청사항", text(row.요청사항));
+    return {text(row.방문일), text(row.cPhoneT), text(row.예약일시), text(row.종료일시), text(row.예약자),
+            text(row.모임명), text(row.좌석), text(row.party.code), row.party.total, text(row.요청사항)};
+}
+
+// The columns a row added sets, by which of cNameT (1), 최초방문일 (2) and 총방문수 (4) it gives:
+// made once, so that rows added one after another name the same list.
+const QStringList& addedColumns(int given)
+{
+    static const auto lists = [] {
+        std::array<QStringList, 8> made;
+        for (int k = 0; k < 8; ++k) {
+            made[k] = QStringList{"NUM", "접수일시"} + kEditedColumns;
+            if (k & 1)
+                made[k].append("cNameT");
+            if (k & 2)
+                made[k].append("최초방문일");
+            if (k & 4)
+                made[k].append("총방문수");
+        }
+        return made;
+    }();
+    return lists[given];
 }
 
 } // namespace
 
 bool AddCacheRow(JetRecordset& rs, const CacheRow& row)
 {
-    rs.AddNew();
-    rs.SetField("NUM", row.num);
-    rs.SetField("접수일시", text(row.접수일시));
-    setEditedColumns(rs, row);
-    if (row.cNameT)
-        rs.SetField("cNameT", text(*row.cNameT));
-    if (row.최초방문일)
-        rs.SetField("최초방문일", text(*row.최초방문일));
-    if (row.총방문수)
-        rs.SetField("총방문수", *row.총방문수);
-    return rs.Update();
+    QVariantList values{row.num, text(row.접수일시)};
+    values.reserve(15);
+    values += editedValues(row);
+    int given = 0;
+    if (row.cNameT) {
+        values.append(text(*row.cNameT));
+        given |= 1;
+    }
+    if (row.최초방문일) {
+        values.append(text(*row.최초방문일));
+        given |= 2;
+    }
+    if (row.총방문수) {
+        values.append(*row.총방문수);
+        given |= 4;
+    }
+    return rs.AddRow(addedColumns(given), values);
 }
 
 bool RewriteCacheRow(JetRecordset& rs, const CacheRow& row)
 {
     if (!rs.Edit())
         return false;
-    setEditedColumns(rs, row);
+    const QVariantList values = editedValues(row);
+    for (int i = 0; i < values.size(); ++i)
+        rs.SetField(kEditedColumns[i], values[i]);
     return rs.Update();
 }
 

@@ -19,13 +19,13 @@ struct Tag
 const Tag kScheme("persontype"), kTotal("totalcount"), kMale("sexmale"), kFemale("sexfemale"), kBig("big"),
     kSmall("small");
 
-QStringView valueIn(const QString& block, const Tag& tag)
+QStringView valueIn(QStringView block, const Tag& tag)
 {
     return GetFieldView(block, tag.open, tag.close).value_or(QStringView());
 }
 
 // Plain digits, as the backend writes its counts, are read directly; any other text as ToLong reads it.
-int countIn(const QString& block, const Tag& tag)
+int countIn(QStringView block, const Tag& tag)
 {
     const QStringView value = valueIn(block, tag);
     if (value.isEmpty() || value.size() > 9 || !std::all_of(value.begin(), value.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
@@ -58,7 +58,7 @@ PartyCode PartyCodeOf(const QString& scheme, int first, int second)
     return {};
 }
 
-PartyCode PartyCodeFromBlock(const QString& block)
+PartyCode PartyCodeFromBlock(QStringView block)
 {
     const QStringView scheme = valueIn(block, kScheme);
     if (scheme == u"0")

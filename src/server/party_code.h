@@ -18,4 +18,4 @@ PartyCode PartyCodeOf(const QString& scheme, int first, int second);
 
 // From the wire block: "<persontype>" scheme "</persontype>" and the counts of that scheme, each
 // between its tag and closing tag ("<totalcount>", "<sexmale>", "<sexfemale>", "<big>", "<small>").
-PartyCode PartyCodeFromBlock(const QString& block);
+PartyCode PartyCodeFromBlock(QStringView block);

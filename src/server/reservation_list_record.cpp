@@ -23,23 +23,38 @@ QString field(const AnswerRecord& record, const Marker& marker)
     return record.field(marker.open, marker.close);
 }
 
+// The same without a copy, for the fields that are converted.
+QStringView view(const AnswerRecord& record, const Marker& marker)
+{
+    return record.view(marker.open, marker.close);
+}
+
+// A date and a time with a blank between them.
+QString spaced(QStringView date, QStringView time)
+{
+    QString moment;
+    moment.reserve(date.size() + 1 + time.size());
+    moment.append(date).append(u' ').append(time);
+    return moment;
+}
+
 } // namespace
 
 QStringView ReservationListReader::numberOf(const AnswerRecord& record)
 {
-    return record.view(kNum.open, kNum.close);
+    return view(record, kNum);
 }
 
 std::optional<CacheRow> ReservationListReader::read(const AnswerRecord& record)
 {
     const QString numText = field(record, kNum);
-    const QStringView state = record.view(kState.open, kState.close);
+    const QStringView state = view(record, kState);
     const bool repeat = numText == m_previousNum;
     m_previousNum = numText;
     const auto num = ReservationNumber(numText);
     if (repeat || !num || (state != u"Y" && state != u"finish"))
         return std::nullopt;
-    const QDate visit = ReadCacheDate(field(record, kVisit));
+    const QDate visit = ReadCacheDate(view(record, kVisit));
     if (!visit.isValid())
         return std::nullopt;
 
@@ -49,16 +64,16 @@ std::optional<CacheRow> ReservationListReader::read(const AnswerRecord& record)
     row.cPhoneT = field(record, kPhone).remove('-');
     if (row.cPhoneT.isEmpty())
         row.cPhoneT = numText;
-    QString taken = field(record, kTaken);
+    QStringView taken = view(record, kTaken);
     if (taken.isEmpty())
-        taken = field(record, kTaken1);
-    row.접수일시 = CacheMoment(taken + " " + field(record, kTakenTime));
-    row.예약일시 = CacheMoment(row.방문일 + " " + field(record, kStart));
+        taken = view(record, kTaken1);
+    row.접수일시 = CacheMoment(spaced(taken, view(record, kTakenTime)));
+    row.예약일시 = CacheMoment(spaced(row.방문일, view(record, kStart)));
     row.종료일시 = CacheMoment(field(record, kEnd));
     row.예약자 = field(record, kName);
     row.모임명 = field(record, kGroup);
     row.좌석 = field(record, kTables);
-    row.party = PartyCodeFromBlock(field(record, kParty));
+    row.party = PartyCodeFromBlock(view(record, kParty));
     row.요청사항 = VmrDecodeAA(field(record, kMemo));
     row.cNameT = row.예약자;
     return row;
