@@ -6,22 +6,28 @@
 
 namespace {
 
+// A date and an optional time as read, before any calendar arithmetic: the rebuild reads three of
+// them for each of its many rows.
 struct Moment
 {
-    QDate date;
-    QTime time; // invalid when the text has none
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    int hour = -1;      // -1 when the text has no time
+    int minute = 0;
+    bool valid = false;
 };
 
 // Reads up to maxDigits decimal digits at the position; -1 when there is none.
 int number(QStringView text, qsizetype& at, int maxDigits)
 {
     int value = -1;
-    for (int n = 0; n < maxDigits && at < text.size() && text[at].isDigit() && text[at].unicode() < 128; ++n, ++at)
+    for (int n = 0; n < maxDigits && at < text.size() && text[at] >= u'0' && text[at] <= u'9'; ++n, ++at)
         value = (value < 0 ? 0 : value * 10) + (text[at].unicode() - '0');
     return value;
 }
 
-bool skip(QStringView text, qsizetype& at, QStringView separators)
+bool skip(QStringView text, qsizetype& at, QLatin1StringView separators)
 {
     if (at >= text.size() || !separators.contains(text[at]))
         return false;
@@ -33,87 +39,88 @@ bool skip(QStringView text, qsizetype& at, QStringView separators)
 Moment readMoment(QStringView text)
 {
     const QStringView t = text.trimmed();
+    const QLatin1StringView dateSeparators("-/.");
     qsizetype at = 0;
-    const int year = at + 4 <= t.size() ? number(t, at, 4) : -1;
-    if (at != 4 || year < 0 || !skip(t, at, u"-/."))
+    Moment moment;
+    moment.year = at + 4 <= t.size() ? number(t, at, 4) : -1;
+    if (at != 4 || moment.year < 0 || !skip(t, at, dateSeparators))
         return {};
-    const int month = number(t, at, 2);
-    if (month < 0 || !skip(t, at, u"-/."))
+    moment.month = number(t, at, 2);
+    if (moment.month < 0 || !skip(t, at, dateSeparators))
         return {};
-    const int day = number(t, at, 2);
-    const QDate date(year, month, day);
-    if (day < 0 || !date.isValid())
+    moment.day = number(t, at, 2);
+    if (moment.day < 0 || !QDate::isValid(moment.year, moment.month, moment.day))
         return {};
+    moment.valid = true;
     if (at == t.size())
-        return {date, QTime()};
+        return moment;
     if (!t[at].isSpace())
         return {};
     while (at < t.size() && t[at].isSpace())
         ++at;
-    const int hour = number(t, at, 2);
-    const int minute = skip(t, at, u":") ? number(t, at, 2) : -1;
-    const int second = skip(t, at, u":") ? number(t, at, 2) : 0;
-    const QTime time(hour, minute, second);
-    if (hour < 0 || minute < 0 || second < 0 || at != t.size() || !time.isValid())
+    moment.hour = number(t, at, 2);
+    moment.minute = skip(t, at, QLatin1StringView(":")) ? number(t, at, 2) : -1;
+    const int second = skip(t, at, QLatin1StringView(":")) ? number(t, at, 2) : 0;
+    if (moment.hour < 0 || moment.minute < 0 || second < 0 || at != t.size()
+        || !QTime::isValid(moment.hour, moment.minute, second))
         return {};
-    return {date, time};
+    return moment;
 }
 
-// Writes the number with at least `digits` digits, zeros in front.
-void appendDigits(QString& out, int number, int digits)
+// Writes the number with `digits` digits, zeros in front, and returns the position after them.
+char16_t* putDigits(char16_t* out, int number, int digits)
 {
-    char buffer[12];
-    int n = 0;
-    do {
-        buffer[n++] = char('0' + number % 10);
-        number /= 10;
-    } while (number > 0 || n < digits);
-    while (n > 0)
-        out += QLatin1Char(buffer[--n]);
+    for (int k = digits - 1; k >= 0; --k, number /= 10)
+        out[k] = char16_t(u'0' + number % 10);
+    return out + digits;
 }
 
-// "yyyy-MM-dd", and " HH:mm" after it when the time is valid; written directly, as the rebuild
-// writes three of them for each of its many rows.
-QString cacheText(const QDate& date, const QTime& time = QTime())
+// "yyyy-MM-dd", and " HH:mm" after it when the moment has a time. The text itself comes back when
+// it is already written so, without a copy.
+QString cacheText(const Moment& moment, const QString& text = QString())
 {
-    QString out;
-    out.reserve(16);
-    appendDigits(out, date.year(), 4);
-    out += u'-';
-    appendDigits(out, date.month(), 2);
-    out += u'-';
-    appendDigits(out, date.day(), 2);
-    if (time.isValid()) {
-        out += u' ';
-        appendDigits(out, time.hour(), 2);
-        out += u':';
-        appendDigits(out, time.minute(), 2);
+    char16_t out[16];
+    char16_t* end = putDigits(out, moment.year, 4);
+    *end++ = u'-';
+    end = putDigits(end, moment.month, 2);
+    *end++ = u'-';
+    end = putDigits(end, moment.day, 2);
+    if (moment.hour >= 0) {
+        *end++ = u' ';
+        end = putDigits(end, moment.hour, 2);
+        *end++ = u':';
+        end = putDigits(end, moment.minute, 2);
     }
-    return out;
+    const QStringView written(out, end - out);
+    return text == written ? text : written.toString();
 }
 
 } // namespace
 
 QDate ReadCacheDate(QStringView text)
 {
-    return readMoment(text).date;
+    const Moment moment = readMoment(text);
+    return moment.valid ? QDate(moment.year, moment.month, moment.day) : QDate();
 }
 
 QString CacheDate(const QDate& date)
 {
-    return cacheText(date);
+    Moment moment;
+    date.getDate(&moment.year, &moment.month, &moment.day);
+    return cacheText(moment);
 }
 
 QString CacheDate(const QString& text)
 {
-    const QDate date = ReadCacheDate(text);
-    return date.isValid() ? cacheText(date) : Trim(text);
+    Moment moment = readMoment(text);
+    if (!moment.valid)
+        return Trim(text);
+    moment.hour = -1;
+    return cacheText(moment, text);
 }
 
 QString CacheMoment(const QString& text)
 {
     const Moment moment = readMoment(text);
-    if (!moment.date.isValid())
-        return Trim(text);
-    return cacheText(moment.date, moment.time);
+    return moment.valid ? cacheText(moment, text) : Trim(text);
 }

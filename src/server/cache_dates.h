@@ -10,7 +10,7 @@
 // an invalid date when the text does not read as one.
 QDate ReadCacheDate(QStringView text);
 
-// A valid date as the cache writes it, "yyyy-MM-dd".
+// A valid date of the years 1 to 9999 as the cache writes it, "yyyy-MM-dd".
 QString CacheDate(const QDate& date);
 
 // The text as a cached date, or the text trimmed of blanks when it does not read as one.

@@ -17,6 +17,7 @@
 #include <QFile>
 
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -87,17 +88,32 @@ bool replaceRows(const QString& path, const QString& procedure, const QList<Cach
     return db->CommitTrans() && done;
 }
 
-// The groups are counted by the engine rather than read one by one.
+// The one number a query answers; no value when it fails.
+std::optional<int> numberAnswered(JetDatabase& db, const JetSql& query)
+{
+    JetRsPtr rs;
+    if (!JetOpenRST(db, rs, query, dbOpenDynaset))
+        return std::nullopt;
+    return rs->Field(rs->FieldNames().value(0)).toInt();
+}
+
+// The engine counts the groups rather than reading them one by one. The rows are written without
+// a kind, so mostly every one has the template's "미등록": the phones are then counted from their
+// index alone, instead of reading the kind of every row in the order of the phones.
 bool countUnregisteredCallers(JetDatabase& db)
 {
     const JetSql unregistered("SELECT cPhoneT  FROM 예약 WHERE cKindT = ? GROUP BY cPhoneT", {"미등록"});
-    JetRsPtr rs;
-    if (!JetOpenRST(db, rs, JetSql("SELECT count(*) FROM (" + unregistered.text + ")", unregistered.params),
-                    dbOpenDynaset)) {
+    const auto otherKinds =
+        numberAnswered(db, JetSql("SELECT EXISTS (SELECT 1 FROM 예약 WHERE cKindT IS NOT ?)", unregistered.params));
+    std::optional<int> count;
+    if (otherKinds)
+        count = numberAnswered(db, *otherKinds ? JetSql("SELECT count(*) FROM (" + unregistered.text + ")", unregistered.params)
+                                               : JetSql("SELECT count(*) FROM (SELECT cPhoneT FROM 예약 GROUP BY cPhoneT)"));
+    if (!count) {
         LogRsOpenError(kModule, "Load_예약_전체", unregistered.display());
         return false;
     }
-    gUnregCallerCnt = rs->Field(rs->FieldNames().value(0)).toInt();
+    gUnregCallerCnt = *count;
     return true;
 }
 
