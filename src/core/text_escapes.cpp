@@ -66,6 +66,9 @@ QString VmrEncodeBB(const QString& text)
 
 QString VmrDecodeAA(const QString& text)
 {
+    // Every escape but one holds "!"; most texts hold neither and are given back as they are.
+    if (!text.contains(u'!') && !text.contains(u'플'))
+        return text;
     return replaceInOrder(text, {{u"ccdd!!", u"+"},
                                  {u"플랏뚜ㅋ", u"+"},
                                  {u"!123!", u"＆"},

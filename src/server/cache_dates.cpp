@@ -4,6 +4,8 @@
 
 #include <QTime>
 
+#include <string_view>
+
 namespace {
 
 // A date and an optional time as read, before any calendar arithmetic: the rebuild reads three of
@@ -27,9 +29,10 @@ int number(QStringView text, qsizetype& at, int maxDigits)
     return value;
 }
 
-bool skip(QStringView text, qsizetype& at, QLatin1StringView separators)
+// Steps over one of the characters.
+bool skip(QStringView text, qsizetype& at, std::u16string_view characters)
 {
-    if (at >= text.size() || !separators.contains(text[at]))
+    if (at >= text.size() || characters.find(text[at].unicode()) == std::u16string_view::npos)
         return false;
     ++at;
     return true;
@@ -39,14 +42,13 @@ bool skip(QStringView text, qsizetype& at, QLatin1StringView separators)
 Moment readMoment(QStringView text)
 {
     const QStringView t = text.trimmed();
-    const QLatin1StringView dateSeparators("-/.");
     qsizetype at = 0;
     Moment moment;
     moment.year = at + 4 <= t.size() ? number(t, at, 4) : -1;
-    if (at != 4 || moment.year < 0 || !skip(t, at, dateSeparators))
+    if (at != 4 || moment.year < 0 || !skip(t, at, u"-/."))
         return {};
     moment.month = number(t, at, 2);
-    if (moment.month < 0 || !skip(t, at, dateSeparators))
+    if (moment.month < 0 || !skip(t, at, u"-/."))
         return {};
     moment.day = number(t, at, 2);
     if (moment.day < 0 || !QDate::isValid(moment.year, moment.month, moment.day))
@@ -59,8 +61,8 @@ Moment readMoment(QStringView text)
     while (at < t.size() && t[at].isSpace())
         ++at;
     moment.hour = number(t, at, 2);
-    moment.minute = skip(t, at, QLatin1StringView(":")) ? number(t, at, 2) : -1;
-    const int second = skip(t, at, QLatin1StringView(":")) ? number(t, at, 2) : 0;
+    moment.minute = skip(t, at, u":") ? number(t, at, 2) : -1;
+    const int second = skip(t, at, u":") ? number(t, at, 2) : 0;
     if (moment.hour < 0 || moment.minute < 0 || second < 0 || at != t.size()
         || !QTime::isValid(moment.hour, moment.minute, second))
         return {};

@@ -1,6 +1,5 @@
 #include "server/cache_row.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -73,9 +72,15 @@ bool RewriteCacheRow(JetRecordset& rs, const CacheRow& row)
     return rs.Update();
 }
 
-std::optional<qlonglong> ReservationNumber(const QString& text)
+std::optional<qlonglong> ReservationNumber(QStringView text)
 {
-    if (text.isEmpty() || text.size() > 18 || !std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+    if (text.isEmpty() || text.size() > 18)
         return std::nullopt;
-    return text.toLongLong();
+    qlonglong number = 0;
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        number = number * 10 + (c.unicode() - u'0');
+    }
+    return number;
 }

@@ -36,4 +36,4 @@ bool AddCacheRow(JetRecordset& rs, const CacheRow& row);
 bool RewriteCacheRow(JetRecordset& rs, const CacheRow& row);
 
 // The backend's reservation number as the cache keys it; no value unless it is all digits.
-std::optional<qlonglong> ReservationNumber(const QString& text);
+std::optional<qlonglong> ReservationNumber(QStringView text);

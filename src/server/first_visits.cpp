@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+#include <vector>
+
 namespace {
 
 struct Visits
@@ -14,20 +16,30 @@ struct Visits
 
 void SetFirstVisits(QList<CacheRow>& rows)
 {
-    QHash<QString, Visits> phones;
+    QHash<QString, qsizetype> phones;
     phones.reserve(rows.size());
-    for (const CacheRow& row : std::as_const(rows)) {
+    std::vector<Visits> visits;
+    std::vector<qsizetype> phoneOfRow(rows.size(), -1);
+    for (qsizetype k = 0; k < rows.size(); ++k) {
+        const CacheRow& row = rows.at(k);
         if (row.cPhoneT.isEmpty())
             continue;
-        Visits& visits = phones[row.cPhoneT];
-        if (visits.count++ == 0 || row.방문일 < visits.first)
-            visits.first = row.방문일;
+        qsizetype& place = phones[row.cPhoneT]; // the phone's place in visits plus one; 0 when new
+        if (place == 0) {
+            visits.push_back({row.방문일, 0});
+            place = qsizetype(visits.size());
+        }
+        Visits& phone = visits[place - 1];
+        if (phone.count++ > 0 && row.방문일 < phone.first)
+            phone.first = row.방문일;
+        phoneOfRow[k] = place - 1;
     }
-    for (CacheRow& row : rows) {
-        if (row.cPhoneT.isEmpty())
+    // The rows are given their phone's figures by position, without looking the phone up again.
+    for (qsizetype k = 0; k < rows.size(); ++k) {
+        if (phoneOfRow[k] < 0)
             continue;
-        const Visits& visits = phones[row.cPhoneT];
-        row.최초방문일 = visits.first;
-        row.총방문수 = visits.count;
+        const Visits& phone = visits[phoneOfRow[k]];
+        rows[k].최초방문일 = phone.first;
+        rows[k].총방문수 = phone.count;
     }
 }

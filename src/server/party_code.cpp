@@ -43,29 +43,70 @@ int total(int first, int second)
     return sum == static_cast<int>(sum) ? static_cast<int>(sum) : 0;
 }
 
+// Writes the number in decimal and returns the position after it.
+char16_t* putNumber(char16_t* out, int number)
+{
+    qint64 value = number;
+    if (value < 0) {
+        *out++ = u'-';
+        value = -value;
+    }
+    char16_t digits[10];
+    int n = 0;
+    do {
+        digits[n++] = char16_t(u'0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    while (n > 0)
+        *out++ = digits[--n];
+    return out;
+}
+
+// The code of a scheme's letters and counts: "T;" n, or "M;" m ";F;" f and the like; written
+// directly, as the rebuild writes one for each of its many rows.
+QString codeText(char16_t firstLetter, int first, char16_t secondLetter = 0, int second = 0)
+{
+    char16_t out[32];
+    char16_t* end = out;
+    *end++ = firstLetter;
+    *end++ = u';';
+    end = putNumber(end, first);
+    if (secondLetter) {
+        *end++ = u';';
+        *end++ = secondLetter;
+        *end++ = u';';
+        end = putNumber(end, second);
+    }
+    return QStringView(out, end - out).toString();
+}
+
+// The code of a scheme given as its one character.
+PartyCode codeOf(QStringView scheme, int first, int second)
+{
+    if (scheme == u'0')
+        return {codeText(u'T', first), first};
+    if (scheme == u'1')
+        return {codeText(u'M', first, u'F', second), total(first, second)};
+    if (scheme == u'2')
+        return {codeText(u'B', first, u'S', second), total(first, second)};
+    return {};
+}
+
 } // namespace
 
 PartyCode PartyCodeOf(const QString& scheme, int first, int second)
 {
-    const QString a = QString::number(first);
-    const QString b = QString::number(second);
-    if (scheme == "0")
-        return {"T;" + a, first};
-    if (scheme == "1")
-        return {"M;" + a + ";F;" + b, total(first, second)};
-    if (scheme == "2")
-        return {"B;" + a + ";S;" + b, total(first, second)};
-    return {};
+    return codeOf(scheme, first, second);
 }
 
 PartyCode PartyCodeFromBlock(QStringView block)
 {
     const QStringView scheme = valueIn(block, kScheme);
-    if (scheme == u"0")
-        return PartyCodeOf("0", countIn(block, kTotal), 0);
-    if (scheme == u"1")
-        return PartyCodeOf("1", countIn(block, kMale), countIn(block, kFemale));
-    if (scheme == u"2")
-        return PartyCodeOf("2", countIn(block, kBig), countIn(block, kSmall));
+    if (scheme == u'0')
+        return codeOf(scheme, countIn(block, kTotal), 0);
+    if (scheme == u'1')
+        return codeOf(scheme, countIn(block, kMale), countIn(block, kFemale));
+    if (scheme == u'2')
+        return codeOf(scheme, countIn(block, kBig), countIn(block, kSmall));
     return {};
 }

@@ -47,7 +47,7 @@ QStringView ReservationListReader::numberOf(const AnswerRecord& record)
 
 std::optional<CacheRow> ReservationListReader::read(const AnswerRecord& record)
 {
-    const QString numText = field(record, kNum);
+    const QStringView numText = view(record, kNum);
     const QStringView state = view(record, kState);
     const bool repeat = numText == m_previousNum;
     m_previousNum = numText;
@@ -63,7 +63,7 @@ std::optional<CacheRow> ReservationListReader::read(const AnswerRecord& record)
     row.방문일 = CacheDate(visit);
     row.cPhoneT = field(record, kPhone).remove('-');
     if (row.cPhoneT.isEmpty())
-        row.cPhoneT = numText;
+        row.cPhoneT = numText.toString();
     QStringView taken = view(record, kTaken);
     if (taken.isEmpty())
         taken = view(record, kTaken1);

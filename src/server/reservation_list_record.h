@@ -10,7 +10,8 @@
 // Turns the records of the reservation list ("/vbPHP/zzimorderload.php") into cache rows, in the
 // answer's order. The cache takes the states "Y" and "finish" with a visit date; a record that
 // repeats the number of the record right before it (stored or not) is dropped, and so is a record
-// without a reservation number. A field missing from a record reads as empty text.
+// without a reservation number. A field missing from a record reads as empty text. A reader reads
+// the records of one list, which outlives it.
 class ReservationListReader
 {
 public:
@@ -20,5 +21,5 @@ public:
     static QStringView numberOf(const AnswerRecord& record);
 
 private:
-    QString m_previousNum;
+    QStringView m_previousNum; // into the list
 };
