@@ -13,10 +13,10 @@ QString text(const QString& value)
 // The columns an edit rewrites, and their values.
 const QStringList kEditedColumns{"방문일", "cPhoneT", "예약일시", "종료일시", "예약자", "모임명", "좌석", "인원", "인원N", "요청사항"};
 
-QVariantList editedValues(const CacheRow& row)
+void appendEditedValues(QVariantList& values, const CacheRow& row)
 {
-    return {text(row.방문일), text(row.cPhoneT), text(row.예약일시), text(row.종료일시), text(row.예약자),
-            text(row.모임명), text(row.좌석), text(row.party.code), row.party.total, text(row.요청사항)};
+    values << text(row.방문일) << text(row.cPhoneT) << text(row.예약일시) << text(row.종료일시) << text(row.예약자)
+           << text(row.모임명) << text(row.좌석) << text(row.party.code) << row.party.total << text(row.요청사항);
 }
 
 // The columns a row added sets, by which of cNameT (1), 최초방문일 (2) and 총방문수 (4) it gives:
@@ -43,9 +43,10 @@ const QStringList& addedColumns(int given)
 
 bool AddCacheRow(JetRecordset& rs, const CacheRow& row)
 {
-    QVariantList values{row.num, text(row.접수일시)};
+    QVariantList values;
     values.reserve(15);
-    values += editedValues(row);
+    values << row.num << text(row.접수일시);
+    appendEditedValues(values, row);
     int given = 0;
     if (row.cNameT) {
         values.append(text(*row.cNameT));
@@ -66,7 +67,8 @@ bool RewriteCacheRow(JetRecordset& rs, const CacheRow& row)
 {
     if (!rs.Edit())
         return false;
-    const QVariantList values = editedValues(row);
+    QVariantList values;
+    appendEditedValues(values, row);
     for (int i = 0; i < values.size(); ++i)
         rs.SetField(kEditedColumns[i], values[i]);
     return rs.Update();

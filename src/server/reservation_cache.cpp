@@ -49,7 +49,7 @@ QList<CacheRow> rowsOf(const AnswerRecords& records)
 
 // Deletes what the statement names and appends the rows through one table record set; then runs
 // the follow-up. deletionShown is the deletion as its error line names it.
-bool fillTable(JetDatabase& db, const QString& procedure, const QList<CacheRow>& rows, const JetSql& deletion,
+bool fillTable(JetDatabase& db, const QString& procedure, QList<CacheRow> rows, const JetSql& deletion,
                const QString& deletionShown, const std::function<bool(JetDatabase&)>& followUp)
 {
     long deleted = 0;
@@ -63,15 +63,19 @@ bool fillTable(JetDatabase& db, const QString& procedure, const QList<CacheRow>&
             LogRsOpenError(kModule, procedure, "예약");
             return false;
         }
-        for (const CacheRow& row : rows)
+        // Each row's texts are let go once it is added, while they are at hand, rather than all
+        // at the end.
+        for (CacheRow& row : rows) {
             AddCacheRow(*table, row);
+            row = CacheRow();
+        }
     }
     return !followUp || followUp(db);
 }
 
 // Opens the cache file and fills it in one transaction. Everything written before a later step fails
 // is kept; a commit that fails keeps nothing and is reported as a failure.
-bool replaceRows(const QString& path, const QString& procedure, const QList<CacheRow>& rows, const JetSql& deletion,
+bool replaceRows(const QString& path, const QString& procedure, QList<CacheRow> rows, const JetSql& deletion,
                  const QString& deletionShown, const std::function<bool(JetDatabase&)>& followUp)
 {
     JetDbPtr db;
@@ -84,7 +88,7 @@ bool replaceRows(const QString& path, const QString& procedure, const QList<Cach
     long none = 0;
     JetExec(*db, "PRAGMA cache_size = -262144", none);
     db->BeginTrans();
-    const bool done = fillTable(*db, procedure, rows, deletion, deletionShown, followUp);
+    const bool done = fillTable(*db, procedure, std::move(rows), deletion, deletionShown, followUp);
     return db->CommitTrans() && done;
 }
 
@@ -143,7 +147,8 @@ bool storeWhole(const AnswerRecords& records, const QString& path)
 {
     QList<CacheRow> rows = rowsOf(records);
     SetFirstVisits(rows);
-    return replaceRows(path, "Load_예약_전체", rows, "DELETE FROM 예약", "DELETE * FROM 예약", countUnregisteredCallers);
+    return replaceRows(path, "Load_예약_전체", std::move(rows), "DELETE FROM 예약", "DELETE * FROM 예약",
+                       countUnregisteredCallers);
 }
 
 } // namespace

@@ -43,9 +43,10 @@ QString repeatedNumber(const AnswerRecords& records)
         const QStringView number = ReservationListReader::numberOf(record);
         if (number.isEmpty())
             continue;
-        if (seen.contains(number))
-            return number.toString();
+        const qsizetype before = seen.size();
         seen.insert(number);
+        if (seen.size() == before)
+            return number.toString();
     }
     return QString();
 }
