@@ -21,11 +21,16 @@ void Timed(benchmark::State& state)
         state.SetIterationTime(Measure() / 1000.0);
 }
 
+inline double medianOf(QList<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times.at(times.size() / 2);
+}
+
 inline double median(double (*measure)(), int runs)
 {
     QList<double> times;
     for (int i = 0; i < runs; ++i)
         times.append(measure());
-    std::sort(times.begin(), times.end());
-    return times.at(runs / 2);
+    return medianOf(times);
 }
