@@ -7,6 +7,7 @@
 #include "core/jet_recordset.h"
 #include "core/screen_values.h"
 #include "platform/program_folder.h"
+#include "server/cached_span.h"
 #include "server/server_globals.h"
 
 // The day's bookings of the local cache on the timetable: a span per table from start to end on
@@ -18,7 +19,8 @@ const QString kWindow = QStringLiteral("frmB예약관리");
 const OleColor kBookingLine = VbRGB(68, 114, 196);
 
 struct DayBooking {
-    QString start;     // "hh:nn"
+    QString start;     // "hh:nn" drawn from: "00:00" for a stay of the evening before
+    bool fromEveningBefore = false;
     QString end;       // "hh:nn", "23:59" when it ends on a later day
     QString name;      // group name, or the booker's
     QStringList tables;
@@ -31,23 +33,27 @@ QString fieldText(const JetRecordset& rs, const QString& name)
     return value.isNull() ? QString() : value.toString();
 }
 
-// The end of a booking: the stored end, or the start plus the default length; "23:59" when that
-// end falls on a later day than the visit.
-QString bookingEnd(const QString& day, const QString& start, const QString& storedEnd)
+// The start and the end drawn on the day: the stored start, or midnight for a stay of the evening
+// before; the stored end (the start and the default length without one), "23:59" when it falls on
+// a later day. A start or an end that names no moment keeps its time-of-day text as stored.
+void setDrawnTimes(DayBooking& booking, const QDate& day, const QString& storedStart, const QString& storedEnd)
 {
-    if (!Trim(storedEnd).isEmpty())
-        return storedEnd.left(10) > day ? QStringLiteral("23:59") : storedEnd.mid(11, 5);
-    const int begin = MinutesOfDay(start);
-    if (begin >= 0 && begin + gRequireTime >= 24 * 60)
-        return QStringLiteral("23:59");
-    return frmB예약관리::GetTimeAdd(start, gRequireTime);
+    const CachedSpan span = CachedSpanOf(storedStart, storedEnd);
+    booking.fromEveningBefore = span.start.isValid() && span.start.date() < day;
+    booking.start = booking.fromEveningBefore ? QStringLiteral("00:00") : storedStart.mid(11, 5);
+    if (span.end.isValid())
+        booking.end = span.end.date() > day ? QStringLiteral("23:59") : span.end.toString(QStringLiteral("HH:mm"));
+    else if (!Trim(storedEnd).isEmpty())
+        booking.end = storedEnd.mid(11, 5);
+    else
+        booking.end = frmB예약관리::GetTimeAdd(booking.start, gRequireTime);
 }
 
-DayBooking readBooking(const JetRecordset& rs, const QString& day)
+DayBooking readBooking(const JetRecordset& rs, const QDate& day)
 {
     DayBooking booking;
-    booking.start = fieldText(rs, QStringLiteral("예약일시")).mid(11, 5);
-    booking.end = bookingEnd(day, booking.start, fieldText(rs, QStringLiteral("종료일시")));
+    const QString stored = fieldText(rs, QStringLiteral("예약일시"));
+    setDrawnTimes(booking, day, stored, fieldText(rs, QStringLiteral("종료일시")));
     const QString booker = fieldText(rs, QStringLiteral("예약자"));
     const QString group = fieldText(rs, QStringLiteral("모임명"));
     booking.name = group.isEmpty() ? booker : group;
@@ -55,10 +61,16 @@ DayBooking readBooking(const JetRecordset& rs, const QString& day)
     const QStringList parts = seats.split(QChar(';'));
     for (int k = 0; k < parts.size(); k += 2)
         booking.tables.append(parts[k]);
-    booking.note = BookingNote({booking.start, booker, group, fieldText(rs, QStringLiteral("cPhoneT")),
+    booking.note = BookingNote({stored.mid(11, 5), booker, group, fieldText(rs, QStringLiteral("cPhoneT")),
                                 BookingTablesText(seats), BookingPartyText(fieldText(rs, QStringLiteral("인원"))),
                                 fieldText(rs, QStringLiteral("요청사항")), ToLong(rs.Field(QStringLiteral("NUM")))});
     return booking;
+}
+
+// A stay of the evening before shows only where the grid's hours reach its end.
+bool endsAfterFirstHour(const DayBooking& booking)
+{
+    return MinutesOfDay(booking.end) > gSchHour[0] * 60;
 }
 
 // The row of each table name; where a name repeats, its first row.
@@ -80,8 +92,10 @@ bool frmB예약관리::Load_DayData(const QString& DateT)
         LogDbOpenError(kWindow, QStringLiteral("Load_DayData"), path);
         return false;
     }
-    const JetSql sql(QStringLiteral("SELECT * FROM 예약 WHERE 방문일 = ? ORDER BY 예약일시"),
-                     {QDate::fromString(DateT, QStringLiteral("yyyy-MM-dd"))});
+    // The day's own bookings and those of the evening before that end after midnight.
+    const QDate day = QDate::fromString(DateT, QStringLiteral("yyyy-MM-dd"));
+    const JetSql sql(QStringLiteral("SELECT * FROM 예약 WHERE 방문일 = ? OR (방문일 = ? AND 종료일시 > ?) ORDER BY 예약일시"),
+                     {day, day.addDays(-1), DateT});
     JetRsPtr rs;
     if (!JetOpenRST(*db, rs, sql, dbOpenDynaset)) {
         LogRsOpenError(kWindow, QStringLiteral("Load_DayData"), sql.display());
@@ -89,7 +103,7 @@ bool frmB예약관리::Load_DayData(const QString& DateT)
     }
     QList<DayBooking> bookings;
     for (rs->MoveFirst(); !rs->AtEnd(); rs->MoveNext())
-        bookings.append(readBooking(*rs, DateT));
+        bookings.append(readBooking(*rs, day));
     rs.reset();
     db.reset();
 
@@ -105,7 +119,7 @@ bool frmB예약관리::Load_DayData(const QString& DateT)
             // Columns before the first hour and after the last are left out; a booking that ends
             // where it starts keeps its start column.
             const int s = qMax(2, GetScheduleColumn(booking.start, 0));
-            if (s > grid.MaxCols())
+            if (s > grid.MaxCols() || (booking.fromEveningBefore && !endsAfterFirstHour(booking)))
                 continue;
             const int e = qMin(qMax(GetScheduleColumn(booking.end, 1), s + 1), grid.MaxCols() + 1);
             int a = 0, spanRow = 0, cols = 0, rows = 0;

@@ -115,7 +115,7 @@ int frmB예약_등록B::예약수정_종료일시()
 {
     if (!dateChanged(*종료일Box) && !comboChanged(*종료시Box) && !comboChanged(*종료분Box))
         return 1;
-    const QString end = PickedMoment(예약일Box->date(), 종료시Box->currentText(), 종료분Box->currentText());
+    const QString end = PickedMoment(종료일Box->date(), 종료시Box->currentText(), 종료분Box->currentText());
     return sendEdit(QStringLiteral("예약수정_종료일시"), kEdit,
                     oneField(QStringLiteral("finishscheduleTime"), end, txt매니저명->text()));
 }

@@ -1,5 +1,6 @@
 #include "booking/entry_window.h"
 
+#include "booking/number_combo.h"
 #include "core/converters.h"
 #include "core/phone.h"
 #include "platform/clock.h"
@@ -51,6 +52,8 @@ void frmB예약_등록B::connectInputs()
     connectMemoBox(*txtB2[0], false);
     QObject::connect(예약시Box, &QComboBox::currentIndexChanged, this, [this] { 예약시_Click(); });
     QObject::connect(예약분Box, &QComboBox::currentIndexChanged, this, [this] { 예약분_Click(); });
+    m_StartDay = 예약일Box->date();
+    QObject::connect(예약일Box, &QDateEdit::dateChanged, this, [this] { 예약일_Change(); });
     connectPhoneBoxes();
 }
 
@@ -130,6 +133,16 @@ void frmB예약_등록B::예약분_Click()
         종료시간_계산();
 }
 
+void frmB예약_등록B::예약일_Change()
+{
+    const QDate start = 예약일Box->date();
+    if (!m_EventPrevent && m_StartDay.isValid())
+        종료일Box->setDate(종료일Box->date().addDays(m_StartDay.daysTo(start)));
+    m_StartDay = start;
+}
+
+// The end of the shop's usual stay from the start, on its own day; an end hour that the
+// timetable's hours do not hold is added to the list.
 void frmB예약_등록B::종료시간_계산()
 {
     const QDateTime start(예약일Box->date(), QTime(ToLong(예약시Box->currentText()), ToLong(예약분Box->currentText())));
@@ -137,9 +150,7 @@ void frmB예약_등록B::종료시간_계산()
         return;
     const QDateTime end = start.addSecs(qint64(gRequireTime) * 60);
     종료일Box->setDate(end.date());
-    const int hour = itemWithNumber(*종료시Box, end.time().hour(), 종료시Box->count() - 1);
-    if (hour >= 0)
-        종료시Box->setCurrentIndex(hour);
+    ShowNumber(*종료시Box, end.time().hour(), QStringLiteral("시"));
     const int minute = itemWithNumber(*종료분Box, flooredToTens(end.time().minute()), 종료분Box->count() - 1);
     종료분Box->setCurrentIndex(qMax(minute, 0));
 }

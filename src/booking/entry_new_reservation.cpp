@@ -38,7 +38,7 @@ QString digitsOf(QString phone)
 bool frmB예약_등록B::예약등록(bool confirmed)
 {
     const QString time = TimeLabel(ToLong(예약시Box->currentText()), 예약분Box->currentText());
-    const QString end = PickedMoment(예약일Box->date(), 종료시Box->currentText(), 종료분Box->currentText());
+    const QString end = PickedMoment(종료일Box->date(), 종료시Box->currentText(), 종료분Box->currentText());
     const QString tables = TableListOf(*this);
     for (QLineEdit* box : {txt인원_총인원Box, txt인원_남성Box, txt인원_여성Box, txt인원_소인Box, txt인원_대인Box})
         if (box->text().isEmpty())
@@ -94,7 +94,7 @@ bool frmB예약_등록B::MDB_Update_예약B()
 {
     const QString procedure = QStringLiteral("MDB_Update_예약B");
     const QString start = PickedMoment(예약일Box->date(), 예약시Box->currentText(), 예약분Box->currentText());
-    const QString end = PickedMoment(예약일Box->date(), 종료시Box->currentText(), 종료분Box->currentText());
+    const QString end = PickedMoment(종료일Box->date(), 종료시Box->currentText(), 종료분Box->currentText());
     CacheRow row;
     row.num = -1;
     row.방문일 = start.left(10);

@@ -1,5 +1,6 @@
 #include "booking/entry_window.h"
 
+#include "booking/number_combo.h"
 #include "core/answer_grammar.h"
 #include "core/backend_request.h"
 #include "core/converters.h"
@@ -32,27 +33,12 @@ QString countText(const QString& block, const QString& tag)
     return QString::number(ToLong(valueOf(block, "<" + tag + ">", "</" + tag + ">")));
 }
 
-// Selects the item whose leading number is the value. A value that no item carries (a quarter
-// hour, an hour outside the timetable) is added among the items in the order of the numbers, so
-// that the combo shows what is stored and a save that does not touch it finds it unchanged. An
-// empty text (a field the answer lacks) keeps the selection.
+// The stored hour or minute, added to the list when the list lacks it, so that a save that does
+// not touch it finds it unchanged; a field the answer lacks (an empty text) keeps the selection.
 void showNumber(QComboBox& combo, const QString& text, const QString& unit)
 {
-    if (Trim(text).isEmpty())
-        return;
-    const int value = ToLong(text);
-    int place = 0;
-    for (; place < combo.count(); ++place) {
-        const int item = ToLong(combo.itemText(place));
-        if (item == value) {
-            combo.setCurrentIndex(place);
-            return;
-        }
-        if (item > value)
-            break;
-    }
-    combo.insertItem(place, ZeroPad(QString::number(value), 2) + unit);
-    combo.setCurrentIndex(place);
+    if (!Trim(text).isEmpty())
+        ShowNumber(combo, ToLong(text), unit);
 }
 
 // Selects the table; a table the list no longer holds (hidden since) is added to the list, so

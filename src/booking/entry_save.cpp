@@ -16,7 +16,10 @@
 #include "platform/panel_button.h"
 #include "platform/placeholder_box.h"
 #include "platform/program_folder.h"
+#include "server/cache_dates.h"
+#include "server/cached_span.h"
 #include "server/reservation_cache.h"
+#include "server/reservation_entry_formats.h"
 #include "server/server_globals.h"
 #include "server/reservation_row_refresh.h"
 
@@ -34,27 +37,13 @@ namespace {
 const QString kWindow = QStringLiteral("frmB예약_등록B");
 const QString kFailed = QStringLiteral("실패! 다시 시도해주세요.");
 
-QString hourMinute(const QString& hour, const QString& minute)
+// The stored span and the new one meet: the new start lies within the stored span, or the new
+// end strictly inside it, or either holds the other. Spans that only touch do not meet.
+bool spansMeet(const CachedSpan& stored, const QDateTime& S, const QDateTime& E)
 {
-    return ZeroPad(QString::number(ToLong(hour)), 2) + ":" + ZeroPad(QString::number(ToLong(minute)), 2);
-}
-
-// The stored span s1-e1 and the new one S-E, as "hh:nn" texts of one day.
-bool spansMeet(const QString& s1, const QString& e1, const QString& S, const QString& E)
-{
+    const QDateTime& s1 = stored.start;
+    const QDateTime& e1 = stored.end;
     return (s1 <= S && S < e1) || (s1 < E && E < e1) || (S < e1 && s1 < E);
-}
-
-// The end of a stored span: its own, or for a reservation stored without one its start and the
-// shop's usual stay, as the board draws it; a stay that runs past midnight ends at "24:00".
-QString storedEnd(const QString& start, const QString& end)
-{
-    if (!end.isEmpty() || start.isEmpty())
-        return end;
-    const int minutes = int(ToLong(start.left(2)) * 60 + ToLong(start.mid(3, 2))) + gRequireTime;
-    if (minutes >= 24 * 60)
-        return QStringLiteral("24:00");
-    return hourMinute(QString::number(minutes / 60), QString::number(minutes % 60));
 }
 
 // The table names of a stored list: the items at the even positions.
@@ -177,6 +166,8 @@ void frmB예약_등록B::CMD3_Click(int index)
 void frmB예약_등록B::saveReservation(ButtonGuard& guard)
 {
     QPointer<frmB예약_등록B> self(this);
+    if ((m_ModeA == 0 || m_ModeA == 1) && !endAfterStart())
+        return;
     bool confirmed = false;
     if (시간_체크()) {
         const int answer = MsgBox(QStringLiteral("예약가능시간이 아닙니다!\r\n\r\n그래도 등록하시겠습니까?"), MsgStyle::YesNo);
@@ -215,6 +206,18 @@ void frmB예약_등록B::saveReservation(ButtonGuard& guard)
         if (self)
             hideEnd(guard);
     }
+}
+
+// An end that does not lie after the start is refused before anything is sent, the message naming
+// the end as the window holds it, its date included.
+bool frmB예약_등록B::endAfterStart()
+{
+    const QDateTime end = chosenEnd();
+    if (end > chosenStart())
+        return true;
+    MsgBox(QStringLiteral("종료시간(") + end.toString(QStringLiteral("yyyy-MM-dd HH:mm"))
+           + QStringLiteral(")이 예약시간보다 늦어야 합니다.\r\n\r\n종료일시를 확인해주세요."));
+    return false;
 }
 
 // The edits in their order, stopping at the first refusal, which staff are told of; true when
@@ -298,15 +301,17 @@ bool frmB예약_등록B::시간_체크() const
     return start.isValid() && start < CurrentClock().now();
 }
 
-// A chosen table taken at the chosen time by a stored reservation of the day. The day's rows are
-// read whole and each table name compared exactly; in an edit the reservation in hand is skipped.
+// A chosen table taken at the chosen time by a stored reservation, the times compared as whole
+// moments. After the reload of the chosen day, the rows read are those of the evening before up to
+// the day of the chosen end, so that a stay across midnight meets the stays of either side; each
+// table name is compared exactly, and in an edit the reservation in hand is skipped.
 bool frmB예약_등록B::중복_체크()
 {
-    const QString day = 예약일Box->date().toString(QStringLiteral("yyyy-MM-dd"));
-    const QString start = hourMinute(예약시Box->currentText(), 예약분Box->currentText());
-    const QString end = hourMinute(종료시Box->currentText(), 종료분Box->currentText());
+    const QDate day = 예약일Box->date();
+    const QDateTime start = chosenStart();
+    const QDateTime end = chosenEnd();
     QPointer<frmB예약_등록B> self(this);
-    Load_예약_DAY(day);
+    Load_예약_DAY(day.toString(QStringLiteral("yyyy-MM-dd")));
     if (!self)
         return false;
     QStringList chosen;
@@ -320,7 +325,8 @@ bool frmB예약_등록B::중복_체크()
         LogDbOpenError(kWindow, procedure, path);
         return false;
     }
-    const JetSql select(QStringLiteral("SELECT * FROM 예약 WHERE 방문일 = ?"), {예약일Box->date()});
+    const JetSql select(QStringLiteral("SELECT * FROM 예약 WHERE 방문일 BETWEEN ? AND ?"),
+                        {day.addDays(-1), qMax(day, end.date())});
     JetRsPtr rs;
     if (!JetOpenRST(*db, rs, select, dbOpenDynaset)) {
         LogRsOpenError(kWindow, procedure, select.display());
@@ -330,13 +336,25 @@ bool frmB예약_등록B::중복_체크()
     for (rs->MoveFirst(); !rs->AtEnd(); rs->MoveNext()) {
         if (!skipped.isEmpty() && rs->Field(QStringLiteral("NUM")).toString() == skipped)
             continue;
-        const QString s1 = rs->Field(QStringLiteral("예약일시")).toString().mid(11, 5);
-        const QString e1 = storedEnd(s1, rs->Field(QStringLiteral("종료일시")).toString().mid(11, 5));
+        const CachedSpan stored = CachedSpanOf(rs->Field(QStringLiteral("예약일시")).toString(),
+                                               rs->Field(QStringLiteral("종료일시")).toString());
+        if (!stored.start.isValid() || !spansMeet(stored, start, end))
+            continue;
         for (const QString& name : tableNames(rs->Field(QStringLiteral("좌석")).toString()))
-            if (chosen.contains(name) && spansMeet(s1, e1, start, end))
+            if (chosen.contains(name))
                 return true;
     }
     return false;
+}
+
+QDateTime frmB예약_등록B::chosenStart() const
+{
+    return ReadCacheMoment(PickedMoment(예약일Box->date(), 예약시Box->currentText(), 예약분Box->currentText()));
+}
+
+QDateTime frmB예약_등록B::chosenEnd() const
+{
+    return ReadCacheMoment(PickedMoment(종료일Box->date(), 종료시Box->currentText(), 종료분Box->currentText()));
 }
 
 // Cancel asks first; both post the state change and drop the cached row. With no reservation in

@@ -5,6 +5,8 @@
 #include "platform/window_registry.h"
 #include "server/reservation_entry_view.h"
 
+#include <QDate>
+#include <QDateTime>
 #include <QWidget>
 
 #include <array>
@@ -74,6 +76,8 @@ public:
     // The start combos: the end follows unless the window is setting itself up.
     void 예약시_Click();
     void 예약분_Click();
+    // The start date picker: the end date moves by the same days, so that the stay keeps its length.
+    void 예약일_Change();
     void CMD2_Click(int index);
     void lblCMD_Click();
     void CMD_Click(int index);
@@ -130,6 +134,10 @@ private:
     bool 준회원등록B();
     bool 시간_체크() const;
     bool 중복_체크();
+    bool endAfterStart();
+    // The start and the end the window holds, each from its own date picker.
+    QDateTime chosenStart() const;
+    QDateTime chosenEnd() const;
     bool 예약등록(bool confirmed);
     bool editChain();
     int sendEdit(const QString& procedure, const QString& path, const std::function<void(class BackendRequest&)>& fields);
@@ -175,6 +183,8 @@ private:
 
     // The scheme of the party panel shown ("0", "1", "2").
     QString m_PartyScheme;
+    // The start date the end date last followed.
+    QDate m_StartDay;
     QLabel* m_background = nullptr;
     WindowDrag m_drag;
 };

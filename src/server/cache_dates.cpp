@@ -126,3 +126,11 @@ QString CacheMoment(const QString& text)
     const Moment moment = readMoment(text);
     return moment.valid ? cacheText(moment, text) : Trim(text);
 }
+
+QDateTime ReadCacheMoment(QStringView text)
+{
+    const Moment moment = readMoment(text);
+    if (!moment.valid || moment.hour < 0)
+        return QDateTime();
+    return QDateTime(QDate(moment.year, moment.month, moment.day), QTime(moment.hour, moment.minute), Qt::UTC);
+}

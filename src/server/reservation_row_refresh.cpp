@@ -87,14 +87,14 @@ bool updateEdited(qlonglong num, const QString& reservationNum, const QString& p
     });
 }
 
-// The end when the answer has none: the start date with the end hour and minute of the window,
-// read now (the window may have closed during the request).
+// The end when the answer has none: the end the window sent, read now (the window may have
+// closed during the request).
 QString fallbackEnd()
 {
     const ReservationEntryView* window = OpenReservationEntry();
     if (!window)
         return QString();
-    return PickedMoment(window->예약일(), window->종료시(), window->종료분());
+    return PickedMoment(window->종료일(), window->종료시(), window->종료분());
 }
 
 // What identifies the reservation the window has just saved among the member's history.

@@ -126,7 +126,8 @@ TEST_F(Timetable, UnreadableCacheLogsItsQuery)
     frmB예약관리& board = draw();
     EXPECT_FALSE(board.Load_DayData("2024-05-07"));
     EXPECT_TRUE(log().contains("E)frmB예약관리->Load_DayData RS OPEN Error: \r\n"
-                               "SELECT * FROM 예약 WHERE 방문일 = #2024-05-07# ORDER BY 예약일시"));
+                               "SELECT * FROM 예약 WHERE 방문일 = #2024-05-07# OR (방문일 = #2024-05-06# AND 종료일시 > '2024-05-07')"
+                               " ORDER BY 예약일시"));
     board.sDate = QDate(2024, 5, 1);
     board.eDate = QDate(2024, 5, 31);
     EXPECT_FALSE(board.Load_MonthData());
@@ -207,6 +208,50 @@ TEST_F(Timetable, EndsOverlapsAndOddRows)
     for (int row : {1, 3}) {
         EXPECT_TRUE(note(board, 62, row).contains("\r\n　이름 둘\r\n"));
         EXPECT_EQ(BookingNoteNumber(note(board, 62, row)), 7);
+    }
+}
+
+// Stays across midnight on 2024-05-07, each on a table of its own: the columns they cover on the
+// day's grid for the shop's hours.
+TEST_F(Timetable, StaysAcrossMidnight)
+{
+    struct Case {
+        const char* label;
+        std::array<int, 2> hours;
+        QString start;
+        QString end;
+        std::pair<int, int> span; // first column and count; (0, 0) for nothing drawn
+    };
+    const QList<Case> cases{
+        {"ends the next day", {9, 22}, "2024-05-07 21:30", "2024-05-08 00:30", {77, 3}},
+        {"from the evening before", {0, 24}, "2024-05-06 22:00", "2024-05-07 01:00", {2, 6}},
+        {"the evening before's end before the first hour", {9, 22}, "2024-05-06 22:00", "2024-05-07 01:00", {0, 0}},
+        {"the evening before's end at midnight", {0, 24}, "2024-05-06 22:00", "2024-05-07 00:00", {0, 0}},
+        {"through the whole day", {9, 22}, "2024-05-06 23:00", "2024-05-08 01:00", {2, 78}},
+        {"the evening before alone", {0, 24}, "2024-05-06 20:00", "2024-05-06 23:00", {0, 0}},
+    };
+    QStringList tables;
+    for (int i = 0; i < cases.size(); ++i) {
+        tables.append(QString("T%1").arg(i + 1));
+        addBooking(cases[i].start, cases[i].end, "심야", tables.last() + ";2", 300 + i);
+    }
+    setTables(tables);
+    frmB예약관리& board = load();
+    for (int i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        gSchHour = c.hours;
+        draw();
+        const int row = i + 1;
+        ASSERT_EQ(grid(board).GetText(1, row), tables[i]) << c.label;
+        if (c.span.second == 0) {
+            for (int col = 2; col <= grid(board).MaxCols(); ++col)
+                ASSERT_EQ(note(board, col, row), "") << c.label << " column " << col;
+            continue;
+        }
+        EXPECT_EQ(span(board, c.span.first, row), c.span) << c.label;
+        EXPECT_EQ(grid(board).GetText(c.span.first, row), "심야") << c.label;
+        EXPECT_EQ(BookingNoteNumber(note(board, c.span.first + c.span.second - 1, row)), 300 + i) << c.label;
+        EXPECT_TRUE(note(board, c.span.first, row).startsWith("\r\n　" + c.start.mid(11) + "\r\n")) << c.label;
     }
 }
 

@@ -91,7 +91,7 @@ TEST_F(EntryInputs, TheEndFollowsTheStartCombos)
         QString endMinute;
     };
     const QList<Case> cases{{90, "20시", "40분", "22시", "10분"},
-                            {120, "21시", "30분", "22시", "30분"},
+                            {120, "21시", "30분", "23시", "30분"},
                             {45, "10시", "20분", "11시", "00분"},
                             {60, "18시", "30분", "19시", "30분"}};
     w.종료시Box->setCurrentText("22시");

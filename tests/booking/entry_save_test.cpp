@@ -114,6 +114,7 @@ TEST_F(EntrySave, AMissingCacheWritesNoRowAndTheWindowStillHides)
     QTest::mouseClick(w.CMD2[0], Qt::LeftButton);
     w.txt성함Box->setText("손님");
     w.txt인원_총인원Box->setText("2");
+    w.종료시Box->setCurrentText("11시");
     save(w);
     EXPECT_EQ(backend->requestsTo(kOrder).size(), 1);
     ASSERT_EQ(messages().size(), 2);
