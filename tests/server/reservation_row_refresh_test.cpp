@@ -61,10 +61,12 @@ protected:
         delete entry.data();
     }
 
-    // The window as it stands after saving a new reservation at the start and on the table given.
+    // The window as it stands after saving a new reservation at the start and on the table given,
+    // its end on the same day.
     void saved(const QDate& day, const QString& hour, const QString& minute, const QString& table, const QString& count)
     {
         window.start = day;
+        window.end = day;
         window.startHour = hour;
         window.startMinute = minute;
         window.tables = {{table, count}};

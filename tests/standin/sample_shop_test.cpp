@@ -1,6 +1,7 @@
 #include "support/standin_fixture.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QHash>
 #include <QSet>
 #include <gtest/gtest.h>
@@ -27,13 +28,17 @@ TEST(SampleShop, CoversTheStatesSchemesAndDaysAroundToday)
     QSet<QString> states, schemes, members, numbers, upcomingOfNoMember;
     int onToday = 0;
     int onHidden = 0;
+    int acrossMidnight = 0;
     for (const StandinRecord& m : shop.members)
         members.insert(m.value("num"));
     for (const StandinRecord& r : shop.reservations) {
         const QDate day = QDate::fromString(r.value("regdatess"), "yyyy-MM-dd");
         ASSERT_TRUE(day.isValid()) << r.value("num").toStdString();
         EXPECT_LE(qAbs(today.daysTo(day)), 30);
-        EXPECT_TRUE(r.value("finishscheduleTime").startsWith(r.value("regdatess")));
+        const QDateTime start = QDateTime::fromString(r.value("regdatess") + " " + r.value("regdatess3"), "yyyy-MM-dd HH:mm");
+        const QDateTime end = QDateTime::fromString(r.value("finishscheduleTime"), "yyyy-MM-dd HH:mm");
+        EXPECT_LT(start, end) << r.value("num").toStdString();
+        acrossMidnight += end.date() > day;
         onToday += day == today;
         states.insert(r.value("YN"));
         schemes.insert(r.value("persontype"));
@@ -54,6 +59,7 @@ TEST(SampleShop, CoversTheStatesSchemesAndDaysAroundToday)
     EXPECT_EQ(schemes, QSet<QString>({"0", "1", "2"}));
     EXPECT_EQ(upcomingOfNoMember, QSet<QString>({"0", "1", "2"}));
     EXPECT_EQ(onHidden, 1);
+    EXPECT_GE(acrossMidnight, 1);
     EXPECT_FALSE(shop.coupons.isEmpty());
     EXPECT_GT(shop.credit, 0);
 }
