@@ -7,7 +7,6 @@
 #include "core/jet_recordset.h"
 #include "core/screen_values.h"
 #include "platform/program_folder.h"
-#include "server/cached_span.h"
 #include "server/server_globals.h"
 
 // The day's bookings of the local cache on the timetable: a span per table from start to end on
@@ -33,27 +32,27 @@ QString fieldText(const JetRecordset& rs, const QString& name)
     return value.isNull() ? QString() : value.toString();
 }
 
-// The start and the end drawn on the day: the stored start, or midnight for a stay of the evening
-// before; the stored end (the start and the default length without one), "23:59" when it falls on
-// a later day. A start or an end that names no moment keeps its time-of-day text as stored.
-void setDrawnTimes(DayBooking& booking, const QDate& day, const QString& storedStart, const QString& storedEnd)
+// The end of a booking: the stored end, or the start plus the default length; "23:59" when that
+// end falls on a later day than the one drawn.
+QString bookingEnd(const QString& day, const QString& start, const QString& storedEnd)
 {
-    const CachedSpan span = CachedSpanOf(storedStart, storedEnd);
-    booking.fromEveningBefore = span.start.isValid() && span.start.date() < day;
-    booking.start = booking.fromEveningBefore ? QStringLiteral("00:00") : storedStart.mid(11, 5);
-    if (span.end.isValid())
-        booking.end = span.end.date() > day ? QStringLiteral("23:59") : span.end.toString(QStringLiteral("HH:mm"));
-    else if (!Trim(storedEnd).isEmpty())
-        booking.end = storedEnd.mid(11, 5);
-    else
-        booking.end = frmB예약관리::GetTimeAdd(booking.start, gRequireTime);
+    if (!Trim(storedEnd).isEmpty())
+        return storedEnd.left(10) > day ? QStringLiteral("23:59") : storedEnd.mid(11, 5);
+    const int begin = MinutesOfDay(start);
+    if (begin >= 0 && begin + gRequireTime >= 24 * 60)
+        return QStringLiteral("23:59");
+    return frmB예약관리::GetTimeAdd(start, gRequireTime);
 }
 
-DayBooking readBooking(const JetRecordset& rs, const QDate& day)
+// A booking of the evening before (the query brings one only when it ends after midnight) is
+// drawn from midnight; its note keeps its own start.
+DayBooking readBooking(const JetRecordset& rs, const QString& day)
 {
     DayBooking booking;
-    const QString stored = fieldText(rs, QStringLiteral("예약일시"));
-    setDrawnTimes(booking, day, stored, fieldText(rs, QStringLiteral("종료일시")));
+    const QString stored = fieldText(rs, QStringLiteral("예약일시")).mid(11, 5);
+    booking.fromEveningBefore = fieldText(rs, QStringLiteral("방문일")) != day;
+    booking.start = booking.fromEveningBefore ? QStringLiteral("00:00") : stored;
+    booking.end = bookingEnd(day, booking.start, fieldText(rs, QStringLiteral("종료일시")));
     const QString booker = fieldText(rs, QStringLiteral("예약자"));
     const QString group = fieldText(rs, QStringLiteral("모임명"));
     booking.name = group.isEmpty() ? booker : group;
@@ -61,7 +60,7 @@ DayBooking readBooking(const JetRecordset& rs, const QDate& day)
     const QStringList parts = seats.split(QChar(';'));
     for (int k = 0; k < parts.size(); k += 2)
         booking.tables.append(parts[k]);
-    booking.note = BookingNote({stored.mid(11, 5), booker, group, fieldText(rs, QStringLiteral("cPhoneT")),
+    booking.note = BookingNote({stored, booker, group, fieldText(rs, QStringLiteral("cPhoneT")),
                                 BookingTablesText(seats), BookingPartyText(fieldText(rs, QStringLiteral("인원"))),
                                 fieldText(rs, QStringLiteral("요청사항")), ToLong(rs.Field(QStringLiteral("NUM")))});
     return booking;
@@ -103,7 +102,7 @@ bool frmB예약관리::Load_DayData(const QString& DateT)
     }
     QList<DayBooking> bookings;
     for (rs->MoveFirst(); !rs->AtEnd(); rs->MoveNext())
-        bookings.append(readBooking(*rs, day));
+        bookings.append(readBooking(*rs, DateT));
     rs.reset();
     db.reset();
 
