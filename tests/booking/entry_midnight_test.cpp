@@ -137,8 +137,9 @@ TEST_F(EntryMidnight, TheEndIsTheMomentItIs)
                                     : c.message;
         ASSERT_FALSE(messages().isEmpty()) << c.label;
         EXPECT_EQ(messages()[0], message) << c.label;
-        if (c.message == "refused")
+        if (c.message == "refused") {
             EXPECT_TRUE(paths().isEmpty()) << c.label << ": " << paths().join(" ").toStdString();
+        }
         if (c.message != kConfirm) {
             EXPECT_EQ(backend.shop().reservations.size(), before) << c.label;
             continue;
