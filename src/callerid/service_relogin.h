@@ -19,10 +19,10 @@ void ReloginKtAfterLoss();
 void ReloginLgAfterLoss(int line);
 
 // A login that the service refused (an account or key code, a wrong LG U+ account) or a connection
-// that reports being logged in elsewhere or blocked: no try until staff act (a save of the
-// caller-ID settings, a login or logout of the service, the next start). One main-log line names
-// the service and the cause (its status text), which an open settings window shows. KT at any
-// time; an LG U+ line only while its tries run.
+// that reports being logged in elsewhere or blocked: no try until the service is back or staff
+// act (a save of the caller-ID settings, a logout of the service, the next start). One main-log
+// line names the service and the cause (its status text), which an open settings window shows.
+// KT at any time; an LG U+ line only while its tries run.
 void HoldKtRelogin();
 void HoldLgRelogin(int line);
 bool KtReloginHeld();
