@@ -139,6 +139,8 @@ void TelephonyStandin::send(QTcpSocket* socket, const QStringList& fields)
 void TelephonyStandin::onKt(QTcpSocket* socket, const QStringList& fields)
 {
     const QString command = fields.value(0);
+    if (m_silenced.remove(command.toLower()))
+        return;
     if (command == QLatin1String("LOGIN")) {
         const bool scripted = m_scripted.contains(QStringLiteral("login"));
         const int code = scripted ? m_scripted.take(QStringLiteral("login")) : ktLogin(socket, fields);
@@ -356,10 +358,27 @@ bool TelephonyStandin::drop(const QString& carrier, int line, QString* error)
     return carrier == kKt || !sockets.isEmpty();
 }
 
+namespace {
+
+bool isScriptable(const QString& command)
+{
+    return command == QLatin1String("login") || command == QLatin1String("kickout");
+}
+
+} // namespace
+
 bool TelephonyStandin::scriptKt(const QString& command, int code)
 {
-    if (command != QLatin1String("login") && command != QLatin1String("kickout"))
+    if (!isScriptable(command))
         return false;
     m_scripted.insert(command, code);
+    return true;
+}
+
+bool TelephonyStandin::silenceKt(const QString& command)
+{
+    if (!isScriptable(command))
+        return false;
+    m_silenced.insert(command);
     return true;
 }

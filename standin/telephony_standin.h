@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -58,6 +59,8 @@ public:
     bool sendBytes(const QString& carrier, int line, const QByteArray& bytes, QString* error = nullptr);
     // The next answer of the KT service to "login" or "kickout" is this code, whatever was asked.
     bool scriptKt(const QString& command, int code);
+    // The next "login" or "kickout" of the KT service gets no answer at all.
+    bool silenceKt(const QString& command);
 
     // Every line the services received: carrier ("KT", "LG") and fields.
     struct Received {
@@ -99,6 +102,7 @@ private:
     QHash<QTcpSocket*, Connection> m_connections;
     QHash<QString, int> m_wrongPasswords;   // KT account → failed logins in a row
     QHash<QString, int> m_scripted;         // "login" / "kickout" → next code
+    QSet<QString> m_silenced;               // "login" / "kickout" left without an answer once
     QHash<QString, QString> m_callNumbers;  // call id → number
     QHash<QString, int> m_callLines;        // LG U+ call id → line
     QList<Received> m_received;

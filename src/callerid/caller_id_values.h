@@ -26,6 +26,9 @@ inline const QString gCIDktKEY = QStringLiteral("5b0e7c2a94d1f36e8a7b0c4d2e9f1a3
 // The KT service's last status text and each LG U+ line's.
 extern QString gCIDktStatus;
 extern std::array<QString, 4> gCIDlgStatus;
+// The status texts of a connected and a disconnected service, also the settings window's label texts.
+inline const QString kCidConnected = QStringLiteral("접속 완료");
+inline const QString kCidDisconnected = QStringLiteral("접속 끊김");
 
 // What the LG U+ lines were last asked to do, so that their events can tell: 0 nothing yet,
 // 1 log in at start, 2 log in from the settings window, 3 log out, 4 log out from the settings

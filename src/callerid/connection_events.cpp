@@ -1,36 +1,22 @@
 #include "callerid/connection_events.h"
 
 #include "callerid/caller_id_values.h"
+#include "callerid/service_log_names.h"
 #include "callerid/service_relogin.h"
 #include "callerid/settings_window.h"
 #include "core/log.h"
 
 namespace {
 
-const QString kConnected = QStringLiteral("접속 완료");
-const QString kDisconnected = QStringLiteral("접속 끊김");
-
 bool isLine(int index)
 {
     return index >= 0 && index < int(gCIDlgStatus.size());
 }
 
-QString lgPrefix(int index)
-{
-    return "【LGU+】(" + QString::number(index) + ") ";
-}
-
-// The settings window when it is loaded and visible; never made for this.
-frmzCID_설정* visibleSettingsWindow()
-{
-    auto* window = dynamic_cast<frmzCID_설정*>(FindForm(frmzCID_설정::FormName()));
-    return window && window->isVisible() ? window : nullptr;
-}
-
 void showLineState(frmzCID_설정* window, int index, const QString& text)
 {
     if (window && isLine(index))
-        window->showLineState(index, text, text == kConnected);
+        window->showLineState(index, text, text == kCidConnected);
 }
 
 } // namespace
@@ -52,20 +38,23 @@ void KTOpenAPIX_LoginEvent(int code)
     }
     if (code == 200)
         StopKtRelogin();
-    if (frmzCID_설정* window = visibleSettingsWindow())
-        window->kt_open_api_MSG->setText(code == 200 ? kConnected : kDisconnected);
+    if (frmzCID_설정* window = frmzCID_설정::Visible())
+        window->kt_open_api_MSG->setText(code == 200 ? kCidConnected : kCidDisconnected);
     WriteLog("로그인 이벤트 :: " + gCIDktStatus);
+    // Logged in elsewhere, or blocked: logging in again would fight the other login.
+    if (code == 400 || code == 401)
+        HoldKtRelogin();
 }
 
 void LGUBaseOpenApiX_StatusEvent(int index, const QString& data)
 {
     const bool connected = data.contains(QLatin1String("STATUS:1|"), Qt::CaseInsensitive)
                            && data.contains(QLatin1String("CALLERID:"), Qt::CaseInsensitive);
-    WriteLog(lgPrefix(index) + data);
+    WriteLog(LgLogName(index) + data);
     if (!isLine(index))
         return;
-    gCIDlgStatus[index] = connected ? kConnected : kDisconnected;
-    showLineState(visibleSettingsWindow(), index, gCIDlgStatus[index]);
+    gCIDlgStatus[index] = connected ? kCidConnected : kCidDisconnected;
+    showLineState(frmzCID_설정::Visible(), index, gCIDlgStatus[index]);
     if (connected)
         StopLgRelogin(index);
 }
@@ -76,29 +65,35 @@ void LGUBaseOpenApiX_SendNetworkErrorEvent(int index)
         return;
     const QString kind = gCIDlgJobKind == 3 ? QStringLiteral(" ... gCIDlgJobKind = 3:로그아웃")
                                             : QStringLiteral(" ... gCIDlgJobKind = 4:설정로그아웃");
-    WriteLog(lgPrefix(index) + "SendNetworkErrorEvent" + kind);
+    WriteLog(LgLogName(index) + "SendNetworkErrorEvent" + kind);
     if (!isLine(index))
         return;
-    gCIDlgStatus[index] = kDisconnected;
+    gCIDlgStatus[index] = kCidDisconnected;
     if (gCIDlgJobKind == 4)
-        showLineState(visibleSettingsWindow(), index, kDisconnected);
+        showLineState(frmzCID_설정::Visible(), index, kCidDisconnected);
 }
 
 void LGUBaseOpenApiX_ConnectResultEvent(int index, const QString& first, const QString& second)
 {
-    WriteLog(lgPrefix(index) + first + ", " + second);
+    WriteLog(LgLogName(index) + first + ", " + second);
     if (!isLine(index))
         return;
+    const bool unreachable =
+        first.contains(QLatin1String("Login")) && second.contains(QLatin1String("OamServer Connect Err"));
+    const bool refused = !unreachable && first.contains(QLatin1String("Connect"))
+                         && second.contains(QLatin1String("Network Connect Err"));
     QString status;
-    if (first.contains(QLatin1String("Login")) && second.contains(QLatin1String("OamServer Connect Err")))
+    if (unreachable)
         status = QStringLiteral("접속 끊김 (인터넷 점검하세요!)");
-    else if (first.contains(QLatin1String("Connect")) && second.contains(QLatin1String("Network Connect Err")))
+    else if (refused)
         status = QStringLiteral("접속 끊김 (아이디 또는 패스워드를 점검하세요!)");
     else
         status = "[" + first + "] " + second;
     gCIDlgStatus[index] = status;
     if (gCIDlgJobKind == 2)
-        showLineState(visibleSettingsWindow(), index, status);
+        showLineState(frmzCID_설정::Visible(), index, status);
+    if (refused)
+        HoldLgRelogin(index);
 }
 
 void LGUBaseOpenApiX_SendCommandResultEvent(int index, const QString& data)
@@ -109,9 +104,11 @@ void LGUBaseOpenApiX_SendCommandResultEvent(int index, const QString& data)
 
 void KTOpenAPIX_ConnectionLost()
 {
-    gCIDktStatus = kDisconnected;
-    if (frmzCID_설정* window = visibleSettingsWindow())
-        window->kt_open_api_MSG->setText(kDisconnected);
+    if (!KtReloginHeld()) {
+        gCIDktStatus = kCidDisconnected;
+        if (frmzCID_설정* window = frmzCID_설정::Visible())
+            window->kt_open_api_MSG->setText(kCidDisconnected);
+    }
     ReloginKtAfterLoss();
 }
 
@@ -119,17 +116,24 @@ void LGUBaseOpenApiX_ConnectionLost(int index)
 {
     if (!isLine(index))
         return;
-    gCIDlgStatus[index] = kDisconnected;
-    showLineState(visibleSettingsWindow(), index, kDisconnected);
+    if (!LgReloginHeld(index)) {
+        gCIDlgStatus[index] = kCidDisconnected;
+        showLineState(frmzCID_설정::Visible(), index, kCidDisconnected);
+    }
     ReloginLgAfterLoss(index);
 }
 
 void KTOpenAPIX_LineDropped()
 {
-    WriteLog(QStringLiteral("KTOpenAPI 64 KiB를 넘는 줄을 버림"));
+    WriteLog(KtLogName() + "64 KiB를 넘는 줄을 버림");
 }
 
 void LGUBaseOpenApiX_LineDropped(int index)
 {
-    WriteLog(lgPrefix(index) + "64 KiB를 넘는 줄을 버림");
+    WriteLog(LgLogName(index) + "64 KiB를 넘는 줄을 버림");
+}
+
+void OutsideEventsDropped(int count)
+{
+    WriteLog("CID 이벤트 " + QString::number(count) + "개를 버림 (밀린 이벤트가 너무 많음)");
 }

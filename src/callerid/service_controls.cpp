@@ -2,6 +2,7 @@
 
 #include "callerid/connection_events.h"
 #include "core/install_values.h"
+#include "platform/outside_events.h"
 
 #include <QCoreApplication>
 
@@ -13,13 +14,16 @@ namespace {
 std::unique_ptr<KtCidControl> gKt;
 std::array<std::unique_ptr<LgCidLine>, 4> gLg;
 
-// The controls' connections end with the application, not after it.
-void endWithTheApplication()
+// At the first control: the controls' connections end with the application, not after it, and
+// the events dropped because too many waited are logged.
+void prepareFirstControl()
 {
-    static bool registered = false;
-    if (!registered)
-        qAddPostRoutine(ResetCallerIdControls);
-    registered = true;
+    static bool prepared = false;
+    if (prepared)
+        return;
+    qAddPostRoutine(ResetCallerIdControls);
+    OnOutsideEventsDropped(OutsideEventsDropped);
+    prepared = true;
 }
 
 } // namespace
@@ -27,7 +31,7 @@ void endWithTheApplication()
 KtCidControl& KTOpenAPIX()
 {
     if (!gKt) {
-        endWithTheApplication();
+        prepareFirstControl();
         gKt = std::make_unique<KtCidControl>(CidKtHost());
         gKt->ConnectEvent = KTOpenAPIX_ConnectEvent;
         gKt->LoginEvent = KTOpenAPIX_LoginEvent;
@@ -41,7 +45,7 @@ LgCidLine& LGUBaseOpenApiX(int index)
 {
     std::unique_ptr<LgCidLine>& line = gLg.at(index);
     if (!line) {
-        endWithTheApplication();
+        prepareFirstControl();
         line = std::make_unique<LgCidLine>(CidLgHost());
         line->StatusEvent = [index](const QString& data) { LGUBaseOpenApiX_StatusEvent(index, data); };
         line->SendNetworkErrorEvent = [index] { LGUBaseOpenApiX_SendNetworkErrorEvent(index); };

@@ -3,6 +3,8 @@
 #include "callerid/caller_id_values.h"
 #include "callerid/service_control.h"
 #include "callerid/service_controls.h"
+#include "callerid/service_log_names.h"
+#include "callerid/settings_window.h"
 #include "core/log.h"
 #include "platform/outside_events.h"
 
@@ -18,17 +20,19 @@ constexpr int kFirstDelayMs = 3000;
 constexpr int kLongestDelayMs = 60000;
 constexpr int kKt = 4;   // the slot after the four LG U+ lines
 
+enum class State { Idle, Trying, Held };
+
 // One service's tries: a try is due when its timer fires while the generation is unchanged.
 struct Tries {
     int attempt = 0;
     int generation = 0;
-    bool active = false;
+    State state = State::Idle;
 };
 std::array<Tries, 5> gTries;
 
-QString lgPrefix(int line)
+QString logName(int slot)
 {
-    return "【LGU+】(" + QString::number(line) + ") ";
+    return slot == kKt ? KtLogName() : LgLogName(slot);
 }
 
 QString seconds(int ms)
@@ -52,13 +56,13 @@ void tryAgain(int slot);
 int schedule(int slot)
 {
     Tries& tries = gTries[slot];
-    tries.active = true;
+    tries.state = State::Trying;
     const int generation = ++tries.generation;
     const int delay = ReloginDelayMs(tries.attempt++);
     QObject* app = QCoreApplication::instance();
     QTimer::singleShot(delay, app, [slot, generation, app] {
         if (gTries[slot].generation == generation)
-            QueueOutsideEvent(app, [slot, generation] {
+            RunBetweenOutsideEvents(app, [slot, generation] {
                 if (gTries[slot].generation == generation)
                     tryAgain(slot);
             });
@@ -66,36 +70,56 @@ int schedule(int slot)
     return delay;
 }
 
-void stop(int slot)
+void settle(int slot, State state)
 {
     Tries& tries = gTries[slot];
-    tries = {0, tries.generation + 1, false};
+    tries = {0, tries.generation + 1, state};
+}
+
+void hold(int slot, const QString& cause)
+{
+    if (gTries[slot].state == State::Held)
+        return;
+    settle(slot, State::Held);
+    WriteLog(logName(slot) + "다시 로그인 :: " + cause + " ... 다시 로그인 멈춤 (CID 설정 저장 또는 다음 시작까지)");
+}
+
+// Only a service that could not be reached, did not answer (-1) or answered "기타 요청 실패" (0)
+// may log in on a later try; every other code refuses the account or the key.
+bool aTryCanMend(int result)
+{
+    return result == -1 || result == 0;
 }
 
 void tryKt()
 {
     if (!ktInUse()) {
-        stop(kKt);
+        settle(kKt, State::Idle);
         return;
     }
+    const int generation = gTries[kKt].generation;
     const int result = kt_open_api_Login();
+    if (gTries[kKt].generation != generation)
+        return;   // stopped or held while the login waited
     if (result == 200 || result == 1000) {
-        WriteLog("KTOpenAPI 다시 로그인 :: " + gCIDktStatus);
-        stop(kKt);
-        return;
+        WriteLog(KtLogName() + "다시 로그인 :: " + gCIDktStatus);
+        settle(kKt, State::Idle);
+    } else if (aTryCanMend(result)) {
+        WriteLog(KtLogName() + "다시 로그인 :: " + gCIDktStatus + " ... " + seconds(schedule(kKt)));
+    } else {
+        HoldKtRelogin();
     }
-    WriteLog("KTOpenAPI 다시 로그인 :: " + gCIDktStatus + " ... " + seconds(schedule(kKt)));
 }
 
-// The line's answer comes as an event: its connected status ends the tries (StopLgRelogin);
-// meanwhile the next try is armed.
+// The line's answer comes as an event: its connected status ends the tries (StopLgRelogin), a
+// refused account holds them (HoldLgRelogin); meanwhile the next try is armed.
 void tryLine(int line)
 {
     if (!lineInUse(line)) {
-        stop(line);
+        settle(line, State::Idle);
         return;
     }
-    WriteLog(lgPrefix(line) + "다시 로그인 :: LoginServer .. 안 되면 " + seconds(schedule(line)));
+    WriteLog(LgLogName(line) + "다시 로그인 :: LoginServer .. 안 되면 " + seconds(schedule(line)));
     gCIDlgJobKind = 1;
     LGUBaseOpenApiX(line).LoginServer(gCIDlgID[line], gCIDlgPW[line], line == 0 ? gCIDlgIP[0] : QString());
 }
@@ -108,14 +132,15 @@ void tryAgain(int slot)
         tryLine(slot);
 }
 
-void start(int slot, bool inUse, const QString& prefix)
+void start(int slot, bool inUse)
 {
-    if (!inUse)
-        WriteLog(prefix + "연결 끊김");
-    else if (gTries[slot].active)
-        WriteLog(prefix + "연결 끊김 :: 다시 로그인 중");
+    const QString lost = logName(slot) + "연결 끊김";
+    if (!inUse || gTries[slot].state == State::Held)
+        WriteLog(lost);
+    else if (gTries[slot].state == State::Trying)
+        WriteLog(lost + " :: 다시 로그인 중");
     else
-        WriteLog(prefix + "연결 끊김 :: " + seconds(schedule(slot)));
+        WriteLog(lost + " :: " + seconds(schedule(slot)));
 }
 
 } // namespace
@@ -128,26 +153,52 @@ int ReloginDelayMs(int attempt)
 
 void ReloginKtAfterLoss()
 {
-    start(kKt, ktInUse(), QStringLiteral("KTOpenAPI "));
+    start(kKt, ktInUse());
 }
 
 void ReloginLgAfterLoss(int line)
 {
-    start(line, lineInUse(line), lgPrefix(line));
+    start(line, lineInUse(line));
+}
+
+void HoldKtRelogin()
+{
+    hold(kKt, gCIDktStatus);
+    if (frmzCID_설정* window = frmzCID_설정::Visible())
+        window->kt_open_api_MSG->setText(gCIDktStatus);
+}
+
+void HoldLgRelogin(int line)
+{
+    if (gTries[line].state != State::Trying)
+        return;
+    hold(line, gCIDlgStatus[line]);
+    if (frmzCID_설정* window = frmzCID_설정::Visible())
+        window->showLineState(line, gCIDlgStatus[line], false);
+}
+
+bool KtReloginHeld()
+{
+    return gTries[kKt].state == State::Held;
+}
+
+bool LgReloginHeld(int line)
+{
+    return gTries[line].state == State::Held;
 }
 
 void StopKtRelogin()
 {
-    stop(kKt);
+    settle(kKt, State::Idle);
 }
 
 void StopLgRelogin(int line)
 {
-    stop(line);
+    settle(line, State::Idle);
 }
 
 void StopAllRelogins()
 {
     for (int slot = 0; slot < int(gTries.size()); ++slot)
-        stop(slot);
+        settle(slot, State::Idle);
 }

@@ -1,6 +1,7 @@
 #include "callerid/settings_window.h"
 
 #include "callerid/caller_id_settings.h"
+#include "callerid/caller_id_values.h"
 #include "callerid/service_control.h"
 #include "callerid/service_controls.h"
 #include "callerid/service_relogin.h"
@@ -251,6 +252,7 @@ void frmzCID_설정::Form_Activate()
     Trace(kWindow, QStringLiteral("Form_Activate"), QStringLiteral("Enter"));
     m_FirstActivated = false;
     Load_설정();
+    showServiceStates();
 }
 
 bool frmzCID_설정::Load_설정()
@@ -382,4 +384,17 @@ void frmzCID_설정::showLineState(int line, const QString& text, bool connected
 {
     lg_open_api_MSG[line]->setText(text);
     setTextColor(*lg_open_api_MSG[line], connected ? kConnectedGreen : kDisconnectedRed);
+}
+
+void frmzCID_설정::showServiceStates()
+{
+    kt_open_api_MSG->setText(gCIDktStatus);
+    for (int line = 0; line < kLines; ++line)
+        showLineState(line, gCIDlgStatus[line], gCIDlgStatus[line] == kCidConnected);
+}
+
+frmzCID_설정* frmzCID_설정::Visible()
+{
+    auto* window = dynamic_cast<frmzCID_설정*>(FindForm(FormName()));
+    return window && window->isVisible() ? window : nullptr;
 }

@@ -17,6 +17,8 @@ class frmzCID_설정 : public QWidget, public FormEvents
 {
 public:
     static QString FormName() { return QStringLiteral("frmzCID_설정"); }
+    // The window when it is loaded and visible; never made for this.
+    static frmzCID_설정* Visible();
 
     frmzCID_설정();
 
@@ -51,6 +53,9 @@ public:
 
     // A line's status label: the text, in green when connected, else in dark red.
     void showLineState(int line, const QString& text, bool connected);
+    // Each service's current status text on its label (gCIDktStatus, gCIDlgStatus), as the window
+    // opens.
+    void showServiceStates();
 
 private:
     void showKtLoginResult();

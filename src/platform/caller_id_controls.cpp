@@ -19,7 +19,7 @@ void fire(const Event& event, const Args&... args)
 
 } // namespace
 
-KtCidControl::KtCidControl(const QString& host) : m_link(host)
+KtCidControl::KtCidControl(const QString& host) : m_link(host, {QStringLiteral("CID")})
 {
     m_link.onEvent = [this](const QStringList& event) { handle(event); };
     m_link.onDropped = [this] { fire(ConnectionLostEvent); };
@@ -98,7 +98,7 @@ void KtCidControl::handle(const QStringList& event)
         fire(CTCEvent, arg(1), arg(2), arg(3), arg(4));
 }
 
-LgCidLine::LgCidLine(const QString& host) : m_link(host)
+LgCidLine::LgCidLine(const QString& host) : m_link(host, {QStringLiteral("SendRing")})
 {
     m_link.onEvent = [this](const QStringList& event) { handle(event); };
     m_link.onDropped = [this] {

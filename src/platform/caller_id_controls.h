@@ -10,7 +10,8 @@
 // one TCP connection (see CidServiceLink). Events are handed on from the event loop, never inside
 // the call that caused them. Besides the carriers' events, each tells of its connection lost
 // without the program asking (ConnectionLostEvent, in its turn among the events) and of a line of
-// the service longer than 64 KiB, which was dropped (LineDroppedEvent, at once).
+// the service longer than 64 KiB, which was dropped (LineDroppedEvent, at once). The KT call event
+// and the LG U+ ring are calls, kept before the status events when too many wait (outside_events.h).
 
 // The KT control: one account for the shop. A call whose service cannot be reached, or that does
 // not answer, raises RaisedError, as a control that is not installed does.

@@ -16,7 +16,10 @@ constexpr int kConnectTimeoutMs = 3000;
 
 } // namespace
 
-CidServiceLink::CidServiceLink(const QString& host) : m_host(host) {}
+CidServiceLink::CidServiceLink(const QString& host, const QStringList& callEvents)
+    : m_host(host), m_callEvents(callEvents)
+{
+}
 
 CidServiceLink::~CidServiceLink()
 {
@@ -91,7 +94,9 @@ void CidServiceLink::sendAndAwaitClose(const QStringList& fields, int timeoutMs)
 
 void CidServiceLink::raise(const QStringList& event)
 {
-    deliver([this, event] {
+    const OutsideEventKind kind =
+        m_callEvents.contains(event.value(0)) ? OutsideEventKind::Call : OutsideEventKind::Status;
+    deliver(kind, [this, event] {
         if (onEvent)
             onEvent(event);
     });
@@ -130,7 +135,7 @@ void CidServiceLink::closed(QTcpSocket* socket)
     const bool dropped = !m_closeAsked;
     forget(socket);
     if (dropped)
-        deliver([this] {
+        deliver(OutsideEventKind::Status, [this] {
             if (onDropped)
                 onDropped();
         });
@@ -176,18 +181,19 @@ void CidServiceLink::wakeWaiters()
 
 // An event joins the queue of outside events at once, or, while a call of this link waits, once
 // the call has returned.
-void CidServiceLink::deliver(std::function<void()> handle)
+void CidServiceLink::deliver(OutsideEventKind kind, std::function<void()> handle)
 {
     if (m_waiting > 0)
-        m_held.append(std::move(handle));
+        m_held.push({this, std::move(handle), kind});
     else
-        QueueOutsideEvent(this, std::move(handle));
+        QueueOutsideEvent(this, std::move(handle), kind);
 }
 
 void CidServiceLink::deliverHeld()
 {
     if (m_waiting > 0)
         return;
-    for (std::function<void()>& handle : std::exchange(m_held, {}))
-        QueueOutsideEvent(this, std::move(handle));
+    CountDroppedOutsideEvents(m_held.takeDropped());
+    for (OutsideEvent& event : m_held.takeAll())
+        QueueOutsideEvent(this, std::move(event.handle), event.kind);
 }

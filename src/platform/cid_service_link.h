@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/cid_line_codec.h"
+#include "platform/outside_event_buffer.h"
 
 #include <QList>
 #include <QObject>
@@ -16,11 +17,15 @@ class QTcpSocket;
 // first call that needs it and again after a drop. Every wait is a nested event loop. The service's
 // events ("EVENT" name args...) join the program's queue of outside events (outside_events.h), so
 // they are handled from the event loop one at a time; those that come while a call of this link
-// waits join it once the call has returned. A line longer than 64 KiB is dropped (onLineDropped).
+// waits join it once the call has returned, and are held meanwhile as the queue holds them (at
+// most OutsideEventBuffer::kLimit, a status event dropped before a call). A line longer than
+// 64 KiB is dropped (onLineDropped).
 class CidServiceLink : public QObject
 {
 public:
-    explicit CidServiceLink(const QString& host);
+    // callEvents: the names of the service's events that report calls; the others are status
+    // events.
+    CidServiceLink(const QString& host, const QStringList& callEvents);
     ~CidServiceLink() override;
 
     QString host() const { return m_host; }
@@ -52,15 +57,16 @@ private:
     void forget(QTcpSocket* socket);
     bool waitUntil(const std::function<bool()>& done, int timeoutMs);
     void wakeWaiters();
-    void deliver(std::function<void()> handle);
+    void deliver(OutsideEventKind kind, std::function<void()> handle);
     void deliverHeld();
 
     QString m_host;
+    QStringList m_callEvents;
     QTcpSocket* m_socket = nullptr;
     CidLineReader m_reader;
     QList<int> m_results;   // the answers of the current connection, in order
     int m_expected = 0;     // requests of the current connection that wait for an answer
-    QList<std::function<void()>> m_held;   // events that came while a call waited
+    OutsideEventBuffer m_held;   // events that came while a call waited
     QList<QEventLoop*> m_loops;
     int m_waiting = 0;
     bool m_closeAsked = false;

@@ -1,23 +1,23 @@
 #include "platform/outside_events.h"
 
 #include <QCoreApplication>
-#include <QPointer>
 #include <QTimer>
 
 #include <deque>
+#include <utility>
 
 namespace {
 
-struct QueuedEvent {
-    QPointer<QObject> context;
-    std::function<void()> handle;
-};
-
-std::deque<QueuedEvent> gQueue;
+OutsideEventBuffer gQueue;
+std::deque<OutsideEvent> gTasks;   // the program's tasks waiting for a moment between handlings
+std::function<void(int)> gDroppedReport;
+int gDroppedElsewhere = 0;
 bool gHandling = false;
 bool gTurnPosted = false;
+bool gTaskPosted = false;
 
 void handleNext();
+void runNextTask();
 
 struct HandlingScope {
     HandlingScope() { gHandling = true; }
@@ -33,25 +33,70 @@ void postTurn()
     QTimer::singleShot(0, QCoreApplication::instance(), handleNext);
 }
 
+void postTask()
+{
+    if (gHandling || gTaskPosted || gTasks.empty())
+        return;
+    gTaskPosted = true;
+    QTimer::singleShot(0, QCoreApplication::instance(), runNextTask);
+}
+
+void reportDrops()
+{
+    const int dropped = gQueue.takeDropped() + std::exchange(gDroppedElsewhere, 0);
+    if (dropped > 0 && gDroppedReport)
+        gDroppedReport(dropped);
+}
+
 void handleNext()
 {
     gTurnPosted = false;
     if (gHandling || gQueue.empty())
         return;
-    const QueuedEvent event = std::move(gQueue.front());
-    gQueue.pop_front();
+    const OutsideEvent event = gQueue.takeFirst();
     {
         const HandlingScope handling;
         if (event.context)
             event.handle();
     }
+    if (gQueue.empty())
+        reportDrops();
+    postTask();
     postTurn();
+}
+
+void runNextTask()
+{
+    gTaskPosted = false;
+    if (gHandling || gTasks.empty())
+        return;
+    const OutsideEvent task = std::move(gTasks.front());
+    gTasks.pop_front();
+    if (task.context)
+        task.handle();
+    postTask();
 }
 
 } // namespace
 
-void QueueOutsideEvent(QObject* context, std::function<void()> handle)
+void QueueOutsideEvent(QObject* context, std::function<void()> handle, OutsideEventKind kind)
 {
-    gQueue.push_back({context, std::move(handle)});
+    gQueue.push({context, std::move(handle), kind});
     postTurn();
+}
+
+void CountDroppedOutsideEvents(int count)
+{
+    gDroppedElsewhere += count;
+}
+
+void OnOutsideEventsDropped(std::function<void(int count)> report)
+{
+    gDroppedReport = std::move(report);
+}
+
+void RunBetweenOutsideEvents(QObject* context, std::function<void()> task)
+{
+    gTasks.push_back({context, std::move(task)});
+    postTask();
 }

@@ -205,13 +205,13 @@ TEST_F(ServiceControl, TriesToLogInAgainBackOffToAMinute)
 }
 
 // Connections that the services close: the main log names each service, its status says
-// disconnected, and the saved accounts log in again after a few seconds; a try that fails is
-// followed by one after twice the wait.
+// disconnected, and the saved accounts log in again after a few seconds; a try that a later one
+// can mend ("기타 요청 실패") is followed by one after twice the wait.
 TEST_F(ServiceControl, ALostConnectionIsSeenAndLoggedInAgain)
 {
     ASSERT_TRUE(startServices(true, {1}));
     services->clearReceived();
-    services->scriptKt("login", 405);
+    services->scriptKt("login", 0);
     WriteLog(kRestartMarker);
 
     // The waits are coarse timers, which may fire up to 5 % early.
@@ -228,7 +228,7 @@ TEST_F(ServiceControl, ALostConnectionIsSeenAndLoggedInAgain)
     ASSERT_TRUE(QTest::qWaitFor([this] { return services->lgLinesLoggedIn() == QList<int>{1}; }, 8000));
     EXPECT_GE(clock.elapsed(), 2850);
     EXPECT_TRUE(waitFor([] { return gCIDlgStatus[1] == "접속 완료"; }));
-    EXPECT_TRUE(mainLog().contains("KTOpenAPI 다시 로그인 :: KT-OpenAPI Login: 비밀번호 오류 ... 6초 후 다시 로그인"));
+    EXPECT_TRUE(mainLog().contains("KTOpenAPI 다시 로그인 :: KT-OpenAPI Login: 기타 요청 실패 ... 6초 후 다시 로그인"));
 
     ASSERT_TRUE(QTest::qWaitFor([this] { return services->ktAccountsLoggedIn() == QStringList{kt().id}; }, 9000));
     EXPECT_GE(clock.elapsed(), 8550);
@@ -246,6 +246,57 @@ TEST_F(ServiceControl, ALostConnectionIsSeenAndLoggedInAgain)
     services->clearReceived();
     ASSERT_TRUE(services->drop("KT", -1));
     EXPECT_TRUE(waitFor([] { return mainLog().contains("KTOpenAPI 연결 끊김"); }));
+}
+
+// A login refused on a try (KT: a wrong password, of which five lock the account; LG U+: a wrong
+// account) is not tried again: its status stays, one main-log line tells why, and only the staff's
+// next save (a restart) logs the services in again.
+TEST_F(ServiceControl, ARefusedTryIsNotRepeated)
+{
+    ASSERT_TRUE(startServices(true, {1}));
+    services->scriptKt("login", 405);
+    gCIDlgPW[1] = "wrong";
+    services->clearReceived();
+    WriteLog(kRestartMarker);
+    ASSERT_TRUE(services->drop("KT", -1));
+    ASSERT_TRUE(services->drop("LG", 1));
+
+    const QString held = " ... 다시 로그인 멈춤 (CID 설정 저장 또는 다음 시작까지)";
+    const QString ktHeld = "KTOpenAPI 다시 로그인 :: KT-OpenAPI Login: 비밀번호 오류" + held;
+    const QString lgHeld = "【LGU+】(1) 다시 로그인 :: 접속 끊김 (아이디 또는 패스워드를 점검하세요!)" + held;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return mainLog().contains(ktHeld) && mainLog().contains(lgHeld); }, 8000))
+        << mainLogAfter(kRestartMarker).join('\n').toStdString();
+    // Past the wait of a second try.
+    Delay(6500);
+    EXPECT_EQ(services.commands(), (QStringList{"KT LOGIN 1 " + gCIDktKEY + " vmrkt kt1234", "LG LOGIN vmrlg2 wrong "}));
+    EXPECT_EQ(mainLog().filter("다시 로그인 멈춤").size(), 2);
+    EXPECT_EQ(gCIDktStatus, "KT-OpenAPI Login: 비밀번호 오류");
+    EXPECT_EQ(gCIDlgStatus[1], "접속 끊김 (아이디 또는 패스워드를 점검하세요!)");
+
+    // The staff mend the account and save: the services log in, and a later loss is tried again.
+    gCIDlgPW[1] = lg(1).pw;
+    ASSERT_TRUE(startServices(true, {1}));
+    ASSERT_TRUE(services->drop("LG", 1));
+    EXPECT_TRUE(waitFor([] { return mainLog().contains("【LGU+】(1) 연결 끊김 :: 3초 후 다시 로그인"); }));
+}
+
+// Another PC of the same account kicks this one out: this one does not log in again over it.
+TEST_F(ServiceControl, LoggedInElsewhereIsNotFoughtOver)
+{
+    ASSERT_TRUE(startServices(true, {}));
+    KtCidControl otherPc(services->ktHost());
+    ASSERT_EQ(otherPc.Login(1, gCIDktKEY, kt().id, kt().pw), 301);
+    ASSERT_EQ(otherPc.KickOut(), 200);
+    ASSERT_EQ(otherPc.Login(1, gCIDktKEY, kt().id, kt().pw), 200);
+    services->clearReceived();
+
+    ASSERT_TRUE(waitFor([] { return mainLog().contains("KTOpenAPI 연결 끊김"); }));
+    EXPECT_TRUE(mainLog().contains(
+        "KTOpenAPI 다시 로그인 :: 다른 곳에서 로그인 ... 다시 로그인 멈춤 (CID 설정 저장 또는 다음 시작까지)"));
+    Delay(3500);
+    EXPECT_TRUE(services->received().isEmpty());
+    EXPECT_EQ(services->ktAccountsLoggedIn(), QStringList{kt().id});
+    EXPECT_EQ(gCIDktStatus, "다른 곳에서 로그인");
 }
 
 // A line longer than 64 KiB from a service is dropped with a main-log line naming the service; the

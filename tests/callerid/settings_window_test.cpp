@@ -303,6 +303,23 @@ TEST_F(SettingsWindow, ALostConnectionShowsDisconnected)
     EXPECT_TRUE(waitFor([&] { return window.kt_open_api_MSG->text() == "접속 완료"; }));
 }
 
+// A window opened after its services changed shows where each stands, not blank labels.
+TEST_F(SettingsWindow, AWindowOpenedAfterADropShowsEachServicesStatus)
+{
+    ASSERT_TRUE(startServices(true, {0, 1}));
+    services->drop("KT", -1);
+    services->drop("LG", 0);
+    ASSERT_TRUE(waitFor([] { return gCIDktStatus == "접속 끊김" && gCIDlgStatus[0] == "접속 끊김"; }));
+
+    frmzCID_설정& window = open();
+    EXPECT_EQ(window.kt_open_api_MSG->text(), "접속 끊김");
+    EXPECT_EQ(window.lg_open_api_MSG[0]->text(), "접속 끊김");
+    EXPECT_EQ(color(*window.lg_open_api_MSG[0]), kDarkRed);
+    EXPECT_EQ(window.lg_open_api_MSG[1]->text(), "접속 완료");
+    EXPECT_EQ(color(*window.lg_open_api_MSG[1]), kGreen);
+    EXPECT_EQ(window.lg_open_api_MSG[2]->text(), "");
+}
+
 TEST_F(SettingsWindow, ConnectionEventsKeepTheStatusTexts)
 {
     KTOpenAPIX_ConnectEvent(1);

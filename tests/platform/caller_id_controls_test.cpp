@@ -1,10 +1,12 @@
 #include "core/date_time.h"
 #include "platform/caller_id_controls.h"
 #include "platform/cid_line_codec.h"
+#include "platform/outside_events.h"
 #include "platform/raised_error.h"
 #include "support/loopback_port.h"
 #include "support/telephony_fixture.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QTcpServer>
@@ -12,6 +14,8 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <numeric>
 
 namespace {
 
@@ -28,10 +32,15 @@ public:
     {
         m_server.listen(QHostAddress::LocalHost);
         QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
-            while (QTcpSocket* socket = m_server.nextPendingConnection())
+            while (QTcpSocket* socket = m_server.nextPendingConnection()) {
                 m_sockets.append(socket);
+                if (onConnection)
+                    onConnection(socket);
+            }
         });
     }
+    // Told of each connection as it is accepted.
+    std::function<void(QTcpSocket*)> onConnection;
     QString host() const { return ::host(m_server.serverPort()); }
     QTcpSocket* waitForConnection()
     {
@@ -263,6 +272,91 @@ TEST(CallerIdControls, KtToldOfAnOverlongLineAndOfALoss)
     connection->close();
     ASSERT_TRUE(QTest::qWaitFor([&] { return events.contains("lost"); }, 5000)) << events.join(" | ").toStdString();
     EXPECT_EQ(events.size(), 3);
+}
+
+// Three calls among more status events than may wait, as the service's lines.
+constexpr int kStatuses = int(OutsideEventBuffer::kLimit) + 1000;
+
+QByteArray flood(const std::function<QStringList(const QString& id)>& call, const QStringList& status)
+{
+    QByteArray bytes;
+    for (int i = 0; i < kStatuses; ++i) {
+        if (i % (kStatuses / 2) == 0)
+            bytes += EncodeCidLine(call(QString::number(i)));
+        bytes += EncodeCidLine(status);
+    }
+    return bytes + EncodeCidLine(call(QStringLiteral("last")));
+}
+
+class FloodedService : public ::testing::Test
+{
+protected:
+    FloodedService() { OnOutsideEventsDropped([this](int count) { reports << count; }); }
+    ~FloodedService() override { OnOutsideEventsDropped({}); }
+
+    // Answers the first line it receives with these bytes.
+    void answerFirstLine(const QByteArray& bytes)
+    {
+        service.onConnection = [bytes](QTcpSocket* socket) {
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, bytes] {
+                socket->readAll();
+                socket->write(bytes);
+            });
+        };
+    }
+
+    // Runs the event loop without pauses (one event is handled per turn) until every event is
+    // handled or dropped, 5 seconds at most.
+    bool allHandled() const
+    {
+        QElapsedTimer clock;
+        clock.start();
+        const auto done = [this] { return calls == 3 && statuses + dropped() == kStatuses; };
+        while (!done() && clock.elapsed() < 5000)
+            QCoreApplication::processEvents();
+        return done();
+    }
+    int dropped() const { return std::accumulate(reports.begin(), reports.end(), 0); }
+    std::string counts() const
+    {
+        return QString("%1 calls, %2 statuses, %3 dropped").arg(calls).arg(statuses).arg(dropped()).toStdString();
+    }
+
+    RawService service;
+    QList<int> reports;
+    int calls = 0;
+    int statuses = 0;
+};
+
+// Short lines without end: what waits is bounded, every call among them is handled, and what was
+// dropped is told with its count, not line by line.
+TEST_F(FloodedService, TheQueueKeepsTheRingsAndCountsWhatItDropped)
+{
+    answerFirstLine(flood([](const QString& id) { return QStringList{"EVENT", "SendRing", "UNIQUEID:" + id + "|"}; },
+                          {"EVENT", "Status", "STATUS:0|"}));
+    LgCidLine line(service.host());
+    line.SendRingEvent = [&](const QString&) { ++calls; };
+    line.StatusEvent = [&](const QString&) { ++statuses; };
+    line.LoginServer("id", "pw", "");
+    ASSERT_TRUE(allHandled()) << counts();
+    EXPECT_GT(dropped(), 0);
+    EXPECT_LT(reports.size(), dropped());
+}
+
+// The events that come while a call of the control waits are held as boundedly, and their drops
+// told once, when the queue has emptied.
+TEST_F(FloodedService, EventsHeldDuringACallAreBoundedToo)
+{
+    answerFirstLine(flood([](const QString& id) { return QStringList{"EVENT", "CID", "0212345678", "x", "201", id, "y"}; },
+                          {"EVENT", "Login", "300"})
+                    + EncodeCidLine({"RESULT", "200"}));
+    KtCidControl kt(service.host());
+    kt.CIDEvent = [&](const QString&, const QString&, const QString&, const QString&, const QString&) { ++calls; };
+    kt.LoginEvent = [&](int) { ++statuses; };
+    EXPECT_EQ(kt.Login(1, "key", "id", "pw"), 200);
+    ASSERT_TRUE(allHandled()) << counts();
+    EXPECT_EQ(statuses, OutsideEventBuffer::kLimit - 3);
+    EXPECT_EQ(reports, QList<int>{kStatuses + 3 - int(OutsideEventBuffer::kLimit)});
 }
 
 } // namespace
