@@ -1,7 +1,9 @@
-// The answer grammar and the three kinds of record lists over any answer text.
+// The answer grammar, the three kinds of record lists and the check of a list answer over any
+// answer text.
 #include "fuzz_input.h"
 
 #include "core/answer_grammar.h"
+#include "core/list_answer_check.h"
 #include "core/text_escapes.h"
 
 #include <cstdlib>
@@ -39,5 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     readRecords(separated, name);
     readRecords(AnswerRecords::FirstField(text, open), name);
     readRecords(AnswerRecords::Parallel(text, open), name);
+
+    // A whole answer is judged by its text alone, and only an empty one is empty.
+    const ListFault fault = ListFaultOf(text, HttpOutcome::Complete);
+    if ((fault == ListFault::Empty) != text.isEmpty() || fault == ListFault::TimedOut || fault == ListFault::NoAnswer
+        || fault == ListFault::CutInTransfer)
+        std::abort();
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "server/cache_dates.h"
 
 #include "core/converters.h"
+#include "server/cache_digits.h"
 
 #include <QTime>
 
@@ -20,15 +21,6 @@ struct Moment
     bool valid = false;
 };
 
-// Reads up to maxDigits decimal digits at the position; -1 when there is none.
-int number(QStringView text, qsizetype& at, int maxDigits)
-{
-    int value = -1;
-    for (int n = 0; n < maxDigits && at < text.size() && text[at] >= u'0' && text[at] <= u'9'; ++n, ++at)
-        value = (value < 0 ? 0 : value * 10) + (text[at].unicode() - '0');
-    return value;
-}
-
 // Steps over one of the characters.
 bool skip(QStringView text, qsizetype& at, std::u16string_view characters)
 {
@@ -44,13 +36,13 @@ Moment readMoment(QStringView text)
     const QStringView t = text.trimmed();
     qsizetype at = 0;
     Moment moment;
-    moment.year = at + 4 <= t.size() ? number(t, at, 4) : -1;
+    moment.year = at + 4 <= t.size() ? int(ReadDigits(t, at, 4)) : -1;
     if (at != 4 || moment.year < 0 || !skip(t, at, u"-/."))
         return {};
-    moment.month = number(t, at, 2);
+    moment.month = int(ReadDigits(t, at, 2));
     if (moment.month < 0 || !skip(t, at, u"-/."))
         return {};
-    moment.day = number(t, at, 2);
+    moment.day = int(ReadDigits(t, at, 2));
     if (moment.day < 0 || !QDate::isValid(moment.year, moment.month, moment.day))
         return {};
     moment.valid = true;
@@ -60,21 +52,13 @@ Moment readMoment(QStringView text)
         return {};
     while (at < t.size() && t[at].isSpace())
         ++at;
-    moment.hour = number(t, at, 2);
-    moment.minute = skip(t, at, u":") ? number(t, at, 2) : -1;
-    const int second = skip(t, at, u":") ? number(t, at, 2) : 0;
+    moment.hour = int(ReadDigits(t, at, 2));
+    moment.minute = skip(t, at, u":") ? int(ReadDigits(t, at, 2)) : -1;
+    const int second = skip(t, at, u":") ? int(ReadDigits(t, at, 2)) : 0;
     if (moment.hour < 0 || moment.minute < 0 || second < 0 || at != t.size()
         || !QTime::isValid(moment.hour, moment.minute, second))
         return {};
     return moment;
-}
-
-// Writes the number with `digits` digits, zeros in front, and returns the position after them.
-char16_t* putDigits(char16_t* out, int number, int digits)
-{
-    for (int k = digits - 1; k >= 0; --k, number /= 10)
-        out[k] = char16_t(u'0' + number % 10);
-    return out + digits;
 }
 
 // "yyyy-MM-dd", and " HH:mm" after it when the moment has a time. The text itself comes back when
@@ -82,16 +66,16 @@ char16_t* putDigits(char16_t* out, int number, int digits)
 QString cacheText(const Moment& moment, const QString& text = QString())
 {
     char16_t out[16];
-    char16_t* end = putDigits(out, moment.year, 4);
+    char16_t* end = WriteDigits(out, moment.year, 4);
     *end++ = u'-';
-    end = putDigits(end, moment.month, 2);
+    end = WriteDigits(end, moment.month, 2);
     *end++ = u'-';
-    end = putDigits(end, moment.day, 2);
+    end = WriteDigits(end, moment.day, 2);
     if (moment.hour >= 0) {
         *end++ = u' ';
-        end = putDigits(end, moment.hour, 2);
+        end = WriteDigits(end, moment.hour, 2);
         *end++ = u':';
-        end = putDigits(end, moment.minute, 2);
+        end = WriteDigits(end, moment.minute, 2);
     }
     const QStringView written(out, end - out);
     return text == written ? text : written.toString();

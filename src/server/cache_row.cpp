@@ -1,5 +1,7 @@
 #include "server/cache_row.h"
 
+#include "server/cache_digits.h"
+
 #include <array>
 
 namespace {
@@ -76,13 +78,5 @@ bool RewriteCacheRow(JetRecordset& rs, const CacheRow& row)
 
 std::optional<qlonglong> ReservationNumber(QStringView text)
 {
-    if (text.isEmpty() || text.size() > 18)
-        return std::nullopt;
-    qlonglong number = 0;
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        number = number * 10 + (c.unicode() - u'0');
-    }
-    return number;
+    return DigitsValue(text, 18);
 }

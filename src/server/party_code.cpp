@@ -2,8 +2,7 @@
 
 #include "core/answer_grammar.h"
 #include "core/converters.h"
-
-#include <algorithm>
+#include "server/cache_digits.h"
 
 namespace {
 
@@ -28,12 +27,9 @@ QStringView valueIn(QStringView block, const Tag& tag)
 int countIn(QStringView block, const Tag& tag)
 {
     const QStringView value = valueIn(block, tag);
-    if (value.isEmpty() || value.size() > 9 || !std::all_of(value.begin(), value.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
-        return ToLong(value.toString());
-    int count = 0;
-    for (const QChar c : value)
-        count = count * 10 + (c.unicode() - u'0');
-    return count;
+    if (const auto count = DigitsValue(value, 9))
+        return int(*count);
+    return ToLong(value.toString());
 }
 
 // The sum as the 32-bit column holds it; 0 when it does not fit.
@@ -41,25 +37,6 @@ int total(int first, int second)
 {
     const qint64 sum = qint64(first) + second;
     return sum == static_cast<int>(sum) ? static_cast<int>(sum) : 0;
-}
-
-// Writes the number in decimal and returns the position after it.
-char16_t* putNumber(char16_t* out, int number)
-{
-    qint64 value = number;
-    if (value < 0) {
-        *out++ = u'-';
-        value = -value;
-    }
-    char16_t digits[10];
-    int n = 0;
-    do {
-        digits[n++] = char16_t(u'0' + value % 10);
-        value /= 10;
-    } while (value > 0);
-    while (n > 0)
-        *out++ = digits[--n];
-    return out;
 }
 
 // The code of a scheme's letters and counts: "T;" n, or "M;" m ";F;" f and the like; written
@@ -70,12 +47,12 @@ QString codeText(char16_t firstLetter, int first, char16_t secondLetter = 0, int
     char16_t* end = out;
     *end++ = firstLetter;
     *end++ = u';';
-    end = putNumber(end, first);
+    end = WriteDigits(end, first);
     if (secondLetter) {
         *end++ = u';';
         *end++ = secondLetter;
         *end++ = u';';
-        end = putNumber(end, second);
+        end = WriteDigits(end, second);
     }
     return QStringView(out, end - out).toString();
 }

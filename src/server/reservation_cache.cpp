@@ -8,6 +8,7 @@
 #include "core/jet_exec.h"
 #include "core/jet_failure_log.h"
 #include "core/jet_recordset.h"
+#include "core/log.h"
 #include "platform/program_folder.h"
 #include "server/first_visits.h"
 #include "server/reservation_list_check.h"
@@ -33,6 +34,25 @@ QString fetchList(const QString& procedure, const QString& first, const QString&
         .add("noshowt", "N")
         .add("select", "all")
         .send(outcome);
+}
+
+// Whether the answer is evidently no list; then the cached rows stay and the main log says why.
+bool refused(const QString& procedure, const QString& answer, HttpOutcome outcome)
+{
+    const QString refusal = ListRefusal(answer, outcome);
+    if (refusal.isEmpty())
+        return false;
+    LogError(kModule, procedure, 6, 0, "예약 목록을 받지 못해 예약 캐시를 그대로 둡니다. (" + refusal + ")");
+    return true;
+}
+
+// The records of a list answer; a head whose allcount counts otherwise is noted in the main log.
+AnswerRecords listOf(const QString& procedure, const QString& answer)
+{
+    AnswerRecords records = AnswerRecords::Separated(answer, kSeparator);
+    if (const auto mismatch = CountMismatch(answer, records))
+        WriteLog(kModule + "->" + procedure + " " + *mismatch);
+    return records;
 }
 
 // The rows the cache takes from the answer's records, in the answer's order.
@@ -166,14 +186,12 @@ bool Rebuild_예약_전체(const QString& answer, HttpOutcome outcome)
 {
     const QString cache = AppFile("VmrBooking.mdb");
     const QString base = rebuildBase();
-    const AnswerRecords records = AnswerRecords::Separated(answer, kSeparator);
-    const QString refusal = ListRefusal(answer, records, outcome);
-    if (!refusal.isEmpty()) {
-        LogError(kModule, "Load_예약_전체", 6, 0, "예약 목록을 받지 못해 예약 캐시를 그대로 둡니다. (" + refusal + ")");
+    if (refused("Load_예약_전체", answer, outcome)) {
         if (!FileExists(cache))
             ShellFileCopy(base, cache);
         return false;
     }
+    const AnswerRecords records = listOf("Load_예약_전체", answer);
     const QString fresh = cache + ".new";
     ShellFileCopy(base, fresh);
     if (!storeWhole(records, fresh)) {
@@ -192,11 +210,9 @@ bool Load_예약_DAY(const QString& day)
 {
     HttpOutcome outcome = HttpOutcome::Failed;
     const QString answer = fetchList("Load_예약_DAY", day, day, &outcome);
-    if (answer.isEmpty() || outcome != HttpOutcome::Complete)
+    if (refused("Load_예약_DAY", answer, outcome))
         return false;
-    if (!answer.contains(kSeparator))
-        return true;
-    return replaceRows(AppFile("VmrBooking.mdb"), "Load_예약_DAY", rowsOf(AnswerRecords::Separated(answer, kSeparator)),
+    return replaceRows(AppFile("VmrBooking.mdb"), "Load_예약_DAY", rowsOf(listOf("Load_예약_DAY", answer)),
                        JetSql("DELETE FROM 예약 WHERE substr(예약일시, 1, 10) = ?", {day}),
                        "DELETE * FROM 예약 WHERE Left(예약일시, 10) = '" + day + "'", {});
 }

@@ -1,28 +1,34 @@
 #include "server/reservation_list_check.h"
 
-#include "server/reservation_list_record.h"
+#include "core/list_answer_check.h"
 
-#include <QSet>
-
-namespace {
-
-const QString kSeparator = QStringLiteral("<menubrrs>");
-
-QString transportRefusal(const QString& answer, HttpOutcome outcome)
+QString ListRefusal(const QString& answer, HttpOutcome outcome)
 {
-    if (outcome == HttpOutcome::TimedOut)
+    switch (ListFaultOf(answer, outcome)) {
+    case ListFault::None:
+        return QString();
+    case ListFault::TimedOut:
         return QStringLiteral("시간 초과");
-    if (outcome == HttpOutcome::Failed)
-        return answer.isEmpty() ? QStringLiteral("응답 없음") : QStringLiteral("응답이 중간에 끊김");
-    if (answer.isEmpty())
+    case ListFault::NoAnswer:
+        return QStringLiteral("응답 없음");
+    case ListFault::CutInTransfer:
+        return QStringLiteral("응답이 중간에 끊김");
+    case ListFault::Empty:
         return QStringLiteral("빈 응답");
+    case ListFault::NotAList:
+        return QStringLiteral("예약 목록이 아닌 응답");
+    case ListFault::CutInField:
+        return QStringLiteral("마지막 예약이 필드 중간에서 끊김");
+    }
     return QString();
 }
+
+namespace {
 
 // The list's own count of its records, from the head; no value when the head carries none.
 std::optional<QStringView> headCount(const QString& answer)
 {
-    const QStringView head = QStringView(answer).left(answer.indexOf(kSeparator));
+    const QStringView head = QStringView(answer).left(answer.indexOf(u"<menubrrs>"));
     const qsizetype open = head.indexOf(u"allcount[");
     if (open < 0)
         return std::nullopt;
@@ -33,41 +39,15 @@ std::optional<QStringView> headCount(const QString& answer)
     return head.sliced(start, close - start);
 }
 
-// The first reservation number that a record repeats, or empty text when none does. Records
-// without a number are not counted: the rebuild drops them.
-QString repeatedNumber(const AnswerRecords& records)
-{
-    QSet<QStringView> seen;
-    seen.reserve(records.count());
-    for (const AnswerRecord& record : records) {
-        const QStringView number = ReservationListReader::numberOf(record);
-        if (number.isEmpty())
-            continue;
-        const qsizetype before = seen.size();
-        seen.insert(number);
-        if (seen.size() == before)
-            return number.toString();
-    }
-    return QString();
-}
-
 } // namespace
 
-QString ListRefusal(const QString& answer, const AnswerRecords& records, HttpOutcome outcome)
+std::optional<QString> CountMismatch(const QString& answer, const AnswerRecords& records)
 {
-    const QString transport = transportRefusal(answer, outcome);
-    if (!transport.isEmpty())
-        return transport;
     const auto count = headCount(answer);
     if (!count)
-        return QStringLiteral("예약 목록이 아닌 응답");
-    if (answer.contains(QChar::ReplacementCharacter))
-        return QStringLiteral("UTF-8이 아닌 바이트가 있음");
+        return std::nullopt;
     bool readable = false;
-    if (count->toLongLong(&readable) != records.count() || !readable)
-        return "예약 수가 allcount와 다름: allcount " + count->toString() + ", 예약 " + QString::number(records.count());
-    const QString repeated = repeatedNumber(records);
-    if (!repeated.isEmpty())
-        return "예약 번호가 두 번 나옴: " + repeated;
-    return QString();
+    if (count->toLongLong(&readable) == records.count() && readable)
+        return std::nullopt;
+    return "예약 수가 allcount와 다름: allcount " + count->toString() + ", 예약 " + QString::number(records.count());
 }

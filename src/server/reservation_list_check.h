@@ -5,10 +5,14 @@
 
 #include <QString>
 
-// Whether an answer of the reservation list ("/vbPHP/zzimorderload.php") may replace the whole
-// reservation cache: empty text when it may, otherwise the reason as the main log names it.
-// Only a whole list may: the whole answer arrived, its head (the text before the first
-// "<menubrrs>") carries the list's counters ("allcount[" ... "]allcount"), every byte was UTF-8
-// (the answer holds no replacement character), the records after the head are as many as
-// allcount says, and no reservation number comes twice. The records are those of the answer.
-QString ListRefusal(const QString& answer, const AnswerRecords& records, HttpOutcome outcome);
+#include <optional>
+
+// The checks of the reservation list ("/vbPHP/zzimorderload.php") before it replaces cached rows.
+
+// Why the answer cannot replace the cache, as the main log names it; empty text when it is a list
+// (core/list_answer_check.h says which answers are not).
+QString ListRefusal(const QString& answer, HttpOutcome outcome);
+
+// When the head's allcount differs from the number of records: both numbers, as the main log
+// names them. Nothing when they agree or the head carries no whole allcount field.
+std::optional<QString> CountMismatch(const QString& answer, const AnswerRecords& records);

@@ -57,6 +57,10 @@ std::optional<CacheRow> ReservationListReader::read(const AnswerRecord& record)
     const QDate visit = ReadCacheDate(view(record, kVisit));
     if (!visit.isValid())
         return std::nullopt;
+    const qsizetype storedBefore = m_stored.size();
+    m_stored.insert(*num);
+    if (m_stored.size() == storedBefore)
+        return std::nullopt;
 
     CacheRow row;
     row.num = *num;

@@ -2,12 +2,14 @@
 
 #include "core/converters.h"
 #include "core/jet_failure_log.h"
+#include "core/list_answer_check.h"
 #include "core/jet_recordset.h"
 #include "core/number_format.h"
 #include "core/phone.h"
 #include "customer/member_answers.h"
 #include "core/backend_request.h"
 #include "platform/ini_util.h"
+#include "platform/message_box.h"
 #include "platform/program_folder.h"
 #include "server/server_globals.h"
 
@@ -154,7 +156,7 @@ bool frmz통계B::fillFromCache(const QString& loader, bool period)
     return true;
 }
 
-QString frmz통계B::requestMembers(const QString& text)
+QString frmz통계B::requestMembers(const QString& text, HttpOutcome* outcome)
 {
     QPointer<frmz통계B> self(this);
     picWait->showBeforeRequest();
@@ -162,7 +164,7 @@ QString frmz통계B::requestMembers(const QString& text)
         return QString();
     const QString answer = BackendRequest(QStringLiteral("Load_회원검색() ... "), QStringLiteral("/program/SearchMember1.php"))
                                .add(QStringLiteral("textz"), text)
-                               .send();
+                               .send(outcome);
     if (self)
         picWait->hide();
     return answer;
@@ -170,15 +172,18 @@ QString frmz통계B::requestMembers(const QString& text)
 
 bool frmz통계B::Load_전체예약n회원()
 {
-    return loadAll([this] { return requestMembers(QString()); });
+    return loadAll([this](HttpOutcome* outcome) { return requestMembers(QString(), outcome); });
 }
 
 bool frmz통계B::Load_전체예약n회원(const QString& memberAnswer)
 {
-    return loadAll([&memberAnswer] { return memberAnswer; });
+    return loadAll([&memberAnswer](HttpOutcome* outcome) {
+        *outcome = HttpOutcome::Complete;
+        return memberAnswer;
+    });
 }
 
-bool frmz통계B::loadAll(const std::function<QString()>& members)
+bool frmz통계B::loadAll(const std::function<QString(HttpOutcome*)>& members)
 {
     m_InResultSearch = false;
     startLoad();
@@ -193,11 +198,31 @@ bool frmz통계B::loadAll(const std::function<QString()>& members)
     for (int row = 1; row <= grid.MaxRows(); ++row)
         m_lookup.append(grid.GetText(5, row).remove(u'-'));
     QPointer<frmz통계B> self(this);
-    const QString answer = members();
-    if (!self)
+    HttpOutcome outcome = HttpOutcome::Failed;
+    const QString answer = members(&outcome);
+    if (!self || refuseMembers(answer, outcome, true))
         return false;
     Store_회원_전체(answer);
     finishLoad(true);
+    return true;
+}
+
+bool frmz통계B::refuseMembers(const QString& answer, HttpOutcome outcome, bool all)
+{
+    if (ListFaultOf(answer, outcome) == ListFault::None)
+        return false;
+    SPR[0]->SetMaxRows(0);
+    SPR[0]->SetReDraw(true);
+    if (all) {
+        for (QLabel* figure : lblNO)
+            figure->clear();
+        SPR[1]->SetReDraw(true);
+    } else {
+        lblNO[0]->clear();
+        lblNO[1]->clear();
+    }
+    lblInfo->clear();
+    MsgBox(QStringLiteral("실패! 다시 시도해주세요."), MsgStyle::OkOnly);
     return true;
 }
 
@@ -268,8 +293,9 @@ bool frmz통계B::Load_회원검색(const QString& text)
         grid.SetColHidden(col >= 9);
     }
     QPointer<frmz통계B> self(this);
-    const QString answer = requestMembers(text);
-    if (!self)
+    HttpOutcome outcome = HttpOutcome::Failed;
+    const QString answer = requestMembers(text, &outcome);
+    if (!self || refuseMembers(answer, outcome, false))
         return false;
     const QList<MemberListRecord> members = ReadMemberList(answer);
     int regular = 0;

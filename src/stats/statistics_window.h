@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/win_http.h"
 #include "platform/crlf_text_box.h"
 #include "platform/panel_button.h"
 #include "platform/picture_label.h"
@@ -123,9 +124,12 @@ private:
     void startLoad();
     bool fillFromCache(const QString& loader, bool period);
     // The full load with the member answer that members() gives, between the cache and the merge.
-    bool loadAll(const std::function<QString()>& members);
+    bool loadAll(const std::function<QString(HttpOutcome*)>& members);
     void finishLoad(bool all);
-    QString requestMembers(const QString& text);
+    QString requestMembers(const QString& text, HttpOutcome* outcome);
+    // After a member answer that is evidently no whole list: no list and no figures of it, and the
+    // failure shown. False when the answer is a list.
+    bool refuseMembers(const QString& answer, HttpOutcome outcome, bool all);
     void writeChosenCount();
     void searchWithinResults();
     void setPreset(int index);

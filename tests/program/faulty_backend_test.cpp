@@ -108,7 +108,7 @@ TEST_F(FaultyBackend, AFailedStartListKeepsTheCacheOfTheLastRunAndSaysWhy)
     const QList<Case> cases = {
         {StandinReply::text(""), "빈 응답"},
         {StandinReply::text("<html><body>Internal Server Error</body></html>", 500), "예약 목록이 아닌 응답"},
-        {StandinReply::bytes(QByteArray(200000, '\xfe') + "<menubrrs> num[1]num YN[Y]YN"), "예약 목록이 아닌 응답"},
+        {StandinReply::bytes(QByteArray(200000, '\xfe') + "<menubrrs> num[1]num YN[Y"), "마지막 예약이 필드 중간에서 끊김"},
         {StandinReply::text(" allcount[1]allcount <menubrrs> num[1]num YN[Y]YN").after(15000), "시간 초과"},
     };
     for (const Case& c : cases) {

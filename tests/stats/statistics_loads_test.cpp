@@ -160,6 +160,48 @@ TEST_F(StatisticsLoads, MembersOnlyLeavesTheVisitFiguresAndTheFullCopy)
     EXPECT_EQ(bodiesTo(kMembers).value(1), bodiesTo(kMembers).value(0));
 }
 
+// A member list broken in transfer leaves neither a list nor figures that look complete; one with
+// odd bytes is still a list.
+TEST_F(StatisticsLoads, ABrokenMemberListShowsTheFailureAndNoFigures)
+{
+    cache(kVisits);
+    frmz통계B& window = open();
+    QByteArray notUtf8 = kMemberAnswer.toUtf8();
+    notUtf8.replace("회원갑", "\xc8\xb8\xbf\xf8");   // the name in the Korean ANSI code page
+    const struct {
+        StandinReply reply;
+        bool broken;
+    } cases[] = {{StandinReply::text(""), true},
+                 {StandinReply::drop(), true},
+                 {StandinReply::cutOff(kMemberAnswer), true},
+                 {StandinReply::text(kMemberAnswer.chopped(6)), true},
+                 {StandinReply::text("<html>Internal Server Error</html>", 500), true},
+                 {StandinReply::bytes(notUtf8), false},
+                 {StandinReply::text(QString(kMemberAnswer).replace("totalcount[2]", "totalcount[5]")), false}};
+    for (const auto& c : cases) {
+        for (int button : {4, 5}) {
+            const std::string label = c.reply.body.left(40).toStdString() + " " + std::to_string(button);
+            QTest::mouseClick(window.CMD[4], Qt::LeftButton);
+            backend->script(kMembers, c.reply);
+            MessageBoxes().clear();
+            const QStringList before = FigureTexts(window);
+            QTest::mouseClick(window.CMD[button], Qt::LeftButton);
+            backend->script(kMembers, StandinReply::text(kMemberAnswer));
+            if (!c.broken) {
+                EXPECT_TRUE(MessageBoxes().texts().isEmpty()) << label;
+                EXPECT_EQ(window.SPR[0]->MaxRows(), button == 4 ? 4 : 2) << label;
+                EXPECT_EQ(FigureTexts(window).mid(0, 2), QStringList({"1명", "1명"})) << label;
+                continue;
+            }
+            EXPECT_EQ(MessageBoxes().texts(), QStringList({"실패! 다시 시도해주세요."})) << label;
+            EXPECT_EQ(window.SPR[0]->MaxRows(), 0) << label;
+            EXPECT_EQ(window.lblInfo->text(), "") << label;
+            const QStringList left = button == 4 ? QStringList({"", "", "", ""}) : before.mid(2);
+            EXPECT_EQ(FigureTexts(window), QStringList({"", ""}) + left) << label;
+        }
+    }
+}
+
 TEST_F(StatisticsLoads, AMissingCacheListsNothingAndAsksNoMembers)
 {
     QFile::remove(program.file("VmrBooking.mdb"));
