@@ -43,7 +43,8 @@ QNetworkReply* SendOnce(QNetworkAccessManager& manager, const QNetworkRequest& r
                         const QByteArray& body)
 {
     auto* device = new OnceBody(body, nullptr);
-    QNetworkReply* reply = verb == "POST" ? manager.post(request, device) : manager.sendCustomRequest(request, verb, device);
+    QNetworkReply* reply =
+        verb == "POST" ? manager.post(request, device) : manager.sendCustomRequest(request, verb, device);
     device->setParent(reply);
     return reply;
 }
@@ -61,5 +62,7 @@ QNetworkReply::NetworkError SentOnceError(const QNetworkReply& reply)
 
 QString SentOnceErrorString(const QNetworkReply& reply)
 {
-    return reply.error() == QNetworkReply::ContentReSendError ? QStringLiteral("Connection closed") : reply.errorString();
+    if (reply.error() == QNetworkReply::ContentReSendError)
+        return QStringLiteral("Connection closed");
+    return reply.errorString();
 }

@@ -224,8 +224,9 @@ frmDataLoad::Outcome frmDataLoad::downloadByHttp()
             return Outcome::Gone;
     }
     // Reset before its head came or cut short: a failed download. Any whole answer is saved.
-    if (!reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid() || IsTransportError(SentOnceError(*reply))) {
-        logDownloadError(int(SentOnceError(*reply)), SentOnceErrorString(*reply));
+    const QNetworkReply::NetworkError error = SentOnceError(*reply);
+    if (!reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid() || IsTransportError(error)) {
+        logDownloadError(int(error), SentOnceErrorString(*reply));
         return Outcome::Failed;
     }
     const QByteArray body = reply->readAll();

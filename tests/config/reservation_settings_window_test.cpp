@@ -296,7 +296,8 @@ TEST_F(ReservationSettings, TheSaveStopsTheTableRequestPoll)
         });
         loop.exec();
         EXPECT_FALSE(IsFormLoaded("frmz승인_고객요청"));
-        EXPECT_TRUE(backend->requestsTo("/program/tableqrsettingloading.php").isEmpty()) << paths().join(", ").toStdString();
+        EXPECT_TRUE(backend->requestsTo("/program/tableqrsettingloading.php").isEmpty())
+            << paths().join(", ").toStdString();
         backend->clearScripts();
         UnloadMdiChildren();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -62,6 +62,7 @@ TEST(SendOnce, ARequestAnsweredByAClosedConnectionArrivesOnceAndFails)
     QFile log(LogFilePath("_WinHttp"));
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     const QString lines = QString::fromUtf8(log.readAll());
-    EXPECT_TRUE(lines.contains("e)lib_misc->GetWinHttp[Erl:=7, Eno:=2]\r\n   Connection closed\r\n")) << lines.toStdString();
+    EXPECT_TRUE(lines.contains("e)lib_misc->GetWinHttp[Erl:=7, Eno:=2]\r\n   Connection closed\r\n"))
+        << lines.toStdString();
     EXPECT_TRUE(lines.contains("e)lib_misc->GetWinHttpOnce[Erl:=7, Eno:=2]\r\n   Connection closed\r\n"));
 }
