@@ -51,7 +51,6 @@ void Standin::clearScripts()
 {
     m_fixed.clear();
     m_sequences.clear();
-    m_repeatsToDrop.clear();
 }
 
 QList<StandinRequest> Standin::requestsTo(const QString& path) const
@@ -103,23 +102,13 @@ void Standin::readFrom(QTcpSocket* socket)
         send(socket, (*admin)(request));
         return;
     }
-    const bool repeat = m_repeatsToDrop.remove(request.path);
-    if (!repeat)
-        m_requests.append(request);
-    const StandinReply reply = repeat ? StandinReply::drop() : replyTo(request);
+    m_requests.append(request);
+    const StandinReply reply = scriptedOrServed(request);
     if (reply.delayMs <= 0) {
         send(socket, reply);
         return;
     }
     QTimer::singleShot(reply.delayMs, socket, [socket, reply] { send(socket, reply); });
-}
-
-StandinReply Standin::replyTo(const StandinRequest& request)
-{
-    const StandinReply reply = scriptedOrServed(request);
-    if (reply.ending == StandinReply::Ending::Dropped)
-        m_repeatsToDrop.insert(request.path);
-    return reply;
 }
 
 StandinReply Standin::scriptedOrServed(const StandinRequest& request)

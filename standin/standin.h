@@ -8,7 +8,6 @@
 #include <QHash>
 #include <QHostAddress>
 #include <QList>
-#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -69,7 +68,6 @@ public:
 private:
     void accept();
     void readFrom(QTcpSocket* socket);
-    StandinReply replyTo(const StandinRequest& request);
     StandinReply scriptedOrServed(const StandinRequest& request);
     static void send(QTcpSocket* socket, const StandinReply& reply);
     static void drip(QTcpSocket* socket, const QByteArray& body, int everyMs);
@@ -80,7 +78,6 @@ private:
     QHash<QString, AdminHandler> m_admin;
     QHash<QString, StandinReply> m_fixed;
     QHash<QString, QList<StandinReply>> m_sequences;
-    QSet<QString> m_repeatsToDrop;   // paths whose next request is the client's repeat of a drop
     QList<StandinRequest> m_requests;
     std::unique_ptr<QTcpServer> m_server;
 };

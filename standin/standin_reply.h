@@ -17,8 +17,7 @@ struct StandinReply {
 
     static StandinReply text(const QString& body, int status = 200) { return {status, body.toUtf8(), 0, Ending::Complete}; }
     static StandinReply bytes(const QByteArray& body, int status = 200) { return {status, body, 0, Ending::Complete}; }
-    // Qt's HTTP client sends a request once more when its connection closes before any byte of an
-    // answer came; the stand-in drops that repeat too, so that one drop() is one call without answer.
+    // The whole request is read, then the connection is closed without an answer.
     static StandinReply drop() { return {0, {}, 0, Ending::Dropped}; }
     // The head announces one byte more than the body; the connection closes after the body.
     static StandinReply cutOff(const QString& body) { return {200, body.toUtf8(), 0, Ending::CutOff}; }

@@ -163,17 +163,16 @@ QString frmB설정::lengthBlock() const
            + 소요분[0]->currentText() + "]ZZimRequireTimeB";
 }
 
-// The notification setting goes back only when a load received it: sending the two empty texts
-// would wipe the backend's whole notification setting, flags this window does not manage included.
-// A save is refused, with a message naming the box, while a count box does not read as a whole
-// number; nothing is sent then.
+// The count boxes take digits only, but a value loaded from the backend may be anything. A save is
+// refused, with a message naming the box, while a box holds something that is not a whole number;
+// nothing is sent then. An empty box is sent as it is (the no-show limit as 0).
 bool frmB설정::countsReadable()
 {
     const std::array<std::pair<QLineEdit*, QString>, 3> boxes{{{txt노쇼한계, QStringLiteral("NO-SHOW 처리방법")},
                                                                {DID예약자보이기[0], QStringLiteral("예약자 보이기")},
                                                                {DID예약자보이기[1], QStringLiteral("예약자 안보이기")}}};
     for (const auto& [box, caption] : boxes) {
-        if (IsWholeNumberText(box->text()))
+        if (Trim(box->text()).isEmpty() || IsWholeNumberText(box->text()))
             continue;
         QPointer<QLineEdit> shown(box);
         MsgBox(caption + QStringLiteral(" 칸에 숫자를 입력하세요!"), MsgStyle::OkOnly + MsgStyle::Exclamation);
@@ -184,6 +183,8 @@ bool frmB설정::countsReadable()
     return true;
 }
 
+// The notification setting goes back only when a load received it: sending the two empty texts
+// would wipe the backend's whole notification setting, flags this window does not manage included.
 bool frmB설정::Save_설정()
 {
     QPointer<frmB설정> self(this);

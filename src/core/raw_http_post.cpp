@@ -1,6 +1,7 @@
 #include "core/raw_http_post.h"
 
 #include "core/reply_wait.h"
+#include "core/send_once.h"
 #include "core/text_escapes.h"
 #include "platform/ini_util.h"
 
@@ -20,7 +21,7 @@ QString PostRaw(const QString& url, const QByteArray& body, const QList<RawHeade
 
     QNetworkAccessManager manager;
     manager.setProxy(QNetworkProxy::NoProxy);
-    QNetworkReply* reply = manager.post(request, body);
+    QNetworkReply* reply = SendOnce(manager, request, "POST", body);
     WaitForReply(*reply);
     const QVariant code = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (status)

@@ -1,6 +1,7 @@
 #include "core/url_picture.h"
 
 #include "core/error_line.h"
+#include "core/send_once.h"
 #include "platform/pictures.h"
 #include "platform/raised_error.h"
 
@@ -27,13 +28,13 @@ bool LoadURLPicture2(const QString& url, const QString& file, QLabel& image, int
     QNetworkAccessManager manager;
     QNetworkRequest request{QUrl(url)};
     request.setTransferTimeout(timeoutMs);
-    QNetworkReply* reply = manager.get(request);
+    QNetworkReply* reply = SendOnce(manager, request, "GET");
     QEventLoop wait;
     QObject::connect(reply, &QNetworkReply::finished, &wait, &QEventLoop::quit);
     if (!reply->isFinished())
         wait.exec(QEventLoop::ExcludeUserInputEvents);
     if (!reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid()) {
-        LogFailure(1, int(reply->error()), reply->errorString());
+        LogFailure(1, int(SentOnceError(*reply)), SentOnceErrorString(*reply));
         return false;
     }
     const QByteArray bytes = reply->readAll();

@@ -4,6 +4,7 @@
 #include "core/error_line.h"
 #include "core/log.h"
 #include "core/reply_wait.h"
+#include "core/send_once.h"
 #include "core/text_escapes.h"
 #include "platform/ini_util.h"
 
@@ -44,12 +45,6 @@ bool hasStatus(const QNetworkReply& reply)
     return reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
 }
 
-// Errors of the transport itself, as opposed to an HTTP status other than 2xx.
-bool isTransportError(QNetworkReply::NetworkError error)
-{
-    return error != QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied;
-}
-
 void logOutcome(const Variant& variant, const QNetworkReply& reply, const QString& url,
                 const QString& body, int start)
 {
@@ -67,7 +62,7 @@ void logOutcome(const Variant& variant, const QNetworkReply& reply, const QStrin
 void logFailure(const Variant& variant, const QNetworkReply& reply, int step, const QString& url,
                 int start)
 {
-    WriteLog(ErrorLine("lib_misc", variant.name, step, int(reply.error()), reply.errorString()), kLog);
+    WriteLog(ErrorLine("lib_misc", variant.name, step, int(SentOnceError(reply)), SentOnceErrorString(reply)), kLog);
     if (variant.logsSecondFailure)
         WriteLog(variant.name + " ... <실패2>: " + QString::number(elapsedSince(start)) + "ms 걸림. " + url
                      + "?<params>",
@@ -77,14 +72,15 @@ void logFailure(const Variant& variant, const QNetworkReply& reply, int step, co
 // A time-out on silence and the total limit both abort the request.
 HttpOutcome outcomeOf(const QNetworkReply& reply)
 {
-    switch (reply.error()) {
+    const QNetworkReply::NetworkError error = SentOnceError(reply);
+    switch (error) {
     case QNetworkReply::NoError:
         return HttpOutcome::Complete;
     case QNetworkReply::OperationCanceledError:
     case QNetworkReply::TimeoutError:
         return HttpOutcome::TimedOut;
     default:
-        return isTransportError(reply.error()) ? HttpOutcome::Failed : HttpOutcome::Complete;
+        return IsTransportError(error) ? HttpOutcome::Failed : HttpOutcome::Complete;
     }
 }
 
@@ -93,7 +89,7 @@ QString post(const Variant& variant, const QString& url, const QString& body, Ht
     const int start = GetTickCountMS();
     QNetworkAccessManager manager;
     manager.setProxy(QNetworkProxy::NoProxy);
-    QNetworkReply* reply = manager.post(buildRequest(url, variant.timeoutMs), body.toUtf8());
+    QNetworkReply* reply = SendOnce(manager, buildRequest(url, variant.timeoutMs), "POST", body.toUtf8());
     WaitForReply(*reply);
 
     // A request that ran out of time brings no answer, even when part of one had come.
@@ -103,7 +99,7 @@ QString post(const Variant& variant, const QString& url, const QString& body, Ht
         logFailure(variant, *reply, 7, url, start);
     } else {
         answer = IniUtil::CutAtNull(UTF8ToString(reply->readAll()));
-        if (isTransportError(reply->error()))
+        if (ended == HttpOutcome::Failed)
             logFailure(variant, *reply, 8, url, start);
         else
             logOutcome(variant, *reply, url, body, start);

@@ -7,6 +7,7 @@
 #include "core/log.h"
 #include "core/error_line.h"
 #include "core/number_format.h"
+#include "core/send_once.h"
 #include "core/settings.h"
 #include "platform/message_box.h"
 #include "platform/program_exit.h"
@@ -174,9 +175,9 @@ void frmDataLoad::VMR_program_patch()
             outcome = downloadByHttp();
         }
     }
-    if (!self || outcome == Outcome::Gone || outcome == Outcome::Broken)
+    if (!self || outcome == Outcome::Gone)
         return;
-    if (outcome == Outcome::TimedOut)
+    if (outcome == Outcome::Failed)
         finishFailed(downloader);
     else if (FileExists(path) && GetFileSize(path) > 0 && GetFileSize(path) == gPatchSize)
         finishGood(downloader);
@@ -199,7 +200,7 @@ frmDataLoad::Outcome frmDataLoad::watchDownloader(int start)
         if (elapsed > timing.startLimit && size < 10)
             return Outcome::NotStarted;
         if (elapsed > timing.downloadLimit)
-            return Outcome::TimedOut;
+            return Outcome::Failed;
     }
 }
 
@@ -209,29 +210,31 @@ frmDataLoad::Outcome frmDataLoad::downloadByHttp()
     QPointer<frmDataLoad> self(this);
     showText(pMsgTitle, QStringLiteral("패치 파일 다운로드 중 (XmlHttp) ..."));
     QNetworkAccessManager network;
-    QNetworkReply* reply = network.get(QNetworkRequest(QUrl("http://" + downloadAddress())));
+    QNetworkReply* reply = SendOnce(network, QNetworkRequest(QUrl("http://" + downloadAddress())), "GET");
     if (!showPercent(10))
         return Outcome::Gone;
     const int start = GetTickCountMS();
     while (!reply->isFinished()) {
         if (GetTickCountMS() - start > timing.downloadLimit) {
             reply->abort();
-            return Outcome::TimedOut;
+            return Outcome::Failed;
         }
         Delay(timing.waitInterval);
         if (!self)
             return Outcome::Gone;
     }
-    if (!reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid()) {
-        logDownloadError(int(reply->error()), reply->errorString());
-        return Outcome::Broken;
+    // Reset before its head came or cut short: a failed download. Any whole answer is saved.
+    const QNetworkReply::NetworkError error = SentOnceError(*reply);
+    if (!reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid() || IsTransportError(error)) {
+        logDownloadError(int(error), SentOnceErrorString(*reply));
+        return Outcome::Failed;
     }
     const QByteArray body = reply->readAll();
     if (!showPercent(50) || !showPercent(65))
         return Outcome::Gone;
     if (!saveFile(PatchFilePath(), body)) {
         logDownloadError(kWriteToFileFailed, QStringLiteral("Write to file failed."));
-        return Outcome::Broken;
+        return Outcome::Failed;
     }
     return showPercent(100) ? Outcome::Complete : Outcome::Gone;
 }
@@ -248,6 +251,7 @@ void frmDataLoad::finishGood(const QString& downloader)
 
 void frmDataLoad::finishFailed(const QString& downloader)
 {
+    QFile::remove(PatchFilePath());
     WritePatchState(gPatchVersion, QStringLiteral("Failure"));
     VMR_PutPatchHistory(downloader, QStringLiteral("F"));
     MsgBox(QStringLiteral("프로그램 다운로드에 실패했습니다!"), MsgStyle::Critical, QStringLiteral("프로그램 패치"));

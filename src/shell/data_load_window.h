@@ -10,8 +10,9 @@ class QPushButton;
 
 // The update download window: on its first activation it fetches the new build gPatchFile from
 // the download host (with the program folder's "wget.exe" first, then with an HTTP GET), records
-// the result in "Patch.ini" and the patch history, starts the new build and ends the program; a
-// failed or wrong download closes the window and the login goes on.
+// the result in "Patch.ini" and the patch history, starts the new build and ends the program. A
+// failed download is shown and recorded and leaves no partial file; after it, and after a
+// download of the wrong size, the window closes and the login goes on.
 class frmDataLoad : public QWidget, public FormEvents
 {
 public:
@@ -36,9 +37,9 @@ public:
     QPushButton* cmdEnd = nullptr;
 
 private:
-    // Broken: the download failed with an error, which is in the error log; the window closes
-    // without a message.
-    enum class Outcome { Complete, NotStarted, TimedOut, Gone, Broken };
+    // Failed: the download timed out, broke off (its error is in the error log) or could not be
+    // saved; the failure is shown and recorded and the partial file removed.
+    enum class Outcome { Complete, NotStarted, Failed, Gone };
 
     Outcome watchDownloader(int start);
     Outcome downloadByHttp();

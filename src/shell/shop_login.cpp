@@ -38,7 +38,7 @@ QString CleanLoginAnswer(QString answer)
 
 bool IsShopLoginSuccess(const QString& answer)
 {
-    if (!IsSuccessAnswer(answer) || answer.contains(QChar::ReplacementCharacter))
+    if (!IsSuccessAnswer(answer))
         return false;
     const QString open = QStringLiteral("번호[");
     const qsizetype start = answer.indexOf(open);
@@ -47,7 +47,8 @@ bool IsShopLoginSuccess(const QString& answer)
     const qsizetype value = start + open.size();
     const qsizetype close = answer.indexOf(QStringLiteral("]번호"), value);
     const qsizetype reopened = answer.indexOf(open, value);
-    return close > value && (reopened < 0 || reopened > close);
+    return close > value && (reopened < 0 || reopened > close)
+           && !QStringView(answer).sliced(value, close - value).contains(QChar::ReplacementCharacter);
 }
 
 QString PostShopLogin(const QString& id, const QString& password)

@@ -12,8 +12,9 @@ QString PostShopLogin(const QString& id, const QString& password);
 // by one: runs of up to 2,048 equal breaks become one; CR LF pairs stay.
 QString CleanLoginAnswer(QString answer);
 
-// Whether a cleaned login answer lets the shop in: it says "성공" and carries the shop's number,
-// a value that is not empty between "번호[" and its closing "]번호", and every byte of it was
-// UTF-8 (it holds no replacement character). An answer cut short (by the transport or at a
-// NUL), one whose markers are not closed and one that is not UTF-8 are failed logins.
+// Whether a cleaned login answer lets the shop in: it says "성공" and carries the shop's number
+// whole, a value that is not empty between "번호[" and its closing "]번호", with no byte of it
+// broken (no replacement character). An answer cut short (by the transport or at a NUL) and one
+// whose markers are not closed are failed logins. Odd bytes elsewhere, in the shop's name for
+// one, do not matter.
 bool IsShopLoginSuccess(const QString& answer);

@@ -23,6 +23,8 @@
 #include <QTimer>
 #include <QRegularExpression>
 
+#include <functional>
+
 // Saving from the entry window: new reservations, the overlap check, field edits, cancel and
 // no-show, against the stand-in and a copied cache.
 
@@ -515,3 +517,47 @@ TEST_F(EntrySave, TheGuardTheLooksAndTheSmallButtons)
 }
 
 } // namespace
+
+// A backend that reads the request and closes the connection without answering: the booking, the
+// field edit and the cancel each reach it once, and the window reports the failure and stays open.
+TEST_F(EntryEdit, ARequestAnsweredByAClosedConnectionArrivesOnceAndFails)
+{
+    const struct {
+        const char* name;
+        QString path;
+        std::function<frmB예약_등록B&()> open;
+        std::function<void(frmB예약_등록B&)> act;
+    } cases[] = {
+        {"booking", kOrder,
+         [this]() -> frmB예약_등록B& {
+             frmB예약_등록B& w = open(0, "", kMemberPhone, at("18:30"), "A1");
+             w.txt인원_총인원Box->setText("4");
+             return w;
+         },
+         [this](frmB예약_등록B& w) { save(w); }},
+        {"field edit", kEdit, [this]() -> frmB예약_등록B& { return openStored(); },
+         [this](frmB예약_등록B& w) {
+             w.txt매니저명->setText("김민준");
+             save(w);
+         }},
+        {"cancel", kState, [this]() -> frmB예약_등록B& { return openStored(); },
+         [](frmB예약_등록B& w) { QTest::mouseClick(w.CMD2[1], Qt::LeftButton); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        frmB예약_등록B& w = c.open();
+        const qsizetype stored = backend.shop().reservations.size();
+        backend->clearRequests();
+        backend->script(c.path, StandinReply::drop());
+        MessageBoxes().clear();
+        MessageBoxes().answer(MsgResult::Yes);
+        c.act(w);
+        QTest::qWait(200);   // time enough for a repeat to arrive
+        EXPECT_EQ(backend->requestsTo(c.path).size(), 1);
+        EXPECT_EQ(messages().last(), "실패! 다시 시도해주세요.");
+        EXPECT_FALSE(w.isHidden());
+        EXPECT_EQ(backend.shop().reservations.size(), stored);
+        backend->clearScripts();
+        w.hide();
+    }
+}

@@ -476,7 +476,9 @@ TEST_F(CallHistory, RefusesWithoutRecipientsTextOrCredit)
     EXPECT_TRUE(backend->requestsTo(kSendPath).isEmpty());
 }
 
-TEST_F(CallHistory, EmptyAnswerIsAFailure)
+// The backend reads the send and closes the connection without an answer: the message reaches it
+// once and the window reports the failure.
+TEST_F(CallHistory, ASendAnsweredByAClosedConnectionArrivesOnceAndFails)
 {
     addCall("2026-05-13", "10:00:00", "01012345678");
     backend.shop().credit = 100;
@@ -486,7 +488,9 @@ TEST_F(CallHistory, EmptyAnswerIsAFailure)
     backend->script(kSendPath, StandinReply::drop());
     MessageBoxes().clear();
     click(history.CMD[13]);
+    QTest::qWait(200);   // time enough for a repeat to arrive
     EXPECT_EQ(MessageBoxes().texts(), QStringList({"전송하시겠습니까?", "실패! 다시 시도해주세요."}));
+    EXPECT_EQ(backend->requestsTo(kSendPath).size(), 1);
     EXPECT_EQ(backend->requestsTo(kCreditPath).size(), 3);
 }
 

@@ -3,6 +3,7 @@
 #include "config/reservation_settings_window.h"
 #include "core/login_values.h"
 #include "messaging/canned_phrases_window.h"
+#include "platform/mdi_child.h"
 #include "requests/table_requests_window.h"
 #include "server/server_globals.h"
 #include "shell/main_window.h"
@@ -209,62 +210,98 @@ TEST_F(ReservationSettings, ANoticeAnswerWithoutItsMarkersKeepsTheLastGoodSettin
     EXPECT_FALSE(window.알림문자[1]->isChecked());
 }
 
-// The count boxes take digits only; a save while one does not read as a number is refused with
-// a message naming the box, and nothing is sent.
-TEST_F(ReservationSettings, CountBoxesTakeDigitsOnlyAndASaveWithoutANumberSendsNothing)
+// The count boxes take digits only; a save while one holds something else (a value loaded from
+// the backend) is refused with a message naming the box, and nothing is sent. Empty boxes are
+// sent as they are: a shop that never set its DID display times saves its other settings.
+TEST_F(ReservationSettings, ASaveIsRefusedOnlyForACountBoxThatHoldsSomethingElseThanANumber)
 {
+    backend->script("/program/zzimloading.php",
+                    StandinReply::text(" zzimnoshow[3]zzimnoshow ZZimDID_ShowTimeA[10분]ZZimDID_ShowTimeA "));
     frmB설정& window = open();
+    EXPECT_EQ(window.DID예약자보이기[0]->text(), "10분");
     window.txt노쇼한계->clear();
     QTest::keyClicks(window.txt노쇼한계, "a5b");
     EXPECT_EQ(window.txt노쇼한계->text(), "5");
+    backend->clearScripts();
 
     const struct {
-        int box;   // 0 the NO-SHOW box, 1 and 2 the DID boxes
-        QString text;
-        QString message;
-    } cases[] = {{0, "abc", "NO-SHOW 처리방법 칸에 숫자를 입력하세요!"},
-                 {0, "", "NO-SHOW 처리방법 칸에 숫자를 입력하세요!"},
-                 {1, "10분", "예약자 보이기 칸에 숫자를 입력하세요!"},
-                 {2, " ", "예약자 안보이기 칸에 숫자를 입력하세요!"}};
+        std::array<QString, 3> texts;   // the NO-SHOW box, then the two DID boxes
+        QString message;                // empty: the save goes out
+        QString noShow;                 // the save's fields
+        QString did;
+    } cases[] = {
+        {{"abc", "3", "3"}, "NO-SHOW 처리방법 칸에 숫자를 입력하세요!", "", ""},
+        {{"3", "10분", "3"}, "예약자 보이기 칸에 숫자를 입력하세요!", "", ""},
+        {{"3", "3", "-5"}, "예약자 안보이기 칸에 숫자를 입력하세요!", "", ""},
+        {{"", "", ""}, "", "zzimnoshow=0", "ZZimDID_ShowTimeA=&ZZimDID_ShowTimeB="},
+        {{"4", "", "05"}, "", "zzimnoshow=4", "ZZimDID_ShowTimeA=&ZZimDID_ShowTimeB=05"},
+        {{" ", "15", " "}, "", "zzimnoshow=0", "ZZimDID_ShowTimeA=15&ZZimDID_ShowTimeB= "},
+    };
     const std::array<QLineEdit*, 3> boxes{window.txt노쇼한계, window.DID예약자보이기[0], window.DID예약자보이기[1]};
     for (const auto& c : cases) {
-        for (QLineEdit* box : boxes)
-            box->setText("3");
-        boxes[c.box]->setText(c.text);
+        SCOPED_TRACE(QStringList(c.texts.begin(), c.texts.end()).join("|").toStdString());
+        for (int i = 0; i < 3; ++i)
+            boxes[i]->setText(c.texts[i]);
         backend->clearRequests();
         MessageBoxes().clear();
+        MessageBoxes().answer(MsgResult::Yes);
         QTest::mouseClick(window.CMD[0], Qt::LeftButton);
-        EXPECT_EQ(MessageBoxes().texts(), QStringList{c.message}) << c.text.toStdString();
-        EXPECT_EQ(paths(), QStringList{"zzimloading.php"}) << "only the program-wide settings are read again";
-        EXPECT_EQ(boxes[c.box]->text(), c.text);
+        if (c.message.isEmpty()) {
+            EXPECT_EQ(MessageBoxes().texts(), QStringList{"예약설정을 저장하시겠습니까?"});
+            const QString save = bodiesTo("/program/zzimsave.php").value(0);
+            EXPECT_TRUE(save.contains("&" + c.noShow + "&ZZimRequireTime=")) << save.toStdString();
+            EXPECT_TRUE(save.contains("&" + c.did + "&ZZimDID_ShowName=")) << save.toStdString();
+        } else {
+            EXPECT_EQ(MessageBoxes().texts(), QStringList{c.message});
+            EXPECT_EQ(paths(), QStringList{"zzimloading.php"}) << "only the program-wide settings are read again";
+            for (int i = 0; i < 3; ++i)
+                EXPECT_EQ(boxes[i]->text(), c.texts[i]);
+        }
     }
     EXPECT_TRUE(window.CMD[0]->isEnabled());
 }
 
 // The save unloads the other work windows, the table requests among them, whose poll stops with
-// it, also when staff then answer No.
-TEST_F(ReservationSettings, TheSaveStopsTheTableRequestPollEvenWhenAnsweredNo)
+// them, whether the request window was opened at start-up or by its button, and whatever staff
+// answer.
+TEST_F(ReservationSettings, TheSaveStopsTheTableRequestPoll)
 {
-    QTest::mouseClick(main().TopCMD[5], Qt::LeftButton);
-    auto* requests = dynamic_cast<frmz승인_고객요청*>(FindForm("frmz승인_고객요청"));
-    ASSERT_NE(requests, nullptr);
-    ASSERT_TRUE(requests->Timer_Refresh->isActive());
-    requests->Timer_Refresh->setInterval(10);
-    frmB설정& window = open();
-    // The settings reload after the answer waits long enough for a running poll to ask.
-    backend->script("/program/zzimloading.php", StandinReply::text(" persontype[1]persontype ").after(100));
-    backend->clearRequests();
-    MessageBoxes().answer(MsgResult::No);
-    // Clicked from the running event loop, as staff click: the unloaded window is deleted only
-    // once the click's handler has returned.
-    QEventLoop loop;
-    QTimer::singleShot(0, &loop, [&] {
-        QTest::mouseClick(window.CMD[0], Qt::LeftButton);
-        QTimer::singleShot(50, &loop, &QEventLoop::quit);
-    });
-    loop.exec();
-    EXPECT_FALSE(IsFormLoaded("frmz승인_고객요청"));
-    EXPECT_EQ(paths(), QStringList{"zzimloading.php"});
+    const struct {
+        bool atStartUp;
+        int answer;
+    } cases[] = {{false, MsgResult::No}, {false, MsgResult::Yes}, {true, MsgResult::No}, {true, MsgResult::Yes}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.atStartUp ? "start-up, " : "button, ") << c.answer);
+        if (c.atStartUp) {
+            main().m_FirstActivated = true;
+            main().Form_Activate();
+        } else {
+            QTest::mouseClick(main().TopCMD[5], Qt::LeftButton);
+        }
+        auto* requests = dynamic_cast<frmz승인_고객요청*>(FindForm("frmz승인_고객요청"));
+        ASSERT_NE(requests, nullptr);
+        ASSERT_TRUE(requests->Timer_Refresh->isActive());
+        requests->Timer_Refresh->setInterval(10);
+        frmB설정& window = open();
+        // The requests after the answer wait long enough for a running poll to ask.
+        backend->script("/program/zzimloading.php", StandinReply::text(" persontype[1]persontype ").after(100));
+        backend->clearRequests();
+        MessageBoxes().answer(c.answer);
+        // Clicked from the running event loop, as staff click: the unloaded window is deleted only
+        // once the click's handler has returned.
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, [&] {
+            QTest::mouseClick(window.CMD[0], Qt::LeftButton);
+            QTimer::singleShot(200, &loop, &QEventLoop::quit);
+        });
+        loop.exec();
+        EXPECT_FALSE(IsFormLoaded("frmz승인_고객요청"));
+        EXPECT_TRUE(backend->requestsTo("/program/tableqrsettingloading.php").isEmpty())
+            << paths().join(", ").toStdString();
+        backend->clearScripts();
+        UnloadMdiChildren();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }
 
 TEST_F(ReservationSettings, TemplatesTravelAsTokensAndOnlyTheShownTabIsSaved)
@@ -372,3 +409,4 @@ TEST_F(ReservationSettings, SavedSettingsComeBackAtTheNextOpening)
     EXPECT_EQ(gRequireTime, 225);
     EXPECT_EQ(gSchHour, (std::array<int, 2>{7, 20}));
 }
+

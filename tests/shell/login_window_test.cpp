@@ -201,15 +201,15 @@ TEST_F(LoginWindow, ASuccessAnswerWithoutTheShopsNumberIsAFailedLogin)
     const QByteArray whole = "로그인 성공 번호[1207]번호 storename[한마당 숯불갈비]storename QRC[/qr/1207]QRC ";
     QByteArray nulCut = whole;
     nulCut[nulCut.indexOf("207]")] = '\0';
-    QByteArray notUtf8 = whole;
-    notUtf8.replace("한마당", "\xc7\xd1\xb8\xb6\xb4\xe7");   // the name in the Korean ANSI code page
+    QByteArray brokenNumber = whole;
+    brokenNumber.replace("1207", "12\xff" "7");
     const QList<QByteArray> answers{
         whole.left(whole.indexOf("]번호")),
         nulCut,
         "로그인 성공 번호[1207 storename[한마당 숯불갈비]storename",
         "로그인 성공 번호[]번호 storename[한마당 숯불갈비]storename",
         "로그인 성공 storename[한마당 숯불갈비]storename",
-        notUtf8,
+        brokenNumber,
     };
     frmLogin& login = open();
     for (const QByteArray& answer : answers) {
@@ -225,6 +225,26 @@ TEST_F(LoginWindow, ASuccessAnswerWithoutTheShopsNumberIsAFailedLogin)
     EXPECT_TRUE(backend->requestsTo("/bestAdmin/memberloading.php").isEmpty());
     EXPECT_FALSE(IsFormLoaded("frmMainMDI"));
     EXPECT_TRUE(IsShopLoginSuccess(QString::fromUtf8(whole)));
+}
+
+// A byte that is not UTF-8 outside the shop's number, here the shop's name in the Korean ANSI
+// code page, lets the shop in with its number whole, also in a re-login.
+TEST_F(LoginWindow, OddBytesBesideTheShopsNumberLetTheShopIn)
+{
+    QByteArray answer = "로그인 성공 번호[1207]번호 storename[한마당 숯불갈비]storename QRC[/qr/1207]QRC ";
+    answer.replace("한마당", "\xc7\xd1\xb8\xb6\xb4\xe7");
+    backend->script("/program/logins.php", StandinReply::bytes(answer));
+    for (const bool reLogin : {false, true}) {
+        frmLogin& login = open(reLogin);
+        logIn(login, "vmrdemo", "demo1234");
+        EXPECT_FALSE(MessageBoxes().texts().contains("로그인에 실패했습니다."));
+        EXPECT_EQ(gShopNo, "1207");
+        EXPECT_TRUE(gStoreName.endsWith(" 숯불갈비")) << gStoreName.toStdString();
+        EXPECT_EQ(gLoginFailCount, 0);
+        UnloadForm("frmLogin");
+    }
+    EXPECT_TRUE(IsFormLoaded("frmMainMDI"));
+    EXPECT_EQ(ExitRequests().count(), 0);
 }
 
 TEST_F(LoginWindow, AFailedAutomaticLoginGivesTheFieldsBack)
