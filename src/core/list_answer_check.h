@@ -14,7 +14,7 @@ enum class ListFault {
     CutInTransfer, // the transfer broke off inside the answer
     Empty,         // the answer is empty
     NotAList,      // neither a record nor a counter field "name[value]name" in the head
-    CutInField,    // the answer's last piece ends inside a field: "name[" without its "]name"
+    CutInField,    // the answer ends inside a field: "name[" without its "]name"
 };
 
 ListFault ListFaultOf(const QString& answer, HttpOutcome outcome,
