@@ -15,9 +15,11 @@ namespace {
 enum : int {
     SqliteError = 1,
     SqlitePerm = 3,
+    SqliteBusy = 5,
     SqliteReadOnly = 8,
     SqliteIoErr = 10,
     SqliteCorrupt = 11,
+    SqliteFull = 13,
     SqliteCantOpen = 14,
     SqliteTooBig = 18,
     SqliteConstraint = 19,
@@ -29,14 +31,17 @@ enum : int {
 };
 
 // Failures that another try cannot mend: the file cannot be opened or is no database, it is
-// damaged, the statement is wrong, or the data breaks the table's rules.
+// damaged, the disk is full, the statement is wrong, or the data breaks the table's rules; and a
+// file still busy after the connection's busy timeout has already been waited for.
 bool isFinal(int number)
 {
     switch (number) {
     case SqliteError:
+    case SqliteBusy:
     case SqlitePerm:
     case SqliteReadOnly:
     case SqliteCorrupt:
+    case SqliteFull:
     case SqliteCantOpen:
     case SqliteTooBig:
     case SqliteConstraint:

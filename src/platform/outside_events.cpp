@@ -55,3 +55,9 @@ void QueueOutsideEvent(QObject* context, std::function<void()> handle)
     gQueue.push_back({context, std::move(handle)});
     postTurn();
 }
+
+void HandleQueuedOutsideEvents()
+{
+    while (!gHandling && !gQueue.empty())
+        handleNext();
+}

@@ -11,3 +11,7 @@
 
 // Queues the handling of one event; it is skipped when the context is gone by its turn.
 void QueueOutsideEvent(QObject* context, std::function<void()> handle);
+
+// Handles every queued event now, in order, unless one is being handled: at the program's end, so
+// that none is lost.
+void HandleQueuedOutsideEvents();
