@@ -15,7 +15,6 @@ namespace {
 enum : int {
     SqliteError = 1,
     SqlitePerm = 3,
-    SqliteBusy = 5,
     SqliteReadOnly = 8,
     SqliteIoErr = 10,
     SqliteCorrupt = 11,
@@ -31,13 +30,11 @@ enum : int {
 };
 
 // Failures that another try cannot mend: the file cannot be opened or is no database, it is
-// damaged, the disk is full, the statement is wrong, or the data breaks the table's rules; and a
-// file still busy after the connection's busy timeout has already been waited for.
+// damaged, the disk is full, the statement is wrong, or the data breaks the table's rules.
 bool isFinal(int number)
 {
     switch (number) {
     case SqliteError:
-    case SqliteBusy:
     case SqlitePerm:
     case SqliteReadOnly:
     case SqliteCorrupt:

@@ -16,6 +16,7 @@
 #include <QUuid>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <set>
 #include <thread>
 
@@ -85,15 +86,27 @@ TEST_F(JetAccess, FileThatIsNoDatabaseFailsWithoutRetry)
     EXPECT_TRUE(MessageBoxes().shown().isEmpty());
 }
 
-// Another user's lock is waited for, up to the connection's busy timeout of a few seconds: one
-// that ends meanwhile costs nothing; one that outlasts it ends the call with one line, without
-// further tries.
-TEST_F(JetAccess, ALockIsWaitedForUpToTheBusyTimeout)
+TEST_F(JetAccess, BusyFileIsTriedThreeTimesWhenOpening)
+{
+    Holder holder(path, "BEGIN EXCLUSIVE");
+    JetDbPtr db;
+    EXPECT_FALSE(JetOpenDB(db, path));
+    const QStringList lines = logLines();
+    ASSERT_EQ(lines.size(), 3);
+    const QRegularExpression tries("^e\\)JetOpenDB\\[2\\]" + QRegularExpression::escape(path)
+                                   + ":(\\d)/(\\d+) Tries/Waits\r\n\\(5\\) ");
+    for (int i = 0; i < 2; ++i) {
+        const auto m = tries.match(lines[i]);
+        ASSERT_TRUE(m.hasMatch()) << lines[i].toStdString();
+        EXPECT_EQ(m.captured(1).toInt(), i);
+    }
+    EXPECT_EQ(lines[2], "e)JetOpenDB[2]" + path + ":2 Tries DONE.");
+}
+
+TEST_F(JetAccess, BusyRecordSetAndStatementAreTriedFourTimes)
 {
     JetDbPtr db;
     ASSERT_TRUE(JetOpenDB(db, path));
-    long rows = -7;
-    JetRsPtr rs;
     struct Case
     {
         QString procedure;
@@ -101,38 +114,61 @@ TEST_F(JetAccess, ALockIsWaitedForUpToTheBusyTimeout)
         std::function<bool()> call;
         QString target;
     };
+    long rows = -7;
+    JetRsPtr rs;
     const QList<Case> cases{
-        {"JetOpenDB", "BEGIN EXCLUSIVE", [&] { JetDbPtr other; return JetOpenDB(other, path); }, path},
         {"JetOpenRST", "BEGIN EXCLUSIVE", [&] { return JetOpenRST(*db, rs, "예약", dbOpenTable); }, "예약"},
         {"JetExec", "BEGIN IMMEDIATE",
          [&] { return JetExec(*db, JetSql("DELETE FROM 예약 WHERE NUM = ?", {57}), rows); },
          "DELETE FROM 예약 WHERE NUM = 57"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.procedure.toStdString());
         QFile::remove(LogFilePath());
-        {
-            std::thread holder([this, begin = c.begin] {
-                Holder lock(path, begin);
-                std::this_thread::sleep_for(std::chrono::milliseconds(500));
-            });
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-            EXPECT_TRUE(c.call());
-            holder.join();
-        }
-        EXPECT_TRUE(logLines().isEmpty());
-        rs.reset();
-        rows = -7;
-
-        Holder lock(path, c.begin);
-        EXPECT_FALSE(c.call());
-        EXPECT_EQ(rs, nullptr);
-        EXPECT_EQ(rows, -7);
+        Holder holder(path, c.begin);
+        EXPECT_FALSE(c.call()) << c.procedure.toStdString();
         const QStringList lines = logLines();
-        ASSERT_EQ(lines.size(), 1);
-        EXPECT_TRUE(lines[0].startsWith("e)" + c.procedure + "[")) << lines[0].toStdString();
-        EXPECT_TRUE(lines[0].contains("]" + c.target + ": (5) ")) << lines[0].toStdString();
+        ASSERT_EQ(lines.size(), 4) << c.procedure.toStdString();
+        for (int i = 0; i < 3; ++i)
+            EXPECT_TRUE(lines[i].startsWith("e)" + c.procedure + "[1]" + c.target + ":" + QString::number(i) + "/"))
+                << lines[i].toStdString();
+        EXPECT_EQ(lines[3], "e)" + c.procedure + "[1]" + c.target + ":3 Tries DONE.");
     }
+    EXPECT_EQ(rs, nullptr);
+    EXPECT_EQ(rows, -7);
+}
+
+// Another user's lock that ends within the connection's busy timeout of a few seconds is waited
+// for: the call succeeds without a failure or a try of its own.
+TEST_F(JetAccess, ALockThatEndsWithinTheBusyTimeoutCostsNothing)
+{
+    JetDbPtr db;
+    ASSERT_TRUE(JetOpenDB(db, path));
+    long rows = -7;
+    JetRsPtr rs;
+    struct Case
+    {
+        QString begin;
+        std::function<bool()> call;
+    };
+    const QList<Case> cases{
+        {"BEGIN EXCLUSIVE", [&] { JetDbPtr other; return JetOpenDB(other, path); }},
+        {"BEGIN EXCLUSIVE", [&] { return JetOpenRST(*db, rs, "예약", dbOpenTable); }},
+        {"BEGIN IMMEDIATE", [&] { return JetExec(*db, JetSql("DELETE FROM 예약 WHERE NUM = ?", {57}), rows); }},
+    };
+    for (const Case& c : cases) {
+        std::atomic<bool> locked{false};
+        std::thread holder([this, &locked, begin = c.begin] {
+            Holder lock(path, begin);
+            locked = true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        });
+        while (!locked)
+            std::this_thread::yield();
+        EXPECT_TRUE(c.call()) << c.begin.toStdString();
+        holder.join();
+    }
+    EXPECT_TRUE(logLines().isEmpty());
+    EXPECT_EQ(rows, 0);
 }
 
 TEST_F(JetAccess, WrongStatementEndsAtOnceAndKeepsTheCallersCount)
