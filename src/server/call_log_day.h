@@ -1,12 +1,10 @@
 #pragma once
 
+#include "server/call_log_row.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
-
-#include <optional>
-
-#include "server/call_log_row.h"
 
 class GridModel;
 class JetRecordset;

@@ -812,36 +812,47 @@ TEST_F(IncomingCall, ACallLogHeldBusyCostsNoCall)
     EXPECT_TRUE(mainLog().filter("통화 기록 보류").isEmpty());
 }
 
-// The member look-up does not answer (the board's member search, the caller card's name): each
-// ring is written and on the call list within a second all the same, in order.
-TEST_F(IncomingCall, ASilentMemberSearchDelaysNoCall)
+// The member look-up fails (the board's member search, the caller card's name): unanswered, its
+// connection dropped or cut, an error page. Each ring is written and on the call list within a
+// second all the same, in order.
+TEST_F(IncomingCall, AFailingMemberLookUpDelaysNoCall)
 {
-    struct Case {
-        bool card;
-        QString lookUp;
+    struct Failure {
+        const char* name;
+        StandinReply reply;
+        int settleMs;
     };
-    for (const Case& c : {Case{false, "/program/SearchMember1.php"}, Case{true, "/program/SearchMember1DetailPhone.php"}}) {
-        SCOPED_TRACE(c.lookUp.toStdString());
-        frmB예약관리* board = boardOfWideWindow();
-        ASSERT_NE(board, nullptr);
-        frmMainMDI& main = Form<frmMainMDI>();
-        if (c.card)
-            main.lbMiniView_DblClick();
-        const int first = int(rows().size());
-        QStringList numbers;
-        for (int i = 0; i < 6; ++i)
-            numbers << "0101234" + QString::number(first + i).rightJustified(4, QChar('0'));
-        backend->scriptSequence(c.lookUp, QList<StandinReply>(numbers.size(), StandinReply::text("").after(2500)));
-        const QList<qint64> delays = ringAndWatchTheCallList(*board, numbers, 250);
-        for (int i = 0; i < numbers.size(); ++i)
-            EXPECT_TRUE(delays[i] >= 0 && delays[i] < 1000) << numbers[i].toStdString() << ": " << delays[i];
-        ASSERT_TRUE(waitForRows(first + int(numbers.size())));
-        for (int i = 0; i < numbers.size(); ++i)
-            EXPECT_EQ(rows()[first + i].tel, numbers[i]);
-        Delay(3000);
-        backend->clearScripts();
-        if (c.card)
-            main.CMD_Click(0);
+    const QList<Failure> failures{
+        {"unanswered", StandinReply::text("").after(2500), 3000},
+        {"dropped", StandinReply::drop(), 300},
+        {"cut off", StandinReply::cutOff(" name[김민수]name "), 300},
+        {"error page", StandinReply::text("<html>Internal Server Error</html>", 500), 300},
+    };
+    for (const bool card : {false, true}) {
+        const QString lookUp = card ? "/program/SearchMember1DetailPhone.php" : "/program/SearchMember1.php";
+        for (const Failure& failure : failures) {
+            SCOPED_TRACE((lookUp + " " + failure.name).toStdString());
+            frmB예약관리* board = boardOfWideWindow();
+            ASSERT_NE(board, nullptr);
+            frmMainMDI& main = Form<frmMainMDI>();
+            if (card)
+                main.lbMiniView_DblClick();
+            const int first = int(rows().size());
+            QStringList numbers;
+            for (int i = 0; i < 6; ++i)
+                numbers << "0101234" + QString::number(first + i).rightJustified(4, QChar('0'));
+            backend->scriptSequence(lookUp, QList<StandinReply>(numbers.size(), failure.reply));
+            const QList<qint64> delays = ringAndWatchTheCallList(*board, numbers, 250);
+            for (int i = 0; i < numbers.size(); ++i)
+                EXPECT_TRUE(delays[i] >= 0 && delays[i] < 1000) << numbers[i].toStdString() << ": " << delays[i];
+            ASSERT_TRUE(waitForRows(first + int(numbers.size())));
+            for (int i = 0; i < numbers.size(); ++i)
+                EXPECT_EQ(rows()[first + i].tel, numbers[i]);
+            Delay(failure.settleMs);
+            backend->clearScripts();
+            if (card)
+                main.CMD_Click(0);
+        }
     }
 }
 
