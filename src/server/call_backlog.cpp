@@ -22,7 +22,7 @@ Backlog& backlog()
 {
     static Backlog state;
     if (state.path != CallLogPath())
-        state = Backlog{CallLogPath()};
+        state = Backlog{CallLogPath(), {}, 0};
     return state;
 }
 

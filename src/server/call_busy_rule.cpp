@@ -27,7 +27,7 @@ Watch& watch()
 {
     static Watch state;
     if (state.path != CallLogPath())
-        state = Watch{CallLogPath()};
+        state = Watch{CallLogPath(), {}, {}};
     return state;
 }
 

@@ -119,23 +119,23 @@ CallStatusResult setStatus(const QString& seqNo, const QString& word)
         if (!held->status.isEmpty())
             return {};
         held->status = word;
-        return {CallStatusResult::Done, 0, QString(), *held};
+        return {CallStatusResult::Done, 0, QString(), *held, 0};
     }
     JetDbPtr db;
     JetRsPtr rs;
     if (!JetOpenDB(db, CallLogPath()))
-        return {CallStatusResult::NotOpened, 0, QString()};
+        return {CallStatusResult::NotOpened, 0, QString(), std::nullopt, 0};
     const JetSql sql("SELECT * FROM cid WHERE SeqNO = ? ORDER BY cid_id DESC", {withinSize(*db, QStringLiteral("SeqNO"), seqNo)});
     if (!JetOpenRST(*db, rs, sql, dbOpenDynaset))
-        return {CallStatusResult::NotOpened, 0, QString()};
+        return {CallStatusResult::NotOpened, 0, QString(), std::nullopt, 0};
     if (rs->RecordCount() == 0 || !isEmptyStatus(rs->Field(QStringLiteral("Status"))))
         return {};
     rs->Edit();
     const QString stored = withinSize(*db, QStringLiteral("Status"), word);
     rs->SetField(QStringLiteral("Status"), stored);
     if (rs->Update())
-        return {CallStatusResult::Done, 0, QString(), changedCall(*rs, stored)};
-    return {CallStatusResult::Failed, rs->LastError().number, rs->LastError().description, std::nullopt};
+        return {CallStatusResult::Done, 0, QString(), changedCall(*rs, stored), 0};
+    return {CallStatusResult::Failed, rs->LastError().number, rs->LastError().description, std::nullopt, 0};
 }
 
 } // namespace

@@ -26,7 +26,8 @@ public:
     // The day the board shows (the tag of its day label sspDay, "yyyy-MM-dd"); empty before it
     // has shown one.
     virtual QString ShownDay() const = 0;
-    // Puts the caller's number into the member search box txtS(0).
+    // Puts the caller's number into the member search box txtS(0); a member search that waits
+    // meanwhile is overtaken by it and its answer dropped.
     virtual void SetMemberSearchText(const QString& number) = 0;
     // Shows the member panel picFrame(0) and hides picFrame(1) and picFrame(2).
     virtual void ShowMemberPanel() = 0;

@@ -12,6 +12,8 @@
 
 #include <QPointer>
 
+#include <utility>
+
 namespace {
 
 constexpr int kWideWindow = 1024;
@@ -31,8 +33,8 @@ CallerIdBoard* loadedBoard()
 
 // The ring's own part is done here, at once: its row (or, when the call log cannot take it, the
 // call held back), the window restored, the board opened with the caller's number or the caller
-// card, the call on the board's list. The member look-up that follows waits for the backend in a
-// turn of its own, so that the next ring is not held behind it; a look-up that a later ring has
+// card, the call on the board's list. The member look-up that follows waits for the backend on its
+// own (lookUpLater), so that the next ring is not held behind it; a look-up that a later ring has
 // overtaken is dropped.
 void frmMainMDI::CID처리2(qint32 lKind, qint32 lCh, QString sTel, const QString& SeqNO)
 {
@@ -63,9 +65,33 @@ void frmMainMDI::CID처리2(qint32 lKind, qint32 lCh, QString sTel, const QStrin
         return;
     showCallsOnBoard(call.row, call.heldWritten > 0);
     if (mode == CallerCard)
-        QTimer::singleShot(0, this, [this, serial, sTel] { nameOnCallerCard(serial, sTel); });
+        lookUpLater([this, serial, sTel] { nameOnCallerCard(serial, sTel); });
     else if (mode == BoardShown)
-        QTimer::singleShot(0, this, [this, serial] { searchCallerOnBoard(serial); });
+        lookUpLater([this, serial, sTel] { searchCallerOnBoard(serial, sTel); });
+}
+
+// The member look-ups of the rings run one at a time, each in a turn of its own: a ring's look-up
+// waits while an earlier one's request waits, and only the latest ring's waits (the others would
+// be overtaken anyway), so that a burst of rings never stacks one wait inside another.
+void frmMainMDI::lookUpLater(std::function<void()> lookUp)
+{
+    m_nextLookUp = std::move(lookUp);
+    if (!m_lookingUp)
+        QTimer::singleShot(0, this, [this] { runNextLookUp(); });
+}
+
+void frmMainMDI::runNextLookUp()
+{
+    if (m_lookingUp || !m_nextLookUp)
+        return;
+    QPointer<frmMainMDI> self(this);
+    m_lookingUp = true;
+    std::exchange(m_nextLookUp, {})();
+    if (!self)
+        return;
+    m_lookingUp = false;
+    if (m_nextLookUp)
+        QTimer::singleShot(0, this, [this] { runNextLookUp(); });
 }
 
 // Minimised whatever the width; at least 1024 pixels wide (frame included) by whether the board
@@ -86,26 +112,26 @@ void frmMainMDI::handCallerToBoard(const QString& number)
 {
     QPointer<frmMainMDI> self(this);
     TopCMD_Click(0);
-    if (self && giveNumberToBoard(number))
-        searchCallerOnBoard(++m_callSerial);
+    if (self)
+        searchCallerOnBoard(++m_callSerial, number);
 }
 
-bool frmMainMDI::giveNumberToBoard(const QString& number)
+void frmMainMDI::giveNumberToBoard(const QString& number)
 {
-    CallerIdBoard* board = loadedBoard();
-    if (board)
+    if (CallerIdBoard* board = loadedBoard())
         board->SetMemberSearchText(number);
-    return board;
 }
 
-// Unless a later call has overtaken it (serial): the member search of the board's search box,
-// then the member panel shown, the timetable redrawn and the phone box blinking.
-void frmMainMDI::searchCallerOnBoard(int serial)
+// Unless a later call has overtaken it (serial): the member search for the number (put into the
+// board's search box again, which an earlier search may have emptied meanwhile), then the member
+// panel shown, the timetable redrawn and the phone box blinking.
+void frmMainMDI::searchCallerOnBoard(int serial, const QString& number)
 {
     QPointer<frmMainMDI> self(this);
     CallerIdBoard* board = loadedBoard();
     if (!board || serial != m_callSerial)
         return;
+    board->SetMemberSearchText(number);
     board->회원검색A(false);
     board = self && serial == m_callSerial ? loadedBoard() : nullptr;
     if (!board)

@@ -164,9 +164,11 @@ private:
     void toCallerCard(const QString& number);
     void nameOnCallerCard(int serial, const QString& number);
     void handCallerToBoard(const QString& number);
-    bool giveNumberToBoard(const QString& number);
-    void searchCallerOnBoard(int serial);
+    void giveNumberToBoard(const QString& number);
+    void searchCallerOnBoard(int serial, const QString& number);
     void showCallsOnBoard(const std::optional<CallLogRow>& call, bool reload);
+    void lookUpLater(std::function<void()> lookUp);
+    void runNextLookUp();
     void retryHeldCallsLater();
 
     QWidget* m_client;
@@ -174,6 +176,9 @@ private:
     // The number of the latest call (or hand-over from the card): a member look-up of an earlier
     // one is dropped.
     int m_callSerial = 0;
+    // True while a ring's member look-up runs; the latest ring's look-up waiting for it.
+    bool m_lookingUp = false;
+    std::function<void()> m_nextLookUp;
     QTimer* m_heldCallsRetry = nullptr;
     // Ticks of the clock timer since the last credit request.
     qint32 m_clockTicks = 0;

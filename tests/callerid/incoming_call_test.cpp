@@ -200,7 +200,7 @@ protected:
         });
         ringer.start(gapMs);
         watcher.start(10);
-        QTest::qWaitFor([&] { return !delays.contains(-1); }, numbers.size() * gapMs + 5000);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !delays.contains(-1); }, numbers.size() * gapMs + 5000));
         return delays;
     }
 
