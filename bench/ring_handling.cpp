@@ -114,7 +114,16 @@ double insertMs()
     Setup& s = setup();
     QElapsedTimer timer;
     timer.start();
-    AddCallRow(today(), 1, kNumber, "ROW" + QString::number(s.calls++), 2);
+    const QDateTime now = CurrentClock().now();
+    CallLogRow row;
+    row.day = now.toString("yyyy-MM-dd");
+    row.time = now.toString("HH:mm:ss");
+    row.modified = now.toString("yyyy-MM-dd HH:mm:ss");
+    row.ch = 1;
+    row.tel = kNumber;
+    row.seqNo = "ROW" + QString::number(s.calls++);
+    row.kind = 2;
+    AddCallRow(row);
     return elapsedMs(timer);
 }
 

@@ -7,6 +7,7 @@ QString frmB예약관리::ShownDay() const
 
 void frmB예약관리::SetMemberSearchText(const QString& number)
 {
+    m_panel->DropSearch();
     txtS[0]->setText(number);
 }
 

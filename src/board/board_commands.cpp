@@ -148,6 +148,8 @@ void frmB예약관리::stepDay(int index)
     예약_검색(false);
     if (self)
         DrawShedule();
+    if (self)
+        keepTodaysCalls();
 }
 
 void frmB예약관리::showWholeMonth()

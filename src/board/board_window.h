@@ -65,7 +65,8 @@ public:
     bool 예약_검색(bool bAllDays);
 
     // What an incoming call does here (회원검색A and DrawShedule above are the rest).
-    void ShowCall(qint64 callId) override;
+    void ShowCall(const CallLogRow& call) override;
+    void ShowTodaysCalls() override;
     QString ShownDay() const override;
     void SetMemberSearchText(const QString& number) override;
     void ShowMemberPanel() override;
@@ -195,6 +196,7 @@ private:
     void refreshAfterEntry();
     void searchMemberAfterEntry(const QString& phone);
     QString slotTime(int col);
+    void keepTodaysCalls();
 
     std::unique_ptr<BoardMemberPanel> m_panel;
     // The day the call list shows (invalid before its first load).

@@ -1,5 +1,6 @@
 #include "board/board_window.h"
 
+#include "platform/clock.h"
 #include "server/call_log_day.h"
 
 // The call list: the calls of a day from the local call log, newest first.
@@ -22,11 +23,11 @@ void makeFirstRowActive(SpreadGrid& grid)
     }
 }
 
-// The list row of a record number, 0 when the list has none. A call newer than the first row's is
-// not looked for.
+// The list row of a record number, 0 when the list has none. A written call newer than the first
+// row's is not looked for.
 int rowOfCall(const SpreadGrid& grid, qint64 callId)
 {
-    if (grid.MaxRows() == 0 || callId > grid.GetText(kIdColumn, 1).toLongLong())
+    if (grid.MaxRows() == 0 || (callId > 0 && callId > grid.GetText(kIdColumn, 1).toLongLong()))
         return 0;
     const QString id = QString::number(callId);
     for (int r = 1; r <= grid.MaxRows(); ++r)
@@ -62,28 +63,38 @@ bool frmB예약관리::Load_CID(const QDate& mDate, bool)
     return read;
 }
 
-// The list follows the day the board shows: when it shows another day, that day is loaded whole.
-void frmB예약관리::ShowCall(qint64 callId)
+// The panel holds today's calls, whatever day the board shows.
+void frmB예약관리::ShowCall(const CallLogRow& call)
 {
-    const QDate day = QDate::fromString(ShownDay(), QStringLiteral("yyyy-MM-dd"));
-    if (!day.isValid())
-        return;
-    if (day != m_callListDay) {
-        Load_CID(day, false);
+    const QDate today = CurrentClock().now().date();
+    if (today != m_callListDay) {
+        Load_CID(today, false);
         return;
     }
-    const std::optional<CallLogRow> call = ReadCallLogRow(callId, FormName(), QStringLiteral("ShowCall"));
-    if (!call || call->day != ShownDay())
+    if (call.day != today.toString(QStringLiteral("yyyy-MM-dd")))
         return;
     SpreadGrid& grid = *SPR[1];
     grid.SetReDraw(false);
-    int row = rowOfCall(grid, callId);
+    int row = rowOfCall(grid, call.id);
     if (row == 0) {
         insertFirstRow(grid);
         row = 1;
         markChosen(grid, row);
     }
-    FillCallLogRow(grid, row, *call, kColumns);
+    FillCallLogRow(grid, row, call, kColumns);
     makeFirstRowActive(grid);
     grid.SetReDraw(true);
+}
+
+void frmB예약관리::ShowTodaysCalls()
+{
+    Load_CID(CurrentClock().now().date(), false);
+}
+
+// The day commands leave the panel on today's calls; it is loaded again only when it holds
+// another day's (after midnight).
+void frmB예약관리::keepTodaysCalls()
+{
+    if (m_callListDay != CurrentClock().now().date())
+        ShowTodaysCalls();
 }

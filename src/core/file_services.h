@@ -5,7 +5,8 @@
 // Small file services; none of them raises an error to its caller.
 
 // Copies a file over the target, replacing an existing target without asking. 0 when the copy
-// ran to its end; otherwise a code: 2 the source is missing, 5 the target cannot be written.
+// ran to its end; otherwise a code: 2 the source is missing, 5 the target cannot be written, 112
+// the disk is full (the user is told so, and the main log).
 int ShellFileCopy(const QString& from, const QString& to);
 
 // Moves a file over the target in one step: the target is the old file or the new one, never a

@@ -18,6 +18,7 @@ enum : int {
     SqliteReadOnly = 8,
     SqliteIoErr = 10,
     SqliteCorrupt = 11,
+    SqliteFull = 13,
     SqliteCantOpen = 14,
     SqliteTooBig = 18,
     SqliteConstraint = 19,
@@ -29,7 +30,7 @@ enum : int {
 };
 
 // Failures that another try cannot mend: the file cannot be opened or is no database, it is
-// damaged, the statement is wrong, or the data breaks the table's rules.
+// damaged, the disk is full, the statement is wrong, or the data breaks the table's rules.
 bool isFinal(int number)
 {
     switch (number) {
@@ -37,6 +38,7 @@ bool isFinal(int number)
     case SqlitePerm:
     case SqliteReadOnly:
     case SqliteCorrupt:
+    case SqliteFull:
     case SqliteCantOpen:
     case SqliteTooBig:
     case SqliteConstraint:

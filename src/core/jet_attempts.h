@@ -12,10 +12,10 @@ struct JetError
 
 JetError JetErrorOf(const QSqlError& error);
 
-// The attempts of one call of JetOpenDB, JetOpenRST or JetExec. Passing failures (busy, locked
-// and whatever else the engine may get over) are tried again after a short random wait that keeps
-// the event loop turning; failures that another try cannot mend end the call at once. Every
-// failure is written to the main log:
+// The attempts of one call of JetOpenDB, JetOpenRST or JetExec. Passing failures (busy after the
+// connection's busy timeout, locked, and whatever else the engine may get over) are tried again
+// after a short random wait that keeps the event loop turning; failures that another try cannot
+// mend (a full disk among them) end the call at once. Every failure is written to the main log:
 //   final       "e)" proc "[" step "]" target ": (" number ") " description
 //   try again   "e)" proc "[" step "]" target ":" tries "/" wait " Tries/Waits" CR LF
 //               "(" number ") " description

@@ -14,20 +14,25 @@
 
 namespace {
 
+constexpr int kBusyTimeoutMs = 3000;
+// The engine's own number for a missing file.
+constexpr int kMissingFile = 7001;
+
 QString nextConnectionName()
 {
     static std::atomic<int> counter{0};
     return QStringLiteral("vmr_jet_%1").arg(++counter);
 }
 
-// Opens without creating: "mode=rw" makes SQLite refuse a missing file. A busy file is reported
-// at once; the waits between tries are ours and keep the event loop turning.
+// Opens without creating: "mode=rw" makes SQLite refuse a missing file. A file that another
+// program holds locked is waited for up to the busy timeout, on every statement of the connection,
+// as any user of a shared database file expects.
 std::shared_ptr<JetConnection> openConnection(const QString& path, JetError& error)
 {
     const QString name = nextConnectionName();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
-        db.setConnectOptions("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=0");
+        db.setConnectOptions("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=" + QString::number(kBusyTimeoutMs));
         db.setDatabaseName(QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded) + "?mode=rw");
     }
     auto connection = std::make_shared<JetConnection>(name, path);
@@ -45,8 +50,10 @@ std::shared_ptr<JetConnection> openConnection(const QString& path, JetError& err
     return connection;
 }
 
-bool reportMissingFile(const QString& path)
+bool reportMissingFile(const QString& path, JetError* failure)
 {
+    if (failure)
+        *failure = {kMissingFile, QStringLiteral("파일이 없습니다: ") + path};
     MsgBox("데이터베이스 '" + path + "'에 접근할 수 없습니다." + "파일이 없거나, 네트웍이 끊긴 상태입니다.",
            MsgStyle::OkOnly);
     WriteLog("e))JetOpenDB[1/]" + path + " 파일을 열 수 없어 Open Function 종료......");
@@ -90,10 +97,10 @@ bool JetDatabase::Rollback()
     return sql().rollback();
 }
 
-bool JetOpenDB(JetDbPtr& db, const QString& path)
+bool JetOpenDB(JetDbPtr& db, const QString& path, JetError* failure)
 {
     if (!QFileInfo(path).isFile())
-        return reportMissingFile(path);
+        return reportMissingFile(path, failure);
     JetAttempts attempts("JetOpenDB", path, 3);
     for (;;) {
         JetError error;
@@ -102,8 +109,11 @@ bool JetOpenDB(JetDbPtr& db, const QString& path)
             return true;
         }
         if (!QFileInfo(path).isFile())
-            return reportMissingFile(path);
-        if (!attempts.retryAfter(error, 2))
+            return reportMissingFile(path, failure);
+        if (!attempts.retryAfter(error, 2)) {
+            if (failure)
+                *failure = error;
             return false;
+        }
     }
 }

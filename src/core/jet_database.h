@@ -3,6 +3,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include "core/jet_attempts.h"
+
 #include <memory>
 
 // One open local database file (SQLite under the file's own name, "VmrBooking.mdb"...). Each
@@ -36,5 +38,5 @@ using JetDbPtr = std::unique_ptr<JetDatabase>;
 // Opens the database file at the path, shared and writable. A missing file is never created: the
 // user is told ("데이터베이스 '<path>'에 접근할 수 없습니다.파일이 없거나, 네트웍이 끊긴 상태입니다.")
 // and the call fails at once. Passing failures are tried three times in all (JetAttempts). On
-// success the handle is set; on failure it is left as it was.
-bool JetOpenDB(JetDbPtr& db, const QString& path);
+// success the handle is set; on failure it is left as it was, and failure (when given) says why.
+bool JetOpenDB(JetDbPtr& db, const QString& path, JetError* failure = nullptr);

@@ -78,6 +78,8 @@ public:
     bool 회원정보A_Save();
     bool 예약이력A(const QString& numt);
     bool 회원정보_Load_PhoneT(const QString& phone);
+    // A newer caller overtakes the search that waits: its answer is dropped.
+    void DropSearch() { ++m_searchSerial; }
 
 private:
     // True when a newer search began after the one numbered search.

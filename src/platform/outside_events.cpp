@@ -100,3 +100,9 @@ void RunBetweenOutsideEvents(QObject* context, std::function<void()> task)
     gTasks.push_back({context, std::move(task)});
     postTask();
 }
+
+void HandleQueuedOutsideEvents()
+{
+    while (!gHandling && !gQueue.empty())
+        handleNext();
+}

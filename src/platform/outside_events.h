@@ -27,3 +27,7 @@ void OnOutsideEventsDropped(std::function<void(int count)> report);
 // outside event is being handled, so that its waits hold none: the queue goes on while it waits.
 // It is skipped when the context is gone by its turn.
 void RunBetweenOutsideEvents(QObject* context, std::function<void()> task);
+
+// Handles every queued event now, in order, unless one is being handled: at the program's end, so
+// that none is lost.
+void HandleQueuedOutsideEvents();

@@ -7,13 +7,12 @@
 #include "platform/grid_model.h"
 #include "platform/clock.h"
 #include "platform/program_folder.h"
+#include "server/call_backlog.h"
+#include "server/call_busy_rule.h"
 
 #include <QDateTime>
 
 namespace {
-
-const QString kBusy = QStringLiteral("통화중");
-constexpr qint64 kBusyAfterSeconds = 45;
 
 QDateTime readMoment(const QVariant& value)
 {
@@ -35,25 +34,35 @@ QString readTime(const QVariant& value)
 
 } // namespace
 
-namespace {
-
-// The current row, with the busy rule applied and saved.
-CallLogRow readRow(JetRecordset& rs, const QDateTime& now)
+CallLogRow CallLogRowOf(const JetRecordset& rs)
 {
     CallLogRow row;
     row.id = rs.Field(QStringLiteral("cid_id")).toLongLong();
     row.kind = ToLong(rs.Field(QStringLiteral("cid_kind")));
+    row.ch = ToLong(rs.Field(QStringLiteral("ch")));
     row.day = rs.Field(QStringLiteral("rDate")).toString();
     row.status = rs.Field(QStringLiteral("Status")).toString();
     row.tel = rs.Field(QStringLiteral("Tel")).toString();
+    row.seqNo = rs.Field(QStringLiteral("SeqNO")).toString();
     row.time = readTime(rs.Field(QStringLiteral("rTime")));
     const QDateTime modified = readMoment(rs.Field(QStringLiteral("time_modified")));
     row.modified = modified.isValid() ? modified.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) : QString();
-    if (row.kind == 2 && row.status.isEmpty() && modified.isValid() && modified.secsTo(now) > kBusyAfterSeconds) {
+    return row;
+}
+
+namespace {
+
+// The current row, with the busy rule applied and saved; a call not yet due is watched.
+CallLogRow readRow(JetRecordset& rs, const QDateTime& now)
+{
+    CallLogRow row = CallLogRowOf(rs);
+    if (IsDueBusy(row, now)) {
         rs.Edit();
-        rs.SetField(QStringLiteral("Status"), kBusy);
+        rs.SetField(QStringLiteral("Status"), kBusyStatus);
         if (rs.Update())
-            row.status = kBusy;
+            row.status = kBusyStatus;
+    } else {
+        WatchForBusy(row);
     }
     return row;
 }
@@ -84,18 +93,11 @@ bool readRows(const JetSql& sql, QList<CallLogRow>& rows, const QString& window,
 
 bool ReadCallLogDay(const QDate& day, QList<CallLogRow>& rows, const QString& window, const QString& procedure)
 {
-    return readRows(JetSql(QStringLiteral("SELECT * FROM cid WHERE rDate = ? ORDER BY cid_id Desc"),
-                           {day}),
-                    rows, window, procedure);
-}
-
-std::optional<CallLogRow> ReadCallLogRow(qint64 id, const QString& window, const QString& procedure)
-{
-    QList<CallLogRow> rows;
-    if (!readRows(JetSql(QStringLiteral("SELECT * FROM cid WHERE cid_id = ?"), {id}), rows, window, procedure)
-        || rows.isEmpty())
-        return std::nullopt;
-    return rows.first();
+    const bool read = readRows(JetSql(QStringLiteral("SELECT * FROM cid WHERE rDate = ? ORDER BY cid_id Desc"), {day}),
+                               rows, window, procedure);
+    const QList<CallLogRow> held = HeldCallsOfDay(day.toString(QStringLiteral("yyyy-MM-dd")));
+    rows = held + rows;
+    return read;
 }
 
 void FillCallLogRow(GridModel& grid, int row, const CallLogRow& call, const CallLogColumns& columns)

@@ -1,33 +1,22 @@
 #pragma once
 
+#include "server/call_log_row.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
 
-#include <optional>
-
 class GridModel;
+class JetRecordset;
 
-// One logged call of the local call log ("VmrCID.mdb", table cid).
-struct CallLogRow {
-    qint64 id = 0;           // cid_id
-    QString day;             // rDate as stored ("yyyy-MM-dd")
-    QString time;            // rTime as "HH:mm:ss"
-    QString tel;             // Tel as stored
-    QString status;          // Status after the busy rule
-    QString modified;        // time_modified as "yyyy-MM-dd HH:mm:ss"
-    int kind = 0;            // cid_kind: 1 KT, 2 LG U+
-};
+// The call of the record set's current row, as it is stored.
+CallLogRow CallLogRowOf(const JetRecordset& rs);
 
-// The calls of a day, newest first. A call of the second carrier (kind 2) without a status that
-// was logged more than 45 whole seconds ago by the clock is marked "통화중", and the mark is saved
-// at once. A file or query that cannot be opened writes its line for the caller's window and
-// procedure and gives false with no rows.
+// The calls of a day, newest first, the calls still held back in memory on top. The busy rule
+// (call_busy_rule.h) is applied to every row read, and the mark is saved at once. A file or query
+// that cannot be opened writes its line for the caller's window and procedure and gives false
+// with no rows but the held ones.
 bool ReadCallLogDay(const QDate& day, QList<CallLogRow>& rows, const QString& window, const QString& procedure);
-
-// One call by its record number, read as the day list reads it (busy rule included); nothing when
-// it is not there or cannot be read (with the same log lines).
-std::optional<CallLogRow> ReadCallLogRow(qint64 id, const QString& window, const QString& procedure);
 
 // Where a list shows a call: the record number, the time, the number (area-middle-last, not
 // masked), the status and the moment of writing.

@@ -193,8 +193,7 @@ bool Rebuild_예약_전체(const QString& answer, HttpOutcome outcome)
     }
     const AnswerRecords records = listOf("Load_예약_전체", answer);
     const QString fresh = cache + ".new";
-    ShellFileCopy(base, fresh);
-    if (!storeWhole(records, fresh)) {
+    if (ShellFileCopy(base, fresh) != 0 || !storeWhole(records, fresh)) {
         QFile::remove(fresh);
         return false;
     }

@@ -3,18 +3,10 @@
 #include "callerid/call_event_data.h"
 #include "callerid/caller_id_values.h"
 #include "callerid/service_controls.h"
+#include "callerid/service_log_names.h"
 #include "core/log.h"
 
 #include <QPointer>
-
-namespace {
-
-QString lgPrefix(int index)
-{
-    return "【LGU+】(" + QString::number(index) + ") ";
-}
-
-} // namespace
 
 // The call events of the program's caller-ID controls come to this window while it is loaded.
 void frmMainMDI::hookCallEvents()
@@ -49,7 +41,7 @@ void frmMainMDI::hookCallEvents()
 void frmMainMDI::KTOpenAPIX_CIDEvent(const QString& number, const QString& second, const QString& code,
                                      const QString& id, const QString& fifth)
 {
-    WriteLog("KTOpenAPI CID 이벤트 :: " + QStringList{number, second, code, id, fifth}.join(QStringLiteral(", ")));
+    WriteLog(KtLogName() + "CID 이벤트 :: " + QStringList{number, second, code, id, fifth}.join(QStringLiteral(", ")));
     const QString word = KtStatusWord(code);
     if (code != QLatin1String("201") && word.isEmpty())
         return;
@@ -67,12 +59,12 @@ void frmMainMDI::KTOpenAPIX_CIDEvent(const QString& number, const QString& secon
 
 void frmMainMDI::KTOpenAPIX_CTCEvent(const QString& a, const QString& b, const QString& c, const QString& d)
 {
-    WriteLog("KTOpenAPI CTC 이벤트 :: " + QStringList{a, b, c, d}.join(QStringLiteral(", ")));
+    WriteLog(KtLogName() + "CTC 이벤트 :: " + QStringList{a, b, c, d}.join(QStringLiteral(", ")));
 }
 
 void frmMainMDI::LGUBaseOpenApiX_SendRingEvent(int index, const QString& data)
 {
-    WriteLog(lgPrefix(index) + "[SendRingEvent] " + data);
+    WriteLog(LgLogName(index) + "[SendRingEvent] " + data);
     const LgRing ring = ReadLgRing(data);
     if (!ring.number.isEmpty() && !ring.id.isEmpty())
         CID처리2(2, 1, ring.number, ring.id);
@@ -80,7 +72,7 @@ void frmMainMDI::LGUBaseOpenApiX_SendRingEvent(int index, const QString& data)
 
 void frmMainMDI::LGUBaseOpenApiX_SendChannelListEvent(int index, const QString& data)
 {
-    WriteLog(lgPrefix(index) + "[SendChannelListEvent] " + data);
+    WriteLog(LgLogName(index) + "[SendChannelListEvent] " + data);
     const QString id = ReadLgIdentifier(data, QStringLiteral("UNIQUEID1:"));
     if (!id.isEmpty())
         OpenAPI_UpdateResult(id, QStringLiteral("수신"));
@@ -88,7 +80,7 @@ void frmMainMDI::LGUBaseOpenApiX_SendChannelListEvent(int index, const QString& 
 
 void frmMainMDI::LGUBaseOpenApiX_SendChannelOutEvent(int index, const QString& data)
 {
-    WriteLog(lgPrefix(index) + "[SendChannelOutEvent] " + data);
+    WriteLog(LgLogName(index) + "[SendChannelOutEvent] " + data);
     const QString id = ReadLgIdentifier(data, QStringLiteral("UNIQUEID:"));
     if (!id.isEmpty())
         OpenAPI_UpdateResult(id, QStringLiteral("부재중"));

@@ -33,6 +33,11 @@ void showCommandPicture(frmMainMDI& main, int index, bool pressed)
         main.CMD[index]->setPicture(main.ImgIcon.Item(place));
 }
 
+QString shownNumber(const PhoneParts& parts)
+{
+    return parts.kind == PhoneParts::NotPhone ? QString() : parts.area + "-" + parts.middle + "-" + parts.last;
+}
+
 } // namespace
 
 void frmMainMDI::connectCallerCard()
@@ -46,28 +51,31 @@ void frmMainMDI::connectCallerCard()
     lblClock->installEventFilter(this);
 }
 
-// The main window as a 350 × 81 card with the caller's number, at once; the number stays in the
-// panel's tag for the card's button. For a mobile the member's name follows when the look-up
-// answers, unless the card meanwhile shows another call or is gone.
+// The main window as a 350 × 81 card with the caller's number; the number stays in the panel's
+// tag for the card's button.
 void frmMainMDI::toCallerCard(const QString& number)
 {
-    const PhoneParts parts = SplitPhone(number);
-    const QString shown =
-        parts.kind == PhoneParts::NotPhone ? QString() : parts.area + "-" + parts.middle + "-" + parts.last;
     if (isMaximized())
         showNormal();
     // From the full window its place is kept for the way back, as the mini icon does.
     if (!m_FloatingButton)
         saveFullGeometry();
     m_FloatingButton = true;
-    ShowSmallCard(kCallerCardWidth, kCallerFontSize, shown, number);
-    if (parts.kind != PhoneParts::Mobile)
+    ShowSmallCard(kCallerCardWidth, kCallerFontSize, shownNumber(SplitPhone(number)), number);
+}
+
+// For a mobile the member's name joins the number when the look-up answers, unless a later call
+// has overtaken it (serial) or the card is gone.
+void frmMainMDI::nameOnCallerCard(int serial, const QString& number)
+{
+    const PhoneParts parts = SplitPhone(number);
+    if (parts.kind != PhoneParts::Mobile || serial != m_callSerial)
         return;
     QPointer<frmMainMDI> self(this);
     const QString name = Vmr_회원(number);
-    if (!self || name.isEmpty() || !m_FloatingButton || sspTEL->tag() != number)
+    if (!self || serial != m_callSerial || name.isEmpty() || !m_FloatingButton || sspTEL->tag() != number)
         return;
-    sspTEL->setCaption(name + "\n" + shown);
+    sspTEL->setCaption(name + "\n" + shownNumber(parts));
 }
 
 // The top bar's own groups (shop name, version, credit, the mini icon's features) stay hidden

@@ -11,10 +11,12 @@
 #include "core/settings.h"
 #include "platform/mdi_child.h"
 #include "platform/message_box.h"
+#include "platform/outside_events.h"
 #include "platform/pictures.h"
 #include "platform/program_exit.h"
 #include "platform/vb_color.h"
 #include "platform/window_effects.h"
+#include "server/call_backlog.h"
 #include "shell/saved_login.h"
 #include "shell/shell_globals.h"
 
@@ -380,6 +382,9 @@ void frmMainMDI::mnuExit_Click()
     TrayIconDelete(*this);
     if (!isMinimized() && !isMaximized() && !m_FloatingButton)
         saveFullGeometry();
+    // The calls that came meanwhile are handled and every held row is written before the end.
+    HandleQueuedOutsideEvents();
+    WriteHeldCallsAtEnd();
     m_exiting = true;
     UnloadMdiChildren();
     UnloadForm(FormName());

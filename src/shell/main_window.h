@@ -5,6 +5,7 @@
 #include "platform/picture_label.h"
 #include "platform/window_drag.h"
 #include "platform/window_registry.h"
+#include "server/call_log_row.h"
 #include "server/main_credit_labels.h"
 #include "shell/main_skin.h"
 
@@ -14,6 +15,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 // The main window: a borderless frame whose top bar carries the shop name, the version, the
 // title of the work area, the six top buttons, the credit labels and the commands, and whose
@@ -105,10 +107,11 @@ public:
     void lbMiniView_DblClick();
 
     // An incoming call: its row in the call log, then by the window's state the window restored,
-    // the board opened (with the caller handed over when it is shown) or the caller card; the
-    // row put into the board's call list at the end.
+    // the board opened (with the caller's number handed over when it is shown) or the caller
+    // card, and the call put into the board's call list; the member look-up follows on its own.
     void CID처리2(qint32 lKind, qint32 lCh, QString sTel, const QString& SeqNO);
-    // The status word of a known call, then its row changed in the board's call list.
+    // The status word of a known call, then its row changed in the board's call list (with the
+    // calls the busy rule marks now).
     bool OpenAPI_UpdateResult(const QString& SeqNO, const QString& status);
 
     // The call events of the caller-ID controls.
@@ -159,11 +162,24 @@ private:
     void connectCallerCard();
     int callMode() const;
     void toCallerCard(const QString& number);
+    void nameOnCallerCard(int serial, const QString& number);
     void handCallerToBoard(const QString& number);
-    void showCallOnBoard(qint64 callId);
+    void giveNumberToBoard(const QString& number);
+    void searchCallerOnBoard(int serial, const QString& number);
+    void showCallsOnBoard(const std::optional<CallLogRow>& call, bool reload);
+    void lookUpLater(std::function<void()> lookUp);
+    void runNextLookUp();
+    void retryHeldCallsLater();
 
     QWidget* m_client;
     bool m_exiting = false;
+    // The number of the latest call (or hand-over from the card): a member look-up of an earlier
+    // one is dropped.
+    int m_callSerial = 0;
+    // True while a ring's member look-up runs; the latest ring's look-up waiting for it.
+    bool m_lookingUp = false;
+    std::function<void()> m_nextLookUp;
+    QTimer* m_heldCallsRetry = nullptr;
     // Ticks of the clock timer since the last credit request.
     qint32 m_clockTicks = 0;
     WindowDrag m_drag;

@@ -79,10 +79,11 @@ TEST_F(ListGrids, CallListNewestFirstWithTheBusyRule)
     EXPECT_EQ(calls.ActiveCol(), 3);
 }
 
-// A call shows its own row without the day being read again: a new call of the list's day on top,
-// a known one changed in place (the busy rule included), a call of another day not at all; a
-// board that shows another day than its list loads that day whole.
-TEST_F(ListGrids, ACallShowsItsOwnRow)
+// The first panel holds today's calls, whatever day the board shows. A call shows its own row
+// without the day being read again: a new call on top, a known one changed in place, a call of
+// another day not at all. The day buttons leave the list alone, and after midnight a call or a
+// day button brings today's calls.
+TEST_F(ListGrids, TheCallListHoldsTodaysCalls)
 {
     addCall(1, 600, QString(), "01033334444");
     addCall(2, 300, QString(), "01055556666");
@@ -90,9 +91,19 @@ TEST_F(ListGrids, ACallShowsItsOwnRow)
     SpreadGrid& calls = *b.SPR[1];
     ASSERT_EQ(calls.MaxRows(), 2);
     calls.SetText(2, 2, "untouched");
+    const auto call = [](qint64 id, const QString& day, const QString& tel, const QString& status = QString()) {
+        CallLogRow row;
+        row.id = id;
+        row.day = day;
+        row.time = "14:25:03";
+        row.tel = tel;
+        row.status = status;
+        row.modified = day + " 14:25:03";
+        row.kind = 2;
+        return row;
+    };
 
-    addCall(1, 0, QString(), "0212345678");
-    b.ShowCall(3);
+    b.ShowCall(call(3, "2024-05-07", "0212345678"));
     ASSERT_EQ(calls.MaxRows(), 3);
     EXPECT_EQ(calls.GetText(1, 1), "3");
     EXPECT_EQ(calls.GetText(3, 1), "02-1234-5678");
@@ -101,21 +112,34 @@ TEST_F(ListGrids, ACallShowsItsOwnRow)
     EXPECT_EQ(calls.GetText(2, 3), "untouched");
     EXPECT_EQ(calls.ActiveRow(), 1);
 
-    b.ShowCall(2);
+    b.ShowCall(call(2, "2024-05-07", "01055556666", "수신"));
     ASSERT_EQ(calls.MaxRows(), 3);
     EXPECT_EQ(calls.GetText(1, 2), "2");
-    EXPECT_EQ(calls.GetText(4, 2), "통화중");
-    EXPECT_EQ(storedStatuses(), QStringList({"", "통화중", ""}));
-
-    addCall(1, 0, QString(), "01099990000", "2024-05-06");
-    b.ShowCall(4);
-    b.ShowCall(99);
+    EXPECT_EQ(calls.GetText(4, 2), "수신");
+    b.ShowCall(call(4, "2024-05-06", "01099990000"));
     EXPECT_EQ(calls.MaxRows(), 3);
 
-    b.sspDay->setTag("2024-05-06");
-    b.ShowCall(4);
+    // The board on tomorrow: the day buttons and a call keep today's list, the call on top.
+    b.CMD_Click(16);
+    ASSERT_EQ(b.ShownDay(), "2024-05-08");
+    EXPECT_EQ(calls.MaxRows(), 3);
+    b.ShowCall(call(5, "2024-05-07", "01011112222"));
+    ASSERT_EQ(calls.MaxRows(), 4);
+    EXPECT_EQ(calls.GetText(3, 1), "010-1111-2222");
+    b.CMD_Click(15);
+    b.CMD_Click(14);
+    EXPECT_EQ(calls.MaxRows(), 4);
+    EXPECT_EQ(calls.GetText(2, 4), "untouched");
+
+    // After midnight.
+    clock->set(QDateTime(QDate(2024, 5, 8), QTime(0, 0, 10)));
+    addCall(1, 0, QString(), "01099990000", "2024-05-08");
+    b.ShowCall(call(4, "2024-05-07", "01088887777"));
     ASSERT_EQ(calls.MaxRows(), 1);
     EXPECT_EQ(calls.GetText(3, 1), "010-9999-0000");
+    clock->set(QDateTime(QDate(2024, 5, 9), QTime(0, 0, 10)));
+    b.CMD_Click(16);
+    EXPECT_EQ(calls.MaxRows(), 0);
 }
 
 TEST_F(ListGrids, MissingCallLog)

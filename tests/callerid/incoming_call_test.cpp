@@ -11,6 +11,7 @@
 #include "core/jet_recordset.h"
 #include "core/log.h"
 #include "core/screen_values.h"
+#include "platform/outside_events.h"
 #include "server/call_log.h"
 #include "server/server_globals.h"
 #include "server/caller_id_board.h"
@@ -22,7 +23,10 @@
 #include "support/template_databases.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QSet>
+#include <atomic>
+#include <thread>
 #include <type_traits>
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -40,7 +44,8 @@ using CallerIdPart = std::conditional_t<std::is_base_of_v<CallerIdBoard, frmB예
 class RecordingBoard : public frmB예약관리, public CallerIdPart
 {
 public:
-    void ShowCall(qint64 callId) override { calls << "ShowCall " + QString::number(callId); }
+    void ShowCall(const CallLogRow& call) override { calls << "ShowCall " + QString::number(call.id); }
+    void ShowTodaysCalls() override { calls << "ShowTodaysCalls"; }
     bool 회원검색A(bool) override
     {
         calls << "회원검색A " + search;
@@ -124,6 +129,15 @@ protected:
         ASSERT_TRUE(waitFor([] { return gCIDktStatus == "로그인"; }));
     }
 
+    // The main window 1024 pixels wide, KT logged in and the board opened (null when it is not).
+    frmB예약관리* boardOfWideWindow()
+    {
+        frmMainMDI& main = mainWindow(1024);
+        loginKt();
+        main.TopCMD_Click(0);
+        return dynamic_cast<frmB예약관리*>(FindForm(kCallerIdBoardForm));
+    }
+
     void loginLg(int line)
     {
         gCIDUseLG = true;
@@ -151,6 +165,51 @@ protected:
     bool waitForRows(int count) const
     {
         return waitFor([&] { return rows().size() == count; });
+    }
+
+    // Rings the numbers on KT one after another, gapMs apart, from the event loop, and gives for
+    // each how many milliseconds after its ring the board's call list showed it (-1: never, within
+    // the rings and five seconds more).
+    QList<qint64> ringAndWatchTheCallList(frmB예약관리& board, const QStringList& numbers, int gapMs)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        QList<qint64> rungAt(numbers.size(), -1);
+        QList<qint64> delays(numbers.size(), -1);
+        int next = 0;
+        const auto listShows = [&board](const QString& number) {
+            const SpreadGrid& calls = *board.SPR[1];
+            for (int r = 1; r <= calls.MaxRows(); ++r)
+                if (QString(calls.GetText(3, r)).remove(QChar('-')) == number)
+                    return true;
+            return false;
+        };
+        QTimer ringer;
+        QObject::connect(&ringer, &QTimer::timeout, [&] {
+            if (next == numbers.size())
+                return;
+            rungAt[next] = clock.elapsed();
+            services->ring("KT", numbers[next], QString(), -1);
+            ++next;
+        });
+        QTimer watcher;
+        QObject::connect(&watcher, &QTimer::timeout, [&] {
+            for (int i = 0; i < next; ++i)
+                if (delays[i] < 0 && listShows(numbers[i]))
+                    delays[i] = clock.elapsed() - rungAt[i];
+        });
+        ringer.start(gapMs);
+        watcher.start(10);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !delays.contains(-1); }, numbers.size() * gapMs + 5000));
+        return delays;
+    }
+
+    static QStringList numbersFrom(int first, int count)
+    {
+        QStringList numbers;
+        for (int i = 0; i < count; ++i)
+            numbers << "021234" + QString::number(first + i).rightJustified(4, QChar('0'));
+        return numbers;
     }
 
     // The main-log entries of the dispatch's trace.
@@ -300,9 +359,12 @@ TEST_F(IncomingCall, AShownBoardGetsTheCaller)
     const qint32 before = GetTickCountMS();
     main.CID처리2(1, 1, "01078411465", "KT-BOARD");
     EXPECT_EQ(shown.search, "01078411465");
+    // The call is on the list before the member search, which follows on its own.
+    EXPECT_EQ(shown.calls.last(), "ShowCall 1");
+    ASSERT_TRUE(waitFor([&] { return shown.calls.contains("Blink"); }));
     // What the board's own first activation does comes before.
-    const QStringList handOver = shown.calls.mid(shown.calls.indexOf("회원검색A 01078411465"));
-    EXPECT_EQ(handOver, (QStringList{"회원검색A 01078411465", "picFrame", "DrawShedule", "Blink", "ShowCall 1"}));
+    const QStringList handOver = shown.calls.mid(shown.calls.indexOf("ShowCall 1"));
+    EXPECT_EQ(handOver, (QStringList{"ShowCall 1", "회원검색A 01078411465", "picFrame", "DrawShedule", "Blink"}));
     EXPECT_GE(shown.blinkUntil - before, 7000);
     EXPECT_LT(shown.blinkUntil - before, 8000);
 
@@ -323,6 +385,7 @@ TEST_F(IncomingCall, TheBoardTakesTheCaller)
     board->picFrame[1]->show();
     const qint32 before = GetTickCountMS();
     main.CID처리2(1, 1, "01078411465", "KT-REAL-BOARD");
+    ASSERT_TRUE(waitFor([&] { return board->Blink->isActive(); }));
     EXPECT_EQ(QString(board->txtA[1]->text()).remove(QChar('-')), "01078411465");
     EXPECT_EQ(board->txtS[0]->text(), "");
     EXPECT_FALSE(board->picFrame[0]->isHidden());
@@ -336,6 +399,7 @@ TEST_F(IncomingCall, ANarrowWindowBecomesTheCallerCard)
 {
     frmMainMDI& main = mainWindow(1023);
     main.CID처리2(1, 1, "01078411465", "KT-CARD-1");
+    ASSERT_TRUE(waitFor([&] { return main.sspTEL->caption() == "김민수\n010-7841-1465"; }));
     EXPECT_EQ(main.size(), QSize(350, 81));
     EXPECT_EQ(main.BG[0]->height(), 81);
     EXPECT_FALSE(main.mask().contains(QPoint(0, 40)));
@@ -358,6 +422,8 @@ TEST_F(IncomingCall, ANarrowWindowBecomesTheCallerCard)
     EXPECT_TRUE(main.sspTEL->caption().isEmpty());
     EXPECT_EQ(main.sspTEL->tag(), "12345");
     main.CID처리2(1, 1, "01099990000", "KT-CARD-4");
+    ASSERT_TRUE(waitFor([&] { return backend->requestsTo("/program/SearchMember1DetailPhone.php").size() == 1; }));
+    QCoreApplication::processEvents();
     EXPECT_EQ(main.sspTEL->caption(), "010-9999-0000");
     EXPECT_EQ(backend->requestsTo("/program/SearchMember1DetailPhone.php").size(), 1);
     EXPECT_EQ(rows().size(), 4);
@@ -371,7 +437,7 @@ TEST_F(IncomingCall, TheCardsButtonBringsBackTheWindowAndTheBoard)
     RecordingBoard& hidden = board(false);
     main.CID처리2(1, 1, "01090554833", "KT-MINI");
     EXPECT_EQ(main.size(), QSize(350, 81));
-    EXPECT_EQ(main.sspTEL->caption(), "이지우\n010-9055-4833");
+    ASSERT_TRUE(waitFor([&] { return main.sspTEL->caption() == "이지우\n010-9055-4833"; }));
 
     QTest::mousePress(main.CMD[0], Qt::LeftButton);
     EXPECT_EQ(main.CMD[0]->picture().toImage(), main.ImgIcon.Item(5).toImage());
@@ -424,11 +490,12 @@ TEST_F(IncomingCall, TheCardShowsTheNumberAtOnceAndTheNameWhenTheLookupAnswers)
         captionDuring = main.sspTEL->caption();
     });
     main.CID처리2(1, 1, "01078411465", "KT-SLOW");
+    EXPECT_EQ(main.size(), QSize(350, 81));
+    ASSERT_TRUE(waitFor([&] { return main.sspTEL->caption() == "김민수\n010-7841-1465"; }));
     gEzPosCheck = false;
 
     EXPECT_EQ(sizeDuring, QSize(350, 81));
     EXPECT_EQ(captionDuring, "010-7841-1465");
-    EXPECT_EQ(main.sspTEL->caption(), "김민수\n010-7841-1465");
     QList<QWidget*> topBar{main.lbl상호, main.lbl버전, main.sspTel_Info};
     for (QLabel* credit : main.lbl남은문자)
         topBar.append(credit);
@@ -443,9 +510,9 @@ TEST_F(IncomingCall, TheCardShowsTheNumberAtOnceAndTheNameWhenTheLookupAnswers)
     EXPECT_TRUE(main.lbl상호->isVisible());
 }
 
-// A ring that comes while the first one's member look-up waits is handled after it, so the card
-// ends on the later caller.
-TEST_F(IncomingCall, ASecondRingDuringTheFirstOnesLookupWaitsForIt)
+// A ring that comes while the first one's member look-up waits is handled at once; the card ends
+// on the later caller, and the first look-up's answer, overtaken, is dropped.
+TEST_F(IncomingCall, ASecondRingDuringTheFirstOnesLookupOvertakesIt)
 {
     frmMainMDI& main = mainWindow(1023);
     loginKt();
@@ -453,7 +520,17 @@ TEST_F(IncomingCall, ASecondRingDuringTheFirstOnesLookupWaitsForIt)
                             {StandinReply::text(" name[김민수]name ").after(400)});
     services->ring("KT", "01078411465", "KT-FIRST", -1);
     QTimer::singleShot(100, [this] { services->ring("KT", "0212345678", "KT-SECOND", -1); });
+    // Before the first look-up answers, the second call is written and on the card.
+    int rowsMeanwhile = 0;
+    QString cardMeanwhile;
+    QTimer::singleShot(300, [&] {
+        rowsMeanwhile = int(rows().size());
+        cardMeanwhile = main.sspTEL->tag();
+    });
     ASSERT_TRUE(waitFor([] { return traces().size() == 8; }));
+    Delay(500);
+    EXPECT_EQ(rowsMeanwhile, 2);
+    EXPECT_EQ(cardMeanwhile, "0212345678");
 
     ASSERT_EQ(rows().size(), 2);
     EXPECT_EQ(rows()[1].seqNo, "KT-SECOND");
@@ -461,26 +538,68 @@ TEST_F(IncomingCall, ASecondRingDuringTheFirstOnesLookupWaitsForIt)
     EXPECT_TRUE(trace[3].startsWith("CID처리2(4) ... m_cid_id:=1"));
     EXPECT_EQ(trace[4], "CID처리2(1) ... CH:=1, TEL:=0212345678");
     EXPECT_TRUE(trace[7].startsWith("CID처리2(4) ... m_cid_id:=2"));
+    EXPECT_EQ(backend->requestsTo("/program/SearchMember1DetailPhone.php").size(), 1);
     EXPECT_EQ(main.sspTEL->caption(), "02-1234-5678");
     EXPECT_EQ(main.sspTEL->tag(), "0212345678");
 }
 
-TEST_F(IncomingCall, WithoutTheCallLogNothingHappens)
+// Without the call log the call is still shown (card, board's list) and held back with a line
+// naming the number, the service and the cause; its status finds it; once the file is back, the
+// next ring writes the held row first, with its status, and the list is read again.
+TEST_F(IncomingCall, ACallThatCannotBeWrittenIsShownAndWrittenLater)
 {
-    QFile::remove(program.file("VmrCID.mdb"));
+    const QString saved = program.file("VmrCID.saved");
+    ASSERT_TRUE(QFile::rename(program.file("VmrCID.mdb"), saved));
     frmMainMDI& main = mainWindow(1023);
     RecordingBoard& hidden = board(false);
-    main.CID처리2(1, 1, "01078411465", "KT-LOST");
+    main.CID처리2(2, 1, "0212345678", "LG-HELD");
     ASSERT_EQ(MessageBoxes().shown().size(), 1);
     EXPECT_TRUE(MessageBoxes().shown()[0].text.startsWith("데이터베이스 '"));
-    EXPECT_EQ(main.width(), 1023);
-    EXPECT_FALSE(hidden.isVisible());
+    EXPECT_EQ(main.size(), QSize(350, 81));
+    EXPECT_EQ(main.sspTEL->caption(), "02-1234-5678");
+    EXPECT_EQ(hidden.calls, QStringList{"ShowCall -1"});
     EXPECT_EQ(traces().size(), 3);
-    EXPECT_TRUE(hidden.calls.isEmpty());
+    EXPECT_TRUE(mainLog().contains("통화 기록 보류 ... TEL:=0212345678, 서비스:=LG U+, 원인:=(7001) 파일이 없습니다: "
+                                   + program.file("VmrCID.mdb")));
 
-    EXPECT_FALSE(main.OpenAPI_UpdateResult("KT-LOST", "수신"));
-    EXPECT_TRUE(hidden.calls.isEmpty());
+    hidden.calls.clear();
+    EXPECT_TRUE(main.OpenAPI_UpdateResult("LG-HELD", "부재중"));
+    EXPECT_EQ(hidden.calls, QStringList{"ShowCall -1"});
+    EXPECT_EQ(MessageBoxes().shown().size(), 1);
+
+    ASSERT_TRUE(QFile::rename(saved, program.file("VmrCID.mdb")));
+    hidden.calls.clear();
+    main.CID처리2(1, 1, "01078411465", "KT-AFTER");
+    const QList<CallRow> written = rows();
+    ASSERT_EQ(written.size(), 2);
+    EXPECT_EQ(written[0].seqNo, "LG-HELD");
+    EXPECT_EQ(written[0].status, "부재중");
+    EXPECT_EQ(written[0].kind, 2);
+    EXPECT_EQ(written[1].seqNo, "KT-AFTER");
+    EXPECT_TRUE(traces().contains("CID처리2(4) ... m_cid_id:=2, gCID_ACT:=False"));
+    EXPECT_TRUE(mainLog().contains("통화 기록 보류분 기록 ... m_cid_id:=1, TEL:=0212345678"));
+    EXPECT_EQ(hidden.calls, QStringList{"ShowTodaysCalls"});
     EXPECT_TRUE(errorLog().isEmpty());
+}
+
+// At the program's end the calls still queued are handled and the held rows written.
+TEST_F(IncomingCall, NoRingIsLeftUnwrittenAtTheEnd)
+{
+    frmMainMDI& main = mainWindow(1024);
+    const QString saved = program.file("VmrCID.saved");
+    ASSERT_TRUE(QFile::rename(program.file("VmrCID.mdb"), saved));
+    main.CID처리2(1, 1, "0211112222", "KT-HELD");
+    ASSERT_TRUE(QFile::rename(saved, program.file("VmrCID.mdb")));
+    for (const QString id : {"KT-QUEUED-1", "KT-QUEUED-2"})
+        QueueOutsideEvent(&main, [&main, id] { main.KTOpenAPIX_CIDEvent("0233334444", "vmrkt", "201", id, "x"); });
+    ExitRequests().clear();
+    main.mnuExit_Click();
+    EXPECT_EQ(ExitRequests().count(), 1);
+    const QList<CallRow> written = rows();
+    ASSERT_EQ(written.size(), 3);
+    EXPECT_EQ(written[0].seqNo, "KT-HELD");
+    EXPECT_EQ(written[1].seqNo, "KT-QUEUED-1");
+    EXPECT_EQ(written[2].seqNo, "KT-QUEUED-2");
 }
 
 TEST_F(IncomingCall, AStatusThatCannotBeWrittenGoesToTheErrorLog)
@@ -524,12 +643,10 @@ TEST_F(IncomingCall, TheClockGivesTestCallsOnlyInDeveloperMode)
 TEST_F(IncomingCall, ARingDuringAModalWindowReachesTheBoardsCallList)
 {
     RegisterWindowMakers();
-    frmMainMDI& main = mainWindow(1024);
-    loginKt();
-    main.TopCMD_Click(0);
-    auto* board = dynamic_cast<frmB예약관리*>(FindForm(kCallerIdBoardForm));
+    frmB예약관리* board = boardOfWideWindow();
     ASSERT_NE(board, nullptr);
     ASSERT_TRUE(board->isVisible());
+    frmMainMDI& main = Form<frmMainMDI>();
     SpreadGrid& calls = *board->SPR[1];
     int rowsMeanwhile = -1;
     QString statusMeanwhile;
@@ -603,10 +720,7 @@ TEST_F(IncomingCall, ABurstOfRingsOnThreeConnectionsIsHandledOneAtATime)
 // and over a search of the user's own (a click on a call) that a ring overtakes.
 TEST_F(IncomingCall, TheLatestCallerWinsTheMemberPanel)
 {
-    frmMainMDI& main = mainWindow(1024);
-    loginKt();
-    main.TopCMD_Click(0);
-    auto* board = dynamic_cast<frmB예약관리*>(FindForm(kCallerIdBoardForm));
+    frmB예약관리* board = boardOfWideWindow();
     ASSERT_NE(board, nullptr);
     const auto searchAnswer = [](const QString& text) {
         return BackendRequest("test", "/program/SearchMember1.php").add("textz", text).send();
@@ -615,13 +729,17 @@ TEST_F(IncomingCall, TheLatestCallerWinsTheMemberPanel)
     const QString jiwoo = searchAnswer("01090554833");
     const auto shownPhone = [board] { return QString(board->txtA[1]->text()).remove(QChar('-')); };
 
+    backend->clearRequests();
     backend->scriptSequence("/program/SearchMember1.php",
                             {StandinReply::text(minsu).after(300), StandinReply::text(jiwoo).after(300)});
     services->ring("KT", "01078411465", QString(), -1);
     QTimer::singleShot(20, [this] { services->ring("KT", "01090554833", QString(), -1); });
     ASSERT_TRUE(waitFor([&] { return traces().size() == 8 && board->SPR[1]->MaxRows() == 2; }));
-    ASSERT_TRUE(waitFor([&] { return backend->requestsTo("/program/SearchZZimLoading.php").size() == 2; }));
-    Delay(100);
+    ASSERT_TRUE(waitFor([&] { return backend->requestsTo("/program/SearchZZimLoading.php").size() == 1; }));
+    Delay(400);
+    // The first caller's search, overtaken, is dropped when it answers.
+    EXPECT_EQ(backend->requestsTo("/program/SearchMember1.php").size(), 2);
+    EXPECT_EQ(backend->requestsTo("/program/SearchZZimLoading.php").size(), 1);
     EXPECT_EQ(board->txtA[0]->text(), "이지우");
     EXPECT_EQ(shownPhone(), "01090554833");
 
@@ -651,6 +769,128 @@ TEST_F(IncomingCall, AnOversizedCallIdIsStoredWithinItsField)
     EXPECT_EQ(rows()[0].seqNo, id.left(30));
     services->status("KT", id, "407");
     ASSERT_TRUE(waitFor([&] { return rows()[0].status == "부재중"; }));
+}
+
+// Another program holds the call log under an exclusive lock for longer than the quick retries of
+// old: the rings and the status that come meanwhile wait for it, none is lost, and each ring is
+// on the call list within a second.
+TEST_F(IncomingCall, ACallLogHeldBusyCostsNoCall)
+{
+    frmB예약관리* board = boardOfWideWindow();
+    ASSERT_NE(board, nullptr);
+    const std::optional<QString> before = services->ring("KT", "01078411465", QString(), -1);
+    ASSERT_TRUE(waitForRows(1));
+
+    std::atomic<bool> locked{false};
+    std::thread holder([path = program.file("VmrCID.mdb"), &locked] {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "busy-holder");
+            db.setDatabaseName(path);
+            db.open();
+            QSqlQuery(db).exec("BEGIN EXCLUSIVE");
+            locked = true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(700));
+            QSqlQuery(db).exec("COMMIT");
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("busy-holder");
+    });
+    while (!locked)
+        std::this_thread::yield();
+    services->status("KT", *before, "407");
+    const QStringList numbers = numbersFrom(1, 4);
+    const QList<qint64> delays = ringAndWatchTheCallList(*board, numbers, 200);
+    holder.join();
+
+    for (int i = 0; i < numbers.size(); ++i)
+        EXPECT_TRUE(delays[i] >= 0 && delays[i] < 1000) << numbers[i].toStdString() << ": " << delays[i];
+    ASSERT_TRUE(waitForRows(5));
+    const QList<CallRow> written = rows();
+    EXPECT_EQ(written[0].status, "부재중");
+    for (int i = 0; i < numbers.size(); ++i)
+        EXPECT_EQ(written[i + 1].tel, numbers[i]);
+    EXPECT_TRUE(mainLog().filter("통화 기록 보류").isEmpty());
+}
+
+// The member look-up fails (the board's member search, the caller card's name): unanswered, its
+// connection dropped or cut, an error page. Each ring is written and on the call list within a
+// second all the same, in order.
+TEST_F(IncomingCall, AFailingMemberLookUpDelaysNoCall)
+{
+    struct Failure {
+        const char* name;
+        StandinReply reply;
+        int settleMs;
+    };
+    const QList<Failure> failures{
+        {"unanswered", StandinReply::text("").after(2500), 3000},
+        {"dropped", StandinReply::drop(), 300},
+        {"cut off", StandinReply::cutOff(" name[김민수]name "), 300},
+        {"error page", StandinReply::text("<html>Internal Server Error</html>", 500), 300},
+    };
+    for (const bool card : {false, true}) {
+        const QString lookUp = card ? "/program/SearchMember1DetailPhone.php" : "/program/SearchMember1.php";
+        for (const Failure& failure : failures) {
+            SCOPED_TRACE((lookUp + " " + failure.name).toStdString());
+            frmB예약관리* board = boardOfWideWindow();
+            ASSERT_NE(board, nullptr);
+            frmMainMDI& main = Form<frmMainMDI>();
+            if (card)
+                main.lbMiniView_DblClick();
+            const int first = int(rows().size());
+            QStringList numbers;
+            for (int i = 0; i < 6; ++i)
+                numbers << "0101234" + QString::number(first + i).rightJustified(4, QChar('0'));
+            backend->scriptSequence(lookUp, QList<StandinReply>(numbers.size(), failure.reply));
+            const QList<qint64> delays = ringAndWatchTheCallList(*board, numbers, 250);
+            for (int i = 0; i < numbers.size(); ++i)
+                EXPECT_TRUE(delays[i] >= 0 && delays[i] < 1000) << numbers[i].toStdString() << ": " << delays[i];
+            ASSERT_TRUE(waitForRows(first + int(numbers.size())));
+            for (int i = 0; i < numbers.size(); ++i)
+                EXPECT_EQ(rows()[first + i].tel, numbers[i]);
+            Delay(failure.settleMs);
+            backend->clearScripts();
+            if (card)
+                main.CMD_Click(0);
+        }
+    }
+}
+
+// The busy rule reaches the other calls at every ring and status: an LG U+ call without status
+// becomes "통화중" on the list and in the call log once 45 seconds have passed, a KT call or one
+// with a status never does.
+TEST_F(IncomingCall, EveryRingAndStatusMarksTheCallsDueBusy)
+{
+    ScopedFakeClock clock(QDateTime::currentDateTime());
+    frmMainMDI& main = mainWindow(1024);
+    main.TopCMD_Click(0);
+    auto* board = dynamic_cast<frmB예약관리*>(FindForm(kCallerIdBoardForm));
+    ASSERT_NE(board, nullptr);
+    SpreadGrid& calls = *board->SPR[1];
+    main.CID처리2(2, 1, "0211110001", "LG-A");
+    main.CID처리2(1, 1, "0211110002", "KT-B");
+    main.CID처리2(2, 1, "0211110003", "LG-C");
+    main.OpenAPI_UpdateResult("LG-C", "부재중");
+    clock->advance(45000);
+    main.CID처리2(2, 1, "0211110004", "LG-D");
+    EXPECT_EQ(calls.GetText(4, 4), "");
+
+    clock->advance(1000);
+    main.CID처리2(1, 1, "0211110005", "KT-E");
+    ASSERT_EQ(calls.MaxRows(), 5);
+    const QStringList shown{calls.GetText(4, 1), calls.GetText(4, 2), calls.GetText(4, 3), calls.GetText(4, 4),
+                            calls.GetText(4, 5)};
+    EXPECT_EQ(shown, QStringList({"", "", "부재중", "", "통화중"}));
+    QStringList stored;
+    for (const CallRow& row : rows())
+        stored << row.status;
+    EXPECT_EQ(stored, QStringList({"통화중", "", "부재중", "", ""}));
+
+    clock->advance(45000);
+    main.OpenAPI_UpdateResult("KT-NEVER", "수신");
+    EXPECT_EQ(calls.GetText(4, 2), "통화중");
+    EXPECT_EQ(rows()[3].status, "통화중");
+    EXPECT_EQ(rows()[4].status, "");
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "core/file_services.h"
+#include "support/log_entries.h"
 #include "support/program_dir.h"
+#include "support/seams.h"
+#include "support/small_disk.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -46,6 +49,26 @@ TEST(FileServices, CopyReplacesTheTargetAndReportsAMissingSource)
     EXPECT_NE(ShellFileCopy(dir.file("missing.mdb"), dir.file("VmrBooking.mdb")), 0);
     EXPECT_NE(ShellFileCopy(dir.file("VmrBooking.0.mdb"), dir.file("no/such/folder.mdb")), 0);
     EXPECT_EQ(dir.read("VmrBooking.mdb"), "template");
+}
+
+// A disk that fills up during the copy is named as the cause, to the user and in the main log, and
+// no part of the file is left.
+TEST(FileServices, ACopyOntoAFullDiskNamesTheFullDisk)
+{
+    TempProgramDir dir;
+    const QString small = dir.file("small");
+    const SmallDisk disk(small, 64);
+    if (!disk.mounted())
+        GTEST_SKIP() << "no small file system can be mounted here";
+    dir.write("VmrBooking.0.mdb", QByteArray(256 * 1024, 'x'));
+    const QString target = small + "/VmrBooking.mdb";
+    MessageBoxes().clear();
+
+    EXPECT_EQ(ShellFileCopy(dir.file("VmrBooking.0.mdb"), target), 112);
+    const QString text = "디스크 공간이 부족하여 '" + target + "' 파일을 만들 수 없습니다.";
+    EXPECT_EQ(MessageBoxes().texts(), QStringList{text});
+    EXPECT_TRUE(LogEntries().contains("e)lib_File->ShellFileCopy " + text));
+    EXPECT_TRUE(QDir(small).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 TEST(FileServices, SizesAndFolderTests)

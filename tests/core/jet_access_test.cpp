@@ -13,9 +13,12 @@
 #include <functional>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QUuid>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -33,10 +36,10 @@ protected:
     // A second connection that holds a lock on the file, as another user of it would.
     struct Holder
     {
-        Holder(const QString& path, const QString& begin)
+        Holder(const QString& path, const QString& begin) : name(QUuid::createUuid().toString())
         {
             {
-                QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "holder");
+                QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
                 db.setDatabaseName(path);
                 db.open();
                 QSqlQuery(db).exec(begin);
@@ -45,12 +48,13 @@ protected:
         ~Holder()
         {
             {
-                QSqlDatabase db = QSqlDatabase::database("holder");
+                QSqlDatabase db = QSqlDatabase::database(name);
                 QSqlQuery(db).exec("ROLLBACK");
                 db.close();
             }
-            QSqlDatabase::removeDatabase("holder");
+            QSqlDatabase::removeDatabase(name);
         }
+        QString name;
     };
 
     TempProgramDir dir;
@@ -131,6 +135,40 @@ TEST_F(JetAccess, BusyRecordSetAndStatementAreTriedFourTimes)
     }
     EXPECT_EQ(rs, nullptr);
     EXPECT_EQ(rows, -7);
+}
+
+// Another user's lock that ends within the connection's busy timeout of a few seconds is waited
+// for: the call succeeds without a failure or a try of its own.
+TEST_F(JetAccess, ALockThatEndsWithinTheBusyTimeoutCostsNothing)
+{
+    JetDbPtr db;
+    ASSERT_TRUE(JetOpenDB(db, path));
+    long rows = -7;
+    JetRsPtr rs;
+    struct Case
+    {
+        QString begin;
+        std::function<bool()> call;
+    };
+    const QList<Case> cases{
+        {"BEGIN EXCLUSIVE", [&] { JetDbPtr other; return JetOpenDB(other, path); }},
+        {"BEGIN EXCLUSIVE", [&] { return JetOpenRST(*db, rs, "예약", dbOpenTable); }},
+        {"BEGIN IMMEDIATE", [&] { return JetExec(*db, JetSql("DELETE FROM 예약 WHERE NUM = ?", {57}), rows); }},
+    };
+    for (const Case& c : cases) {
+        std::atomic<bool> locked{false};
+        std::thread holder([this, &locked, begin = c.begin] {
+            Holder lock(path, begin);
+            locked = true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        });
+        while (!locked)
+            std::this_thread::yield();
+        EXPECT_TRUE(c.call()) << c.begin.toStdString();
+        holder.join();
+    }
+    EXPECT_TRUE(logLines().isEmpty());
+    EXPECT_EQ(rows, 0);
 }
 
 TEST_F(JetAccess, WrongStatementEndsAtOnceAndKeepsTheCallersCount)
