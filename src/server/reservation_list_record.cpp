@@ -40,11 +40,6 @@ QString spaced(QStringView date, QStringView time)
 
 } // namespace
 
-QStringView ReservationListReader::numberOf(const AnswerRecord& record)
-{
-    return view(record, kNum);
-}
-
 std::optional<CacheRow> ReservationListReader::read(const AnswerRecord& record)
 {
     const QStringView numText = view(record, kNum);

@@ -20,9 +20,6 @@ class ReservationListReader
 public:
     std::optional<CacheRow> read(const AnswerRecord& record);
 
-    // The record's reservation number as the answer writes it; empty when it has none.
-    static QStringView numberOf(const AnswerRecord& record);
-
 private:
     QStringView m_previousNum; // into the list
     QSet<qlonglong> m_stored;
